@@ -1,0 +1,73 @@
+// The application object and the backend that realises the component model.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "ui/Component.h"
+
+namespace ui {
+
+class Window;
+class Menu;
+
+// Realises components as native controls. The headless backend realises
+// nothing and records what was asked of it.
+class Backend {
+ public:
+  virtual ~Backend() = default;
+  // A peer for a component of a realised window, or none.
+  virtual std::unique_ptr<Peer> CreatePeer(Component& c) = 0;
+  // Creates the native window and the peers of its components.
+  virtual void Realize(Window& w) = 0;
+  virtual void ProcessMessages() = 0;
+  // Runs the message loop until the application terminates.
+  virtual void Run() = 0;
+  // Runs a modal loop until the window is closed.
+  virtual void RunModal(Window& w) = 0;
+  virtual void PopupMenu(Menu& m, int x, int y) = 0;
+  virtual void ShowError(const std::string& title, const std::string& message) = 0;
+  // Application window: minimize, restore, hide from the task bar, title.
+  virtual void MinimizeApp() = 0;
+  virtual void RestoreApp() = 0;
+  virtual void HideApp() = 0;
+  virtual void ShowApp() = 0;
+  virtual void TitleChanged(const std::string& title) = 0;
+  virtual void Terminated() = 0;
+};
+
+class Application {
+ public:
+  explicit Application(Backend& backend) : backend_(backend) {}
+  Backend& GetBackend() const { return backend_; }
+
+  const std::string& Title() const { return title_; }
+  void SetTitle(const std::string& t);
+
+  Window* MainWindow() const { return main_; }
+  void SetMainWindow(Window* w) { main_ = w; }
+
+  bool Minimized() const { return minimized_; }
+  void Minimize();
+  void Restore();
+  void HideTaskButton() { backend_.HideApp(); }
+  void ShowTaskButton() { backend_.ShowApp(); }
+  void ProcessMessages() { backend_.ProcessMessages(); }
+  void Terminate();
+  bool IsTerminated() const { return terminated_; }
+  void Run();
+  void ShowModal(Window& w);
+
+  // The error box: shows the message and the program goes on.
+  void ShowException(const std::string& message);
+
+  Event OnMinimize, OnRestore, OnDeactivate;
+
+ private:
+  Backend& backend_;
+  std::string title_;
+  Window* main_ = nullptr;
+  bool minimized_ = false, terminated_ = false;
+};
+
+}  // namespace ui

@@ -1,0 +1,59 @@
+#include "ui/Component.h"
+
+#include "ui/Application.h"
+#include "ui/Window.h"
+
+namespace ui {
+
+Component::Component(Window* owner, Component* parent, std::string name, Kind kind)
+    : owner_(owner), parent_(parent), name_(std::move(name)), kind_(kind) {}
+
+Component::~Component() = default;
+
+Application& Component::App() const {
+  if (owner_) return owner_->App();
+  return static_cast<const Window*>(this)->App();
+}
+
+void Component::SetCaption(const std::string& text) {
+  if (text == caption_) return;
+  caption_ = text;
+  Changed(Prop::Caption);
+}
+
+void Component::SetHint(const std::string& text) {
+  if (text == hint_) return;
+  hint_ = text;
+  Changed(Prop::Hint);
+}
+
+void Component::SetEnabled(bool on) {
+  if (on == enabled_) return;
+  enabled_ = on;
+  Changed(Prop::Enabled);
+}
+
+void Component::SetVisible(bool on) {
+  if (on == visible_) return;
+  visible_ = on;
+  Changed(Prop::Visible);
+}
+
+void Component::SetBounds(const Rect& r) {
+  if (r == bounds_) return;
+  bounds_ = r;
+  Changed(Prop::Bounds);
+}
+
+void Component::AttachPeer(std::unique_ptr<Peer> peer) { peer_ = std::move(peer); }
+
+void Dispatch(Application& app, const Event& handler) {
+  if (!handler) return;
+  try {
+    handler();
+  } catch (const std::exception& e) {
+    app.ShowException(e.what());
+  }
+}
+
+}  // namespace ui

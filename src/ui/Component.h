@@ -1,0 +1,99 @@
+// The component model: every window owns named components in creation order.
+// Components hold the state the behaviour reads and writes; a backend peer (a
+// real control, or nothing in headless tests) is told about every change.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace ui {
+
+class Window;
+class Application;
+
+// An error that ends an event handler and is shown in the application's error box.
+class Error : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+struct Rect {
+  int left = 0, top = 0, width = 0, height = 0;
+  bool operator==(const Rect&) const = default;
+};
+
+enum class Kind {
+  Window, Label, Button, CheckBox, RadioButton, TrackBar, ProgressBar, StatusBar,
+  GroupBox, Bevel, Picture, PaintBox, CaptionBar, Memo, ComboBox, SpinEdit,
+  HotKeyEdit, ListView, PageControl, Menu, MenuItem, Timer, NonVisual,
+};
+
+// Which property changed, so that a peer updates only what it must.
+enum class Prop {
+  Caption, Hint, Enabled, Visible, Bounds, Checked, Items, ItemIndex, Lines,
+  Position, Range, Frequency, Panels, Down, Default, Interval, Repaint, Color,
+  WindowState, TopMost, Icon,
+};
+
+class Peer {
+ public:
+  virtual ~Peer() = default;
+  virtual void Changed(Prop prop) = 0;
+};
+
+using Event = std::function<void()>;
+
+class Component {
+ public:
+  Component(Window* owner, Component* parent, std::string name, Kind kind);
+  virtual ~Component();
+  Component(const Component&) = delete;
+  Component& operator=(const Component&) = delete;
+
+  const std::string& Name() const { return name_; }
+  Kind GetKind() const { return kind_; }
+  Window* Owner() const { return owner_; }
+  Component* Parent() const { return parent_; }
+  Application& App() const;
+
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(const std::string& text);
+  const std::string& Hint() const { return hint_; }
+  void SetHint(const std::string& text);
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool on);
+  bool Visible() const { return visible_; }
+  void SetVisible(bool on);
+  const Rect& Bounds() const { return bounds_; }
+  void SetBounds(const Rect& r);
+
+  // Indexed texts that language files address as lines[i] and items[i];
+  // components without them answer false.
+  virtual bool SetLine(size_t, const std::string&) { return false; }
+  virtual bool SetItem(size_t, const std::string&) { return false; }
+
+  Peer* GetPeer() const { return peer_.get(); }
+  void AttachPeer(std::unique_ptr<Peer> peer);
+  void Changed(Prop prop) const {
+    if (peer_) peer_->Changed(prop);
+  }
+
+ private:
+  Window* owner_;
+  Component* parent_;
+  std::string name_;
+  Kind kind_;
+  std::string caption_, hint_;
+  bool enabled_ = true, visible_ = true;
+  Rect bounds_;
+  std::unique_ptr<Peer> peer_;
+};
+
+// Runs a handler; an error it throws goes to the application's error box.
+void Dispatch(Application& app, const Event& handler);
+
+}  // namespace ui

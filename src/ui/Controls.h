@@ -1,0 +1,191 @@
+// The controls of the component model. Each is state plus change notices;
+// setting a value equal to the current one does nothing.
+#pragma once
+
+#include "ui/Component.h"
+
+namespace gfx {
+class Canvas;
+}
+
+namespace ui {
+
+class Label : public Component {
+ public:
+  Label(Window* owner, Component* parent, std::string name)
+      : Component(owner, parent, std::move(name), Kind::Label) {}
+};
+
+class Button : public Component {
+ public:
+  Button(Window* owner, Component* parent, std::string name)
+      : Component(owner, parent, std::move(name), Kind::Button) {}
+  bool IsDefault() const { return default_; }
+  void SetDefault(bool on);
+  Event OnClick;
+  void Click();
+
+ private:
+  bool default_ = false;
+};
+
+class CheckBox : public Component {
+ public:
+  CheckBox(Window* owner, Component* parent, std::string name)
+      : Component(owner, parent, std::move(name), Kind::CheckBox) {}
+  bool Checked() const { return checked_; }
+  void SetChecked(bool on);
+  Event OnClick;
+  // A user's click toggles the mark, then runs OnClick.
+  void Click();
+
+ private:
+  bool checked_ = false;
+};
+
+// Radio buttons with the same parent form one group: checking one clears the rest.
+class RadioButton : public Component {
+ public:
+  RadioButton(Window* owner, Component* parent, std::string name)
+      : Component(owner, parent, std::move(name), Kind::RadioButton) {}
+  bool Checked() const { return checked_; }
+  void SetChecked(bool on);
+  Event OnClick;
+  void Click();
+
+ private:
+  bool checked_ = false;
+};
+
+class TrackBar : public Component {
+ public:
+  TrackBar(Window* owner, Component* parent, std::string name)
+      : Component(owner, parent, std::move(name), Kind::TrackBar) {}
+  int Min() const { return min_; }
+  int Max() const { return max_; }
+  int Position() const { return position_; }
+  int Frequency() const { return frequency_; }
+  void SetMin(int v);
+  void SetMax(int v);
+  // Limited to [Min, Max].
+  void SetPosition(int v);
+  void SetFrequency(int v);
+  Event OnChange;
+
+ private:
+  int min_ = 0, max_ = 10, position_ = 0, frequency_ = 1;
+};
+
+class ProgressBar : public Component {
+ public:
+  ProgressBar(Window* owner, Component* parent, std::string name)
+      : Component(owner, parent, std::move(name), Kind::ProgressBar) {}
+  int Position() const { return position_; }
+  void SetPosition(int v);
+
+ private:
+  int position_ = 0;
+};
+
+class StatusBar : public Component {
+ public:
+  struct Panel {
+    std::string text, hint;
+    int width = 0;
+    bool visible = true;
+  };
+  StatusBar(Window* owner, Component* parent, std::string name)
+      : Component(owner, parent, std::move(name), Kind::StatusBar) {}
+  size_t PanelCount() const { return panels_.size(); }
+  const Panel& PanelAt(size_t i) const { return panels_.at(i); }
+  void AddPanel(int width);
+  void SetPanelText(size_t i, const std::string& text);
+  void SetPanelHint(size_t i, const std::string& text);
+  void SetPanelVisible(size_t i, bool on);
+
+ private:
+  std::vector<Panel> panels_;
+};
+
+class GroupBox : public Component {
+ public:
+  GroupBox(Window* owner, Component* parent, std::string name)
+      : Component(owner, parent, std::move(name), Kind::GroupBox) {}
+};
+
+class Bevel : public Component {
+ public:
+  Bevel(Window* owner, Component* parent, std::string name)
+      : Component(owner, parent, std::move(name), Kind::Bevel) {}
+};
+
+// A clickable picture strip along a window edge.
+class Picture : public Component {
+ public:
+  Picture(Window* owner, Component* parent, std::string name)
+      : Component(owner, parent, std::move(name), Kind::Picture) {}
+  Event OnClick;
+  void Click();
+};
+
+// A control that draws itself through the canvas (the gauges).
+class PaintBox : public Component {
+ public:
+  PaintBox(Window* owner, Component* parent, std::string name)
+      : Component(owner, parent, std::move(name), Kind::PaintBox) {}
+  virtual void Paint(gfx::Canvas& canvas) = 0;
+  void Invalidate() const { Changed(Prop::Repaint); }
+  Event OnClick;
+};
+
+// The caption bar with its toggle buttons (the stay-on-top pin is button 0).
+class CaptionBar : public Component {
+ public:
+  struct CaptionButton {
+    std::string hint;
+    bool down = false;
+    bool toggle = true;
+  };
+  CaptionBar(Window* owner, Component* parent, std::string name)
+      : Component(owner, parent, std::move(name), Kind::CaptionBar) {}
+  size_t ButtonCount() const { return buttons_.size(); }
+  void AddButton(const std::string& hint);
+  bool Down(size_t i) const { return buttons_.at(i).down; }
+  void SetDown(size_t i, bool on);
+  const std::string& ButtonHint(size_t i) const { return buttons_.at(i).hint; }
+  std::function<void(size_t)> OnButtonClick;
+  void ClickButton(size_t i);
+
+ private:
+  std::vector<CaptionButton> buttons_;
+};
+
+class Timer : public Component {
+ public:
+  Timer(Window* owner, std::string name)
+      : Component(owner, nullptr, std::move(name), Kind::Timer) {
+    SetVisible(false);
+  }
+  unsigned Interval() const { return interval_; }
+  void SetInterval(unsigned ms);
+  // A timer runs while Enabled is on and its interval is above zero.
+  bool Running() const { return Enabled() && interval_ > 0; }
+  Event OnTimer;
+  // One tick, dispatched like any event (the backend calls it; tests too).
+  void Tick();
+
+ private:
+  unsigned interval_ = 1000;
+};
+
+// Something without a control of its own (engine, store, guard ...): it is
+// listed in its window by name so that persistence and language files find it.
+class NonVisual : public Component {
+ public:
+  NonVisual(Window* owner, std::string name)
+      : Component(owner, nullptr, std::move(name), Kind::NonVisual) {
+    SetVisible(false);
+  }
+};
+
+}  // namespace ui

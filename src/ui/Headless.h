@@ -1,0 +1,42 @@
+// A backend that realises nothing: tests drive events, timers and message
+// pumping themselves and read back what the program asked for.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ui/Application.h"
+
+namespace ui {
+
+class HeadlessBackend : public Backend {
+ public:
+  std::unique_ptr<Peer> CreatePeer(Component&) override { return nullptr; }
+  void Realize(Window&) override {}
+  void ProcessMessages() override {
+    ++pumps;
+    if (onProcessMessages) onProcessMessages();
+  }
+  void Run() override { ++runs; }
+  void RunModal(Window& w) override;
+  void PopupMenu(Menu&, int, int) override { ++popups; }
+  void ShowError(const std::string& title, const std::string& message) override {
+    errors.push_back(title + ": " + message);
+  }
+  void MinimizeApp() override { ++minimizes; }
+  void RestoreApp() override { ++restores; }
+  void HideApp() override { ++hides; }
+  void ShowApp() override { ++shows; }
+  void TitleChanged(const std::string&) override {}
+  void Terminated() override {}
+
+  // Runs inside every ProcessMessages: a test's stand-in for queued messages.
+  std::function<void()> onProcessMessages;
+  // Runs while a modal window is "open"; the window closes afterwards.
+  std::function<void(Window&)> onModal;
+  std::vector<std::string> errors;
+  int pumps = 0, runs = 0, popups = 0, minimizes = 0, restores = 0, hides = 0, shows = 0;
+};
+
+}  // namespace ui

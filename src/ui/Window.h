@@ -1,0 +1,77 @@
+// A window: a named component that owns its components in creation order.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/Component.h"
+
+namespace ui {
+
+class Menu;
+
+enum class WindowState { Normal, Minimized };
+
+class Window : public Component {
+ public:
+  Window(Application& app, std::string name);
+  ~Window() override;
+
+  Application& App() const { return app_; }
+
+  // Creates a component owned by this window, in creation order.
+  template <class T, class... Args>
+  T& Add(Args&&... args) {
+    auto owned = std::make_unique<T>(this, std::forward<Args>(args)...);
+    T& ref = *owned;
+    components_.push_back(std::move(owned));
+    Adopted(ref);
+    return ref;
+  }
+
+  const std::vector<std::unique_ptr<Component>>& Components() const { return components_; }
+  // Names are matched without regard to case, as language files and the
+  // registry do; the first match wins.
+  Component* Find(const std::string& name) const;
+  template <class T>
+  T* FindAs(const std::string& name) const {
+    return dynamic_cast<T*>(Find(name));
+  }
+
+  int ClientWidth() const { return clientWidth_; }
+  int ClientHeight() const { return clientHeight_; }
+  // The client area is fixed: a resize snaps back to it.
+  void SetClientSize(int w, int h);
+
+  WindowState State() const { return state_; }
+  void SetState(WindowState s);
+  bool TopMost() const { return topMost_; }
+  void SetTopMost(bool on);
+  Menu* MainMenu() const { return mainMenu_; }
+  void SetMainMenu(Menu* m) { mainMenu_ = m; }
+
+  void Show();
+  void Hide();
+  // Asks OnCloseQuery; when allowed, runs OnClose and destroys the native window.
+  void Close();
+
+  Event OnShow, OnHide, OnClose, OnDestroy;
+  // Set the flag to false to keep the window open.
+  std::function<void(bool& canClose)> OnCloseQuery;
+
+  // Called by the backend when the native window is destroyed.
+  void NotifyDestroyed();
+  bool Destroyed() const { return destroyed_; }
+
+ private:
+  void Adopted(Component& c);
+  Application& app_;
+  std::vector<std::unique_ptr<Component>> components_;
+  int clientWidth_ = 0, clientHeight_ = 0;
+  WindowState state_ = WindowState::Normal;
+  bool topMost_ = false, destroyed_ = false;
+  Menu* mainMenu_ = nullptr;
+};
+
+}  // namespace ui

@@ -1,0 +1,98 @@
+#include "fakes/Fakes.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "text/Text.h"
+
+namespace fakes {
+
+platform::MemoryFigures FakeMemory::Query() {
+  ++queries;
+  if (!availSequence.empty()) {
+    figures.availPhys = availSequence.front();
+    if (availSequence.size() > 1) availSequence.erase(availSequence.begin());
+  }
+  return figures;
+}
+
+void FakeMemory::SetMb(uint64_t totalMb, uint64_t freeMb) {
+  figures.totalPhys = totalMb << 20;
+  figures.availPhys = freeMb << 20;
+}
+
+FakeBlocks::~FakeBlocks() {
+  for (void* p : held) std::free(p);
+}
+
+void* FakeBlocks::Commit() noexcept {
+  if (static_cast<int>(held.size()) >= limit) {
+    ++failures;
+    return nullptr;
+  }
+  void* p = std::aligned_alloc(4096, platform::kBlockSize);
+  if (!p) return nullptr;
+  std::memset(p, 0xA5, platform::kBlockSize);  // fresh memory is not assumed zero here
+  ++commits;
+  held.insert(p);
+  return p;
+}
+
+void FakeBlocks::Release(void* block) noexcept {
+  if (held.erase(block) == 0) {
+    badRelease = true;
+    return;
+  }
+  ++releases;
+  std::free(block);
+}
+
+bool FakeBlocks::HeldBlocksAreZero() const {
+  for (void* p : held) {
+    const unsigned char* b = static_cast<const unsigned char*>(p);
+    for (size_t i = 0; i < platform::kBlockSize; ++i)
+      if (b[i] != 0) return false;
+  }
+  return true;
+}
+
+bool FakeLauncher::RunAndWait(const std::string& commandLine, const std::string& workDir) {
+  calls.push_back({commandLine, workDir});
+  if (succeed && whileRunning) whileRunning();
+  return succeed;
+}
+
+static const std::string* Lookup(const FakeProfile& p, const std::string& file,
+                                 const std::string& section, const std::string& key) {
+  for (const auto& [f, sections] : p.files) {
+    if (!text::EqualsNoCase(f, file)) continue;
+    for (const auto& [s, keys] : sections) {
+      if (!text::EqualsNoCase(s, section)) continue;
+      for (const auto& [k, v] : keys)
+        if (text::EqualsNoCase(k, key)) return &v;
+    }
+  }
+  return nullptr;
+}
+
+std::string FakeProfile::ReadString(const std::string& file, const std::string& section,
+                                    const std::string& key, const std::string& def,
+                                    size_t maxChars) {
+  const std::string* v = Lookup(*this, file, section, key);
+  return (v ? *v : def).substr(0, maxChars);
+}
+
+int FakeProfile::ReadInt(const std::string& file, const std::string& section,
+                         const std::string& key, int def) {
+  const std::string* v = Lookup(*this, file, section, key);
+  if (!v) return def;
+  // The system reads leading decimal digits and stops at the first other character.
+  const char* s = v->c_str();
+  bool neg = *s == '-';
+  if (neg) ++s;
+  long long n = 0;
+  while (*s >= '0' && *s <= '9') n = n * 10 + (*s++ - '0');
+  return static_cast<int>(neg ? -n : n);
+}
+
+}  // namespace fakes

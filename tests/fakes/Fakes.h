@@ -1,0 +1,113 @@
+// Faithful stand-ins for the operating system, for unit tests.
+#pragma once
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/System.h"
+
+namespace fakes {
+
+// Memory figures a test sets; each query may be scripted to change them.
+class FakeMemory : public platform::MemoryInfo {
+ public:
+  platform::MemoryFigures figures;
+  std::vector<uint64_t> availSequence;  // consumed one per query, when not empty
+  int queries = 0;
+  platform::MemoryFigures Query() override;
+  void SetMb(uint64_t totalMb, uint64_t freeMb);
+};
+
+// Hands out real 1 MB buffers up to a limit and checks that each goes back once.
+class FakeBlocks : public platform::BlockSource {
+ public:
+  ~FakeBlocks() override;
+  int limit = 1 << 30;  // blocks obtainable at once
+  int commits = 0, releases = 0, failures = 0;
+  std::set<void*> held;
+  bool badRelease = false;  // a release of a block not held
+  void* Commit() noexcept override;
+  void Release(void* block) noexcept override;
+  // True when every byte of every held block is zero.
+  bool HeldBlocksAreZero() const;
+};
+
+class FakeLauncher : public platform::Launcher {
+ public:
+  struct Call {
+    std::string commandLine, workDir;
+  };
+  std::vector<Call> calls;
+  bool succeed = true;
+  std::function<void()> whileRunning;
+  bool RunAndWait(const std::string& commandLine, const std::string& workDir) override;
+};
+
+// Profile files as maps: file → section → key → value (names matched without case).
+class FakeProfile : public platform::ProfileReader {
+ public:
+  std::map<std::string, std::map<std::string, std::map<std::string, std::string>>> files;
+  std::string ReadString(const std::string& file, const std::string& section,
+                         const std::string& key, const std::string& def,
+                         size_t maxChars) override;
+  int ReadInt(const std::string& file, const std::string& section, const std::string& key,
+              int def) override;
+};
+
+class FakeInstance : public platform::InstanceChannel {
+ public:
+  platform::OpenResult result = platform::OpenResult::Created;
+  platform::InstanceBlock block;
+  std::vector<std::pair<uint32_t, std::string>> sent;
+  long reply = platform::kHandOverReply;
+  std::string openedName;
+  platform::OpenResult Open(const std::string& name) override {
+    openedName = name;
+    return result;
+  }
+  platform::InstanceBlock Read() override { return block; }
+  void Write(const platform::InstanceBlock& b) override { block = b; }
+  platform::InstanceBlock Own(uint32_t mainWindow) override { return {0x400000, 0x10, mainWindow, 0x20}; }
+  long HandOver(uint32_t window, const std::string& text) override {
+    sent.emplace_back(window, text);
+    return reply;
+  }
+};
+
+class FakeDialogs : public platform::Dialogs {
+ public:
+  struct Box {
+    std::string text, title;
+    platform::BoxIcon icon;
+  };
+  std::vector<Box> boxes;
+  void MessageBox(const std::string& text, const std::string& title, platform::BoxIcon icon) override {
+    boxes.push_back({text, title, icon});
+  }
+};
+
+class FakeEnvironment : public platform::Environment {
+ public:
+  std::vector<std::string> args{"C:\\Brantelle\\Brantelle.exe"};
+  std::string folder = "C:\\Brantelle\\";
+  platform::Family family = platform::Family::NT;
+  std::vector<std::string> Arguments() override { return args; }
+  std::string ProgramFolder() override { return folder; }
+  platform::Family PlatformFamily() override { return family; }
+};
+
+// All fakes together, and the System that refers to them.
+struct FakeSystem {
+  FakeMemory memory;
+  FakeBlocks blocks;
+  FakeLauncher launcher;
+  FakeProfile profile;
+  FakeInstance instance;
+  FakeDialogs dialogs;
+  FakeEnvironment environment;
+  platform::System system{memory, blocks, launcher, profile, instance, dialogs, environment};
+};
+
+}  // namespace fakes
