@@ -11,7 +11,7 @@ enum class BoxIcon { None, Information, Warning, Error };
 class Dialogs {
  public:
   virtual ~Dialogs() = default;
-  virtual void MessageBox(const std::string& text, const std::string& title, BoxIcon icon) = 0;
+  virtual void ShowMessage(const std::string& text, const std::string& title, BoxIcon icon) = 0;
 };
 
 enum class Family { Win9x, NT };

@@ -1,6 +1,7 @@
 // The application object and the backend that realises the component model.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -34,6 +35,8 @@ class Backend {
   virtual void ShowApp() = 0;
   virtual void TitleChanged(const std::string& title) = 0;
   virtual void Terminated() = 0;
+  // The native handle of a realised window (0 when there is none).
+  virtual uint32_t NativeHandle(const Window& w) = 0;
 };
 
 class Application {

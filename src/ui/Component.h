@@ -36,7 +36,7 @@ enum class Kind {
 enum class Prop {
   Caption, Hint, Enabled, Visible, Bounds, Checked, Items, ItemIndex, Lines,
   Position, Range, Frequency, Panels, Down, Default, Interval, Repaint, Color,
-  WindowState, TopMost, Icon,
+  WindowState, TopMost, Icon, Closed,
 };
 
 class Peer {

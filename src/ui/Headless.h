@@ -30,6 +30,7 @@ class HeadlessBackend : public Backend {
   void ShowApp() override { ++shows; }
   void TitleChanged(const std::string&) override {}
   void Terminated() override {}
+  uint32_t NativeHandle(const Window&) override { return 0x1000; }
 
   // Runs inside every ProcessMessages: a test's stand-in for queued messages.
   std::function<void()> onProcessMessages;

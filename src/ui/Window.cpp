@@ -61,10 +61,7 @@ void Window::Close() {
   if (OnCloseQuery) Dispatch(app_, [&] { OnCloseQuery(canClose); });
   if (!canClose) return;
   Dispatch(app_, OnClose);
-  if (GetPeer()) {
-    Changed(Prop::Visible);  // the peer sees a closed window and destroys it
-    SetVisible(false);
-  }
+  Changed(Prop::Closed);  // a native window is destroyed and reports back
   NotifyDestroyed();
 }
 

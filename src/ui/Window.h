@@ -59,6 +59,8 @@ class Window : public Component {
   Event OnShow, OnHide, OnClose, OnDestroy;
   // Set the flag to false to keep the window open.
   std::function<void(bool& canClose)> OnCloseQuery;
+  // The end of the session: answer whether it may end.
+  std::function<bool()> OnQueryEndSession;
 
   // Called by the backend when the native window is destroyed.
   void NotifyDestroyed();

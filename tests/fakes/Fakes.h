@@ -83,7 +83,7 @@ class FakeDialogs : public platform::Dialogs {
     platform::BoxIcon icon;
   };
   std::vector<Box> boxes;
-  void MessageBox(const std::string& text, const std::string& title, platform::BoxIcon icon) override {
+  void ShowMessage(const std::string& text, const std::string& title, platform::BoxIcon icon) override {
     boxes.push_back({text, title, icon});
   }
 };

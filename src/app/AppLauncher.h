@@ -1,0 +1,32 @@
+// "/AWC": free memory, start a program and wait for it, free memory again.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "platform/Process.h"
+#include "platform/Shell.h"
+
+namespace app {
+
+struct LauncherSettings {
+  std::string application, cmdLine;
+  int freeMemBefore = 0, freeMemAfter = 0, showWarning = 0, launchAlways = 0;
+};
+
+LauncherSettings ReadLauncherSettings(platform::ProfileReader& profile, const std::string& file);
+
+// The quoted command line (cut to 255 characters) and the working folder.
+std::string LaunchCommandLine(const LauncherSettings& s);
+std::string LaunchFolder(const std::string& application);
+
+struct LauncherActions {
+  std::function<int64_t()> freeMb;          // BytesToMb(FreeMemory), a fresh reading
+  std::function<void(int32_t mb)> silentRun;  // marks the run silent and frees mb
+};
+
+void RunLauncher(const std::string& file, platform::ProfileReader& profile,
+                 platform::Launcher& launcher, platform::Dialogs& dialogs,
+                 const LauncherActions& actions);
+
+}  // namespace app

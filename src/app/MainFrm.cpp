@@ -1,0 +1,192 @@
+#include "app/MainFrm.h"
+
+#include "app/AppLauncher.h"
+#include "engine/MemoryStatus.h"
+#include "text/Text.h"
+
+namespace app {
+
+namespace {
+
+struct SettingLabel {
+  const char* name;
+  const char* initial;
+};
+
+// Every text setting with its initial value (flags: "0" is on).
+constexpr SettingLabel kSettingLabels[] = {
+    {"RAMLevel", "15"},        {"RAMCritical", "1"},     {"CPUCriticalLevel", "25"},
+    {"CPUCheck", "0"},         {"DefragWhenStart", "1"}, {"StartMinimized", "0"},
+    {"Log", "0"},              {"CloseToTray", "0"},     {"MinimizeToTray", "0"},
+    {"DoBeep", "0"},           {"ClearBord", "1"},       {"CloseReport", "0"},
+    {"ReportDelay", "60000"},  {"TrayType", "1"},        {"TrayAction", "0"},
+    {"Priority", "1"},         {"RHotKey", "T"},         {"AHotKey", "A"},
+    {"FHotKey", "D"},
+};
+
+}  // namespace
+
+TMainForm::TMainForm(ui::Application& app, platform::System& system)
+    : ui::Window(app, "MainForm"),
+      system_(system),
+      command_(ParseCommandLine(system.environment.Arguments())) {
+  SetCaption("Brantelle");
+  SetClientSize(kClientWidth, kClientHeight);
+  // The native window exists first: the guard below needs its handle.
+  app.GetBackend().Realize(*this);
+  Add<ui::Picture>(nullptr, "Right");
+  Add<ui::Picture>(nullptr, "Left");
+  Add<ui::Picture>(nullptr, "Left_disabled");
+  DefragMem = &Add<engine::TDefragMem>("DefragMem", system.memory, system.blocks);
+  OneInstance = &Add<TElOneInstance>("OneInstance", system.instance);
+  FindAs<ui::Picture>("Right")->SetBounds({kClientWidth - 14, 0, 14, 360});
+  FindAs<ui::Picture>("Right")->SetHint("Processor Detection Toolkit");
+  FindAs<ui::Picture>("Left")->SetBounds({0, 0, 14, 360});
+  FindAs<ui::Picture>("Left")->SetHint("Cache Tuning (this feature works only under Win 9X/ME)");
+  FindAs<ui::Picture>("Left_disabled")->SetVisible(false);
+
+  auto& group1 = Add<ui::GroupBox>(nullptr, "ElGroupBox1");
+  group1.SetCaption(" Memory Mode: Determines what happens when you press Go! ");
+  group1.SetBounds({20, 4, 419, 94});
+  CreateSettingLabels(&group1);
+  Auto = &Add<ui::RadioButton>(&group1, "Auto");
+  Auto->SetCaption("Free memory automatically");
+  Auto->SetBounds({12, 20, 220, 18});
+  Auto->SetChecked(true);
+  TryTo = &Add<ui::RadioButton>(&group1, "TryTo");
+  TryTo->SetCaption("Try to free");
+  TryTo->SetBounds({12, 42, 150, 18});
+  TrackBar = &Add<ui::TrackBar>(&group1, "TrackBar");
+  TrackBar->SetBounds({165, 38, 245, 28});
+  TrackBar->SetMin(1);
+  TrackBar->SetPosition(1);
+  TrackBar->SetVisible(false);
+  FreeingReport = &Add<ui::CheckBox>(&group1, "FreeingReport");
+  FreeingReport->SetCaption("Display a freeing result report when done with memory operations");
+  FreeingReport->SetBounds({12, 68, 400, 18});
+  FreeingReport->SetChecked(true);
+
+  Go = &Add<ui::Button>(nullptr, "Go");
+  Go->SetCaption("Go!");
+  Go->SetDefault(true);
+  Go->SetBounds({20, 103, 419, 27});
+
+  const char* groups[] = {" Free Memory ", " Memory Usage ", " CPU Usage ", " Swap File Usage "};
+  for (int i = 0; i < 4; ++i) {
+    auto& g = Add<ui::GroupBox>(nullptr, "ElGroupBox" + std::to_string(i + 2));
+    g.SetCaption(groups[i]);
+    g.SetBounds({20 + (i % 2) * 212, 136 + (i / 2) * 88, 207, 84});
+  }
+
+  Add<ui::Bevel>(nullptr, "Bevel1").SetBounds({20, 316, 419, 2});
+  Exitb = &Add<ui::Button>(nullptr, "Exitb");
+  Exitb->SetCaption("Exit");
+  Exitb->SetBounds({20, 326, 135, 27});
+  Minimize = &Add<ui::Button>(nullptr, "Minimize");
+  Minimize->SetCaption("Minimize");
+  Minimize->SetHint("Click to minimize Brantelle");
+  Minimize->SetBounds({162, 326, 135, 27});
+  SettingsB = &Add<ui::Button>(nullptr, "SettingsB");
+  SettingsB->SetCaption("Settings");
+  SettingsB->SetBounds({304, 326, 135, 27});
+
+  StatusBar = &Add<ui::StatusBar>(nullptr, "StatusBar");
+  StatusBar->SetBounds({0, kClientHeight - 20, kClientWidth, 20});
+  StatusBar->AddPanel(150);
+  StatusBar->AddPanel(190);
+  StatusBar->AddPanel(-1);
+  ProgressBar = &Add<ui::ProgressBar>(StatusBar, "ProgressBar");
+  ProgressBar->SetBounds({152, 2, 186, 16});
+  ProgressBar->SetVisible(false);
+
+  FormCaption = &Add<ui::CaptionBar>(nullptr, "FormCaption");
+  FormCaption->AddButton("Stay On Top");
+
+  CreateMenus();
+
+  Timer = &Add<ui::Timer>("Timer");
+  Timer->SetInterval(1000);
+  AutoTimer = &Add<ui::Timer>("AutoTimer");
+  AutoTimer->SetEnabled(false);
+  AutoTimer->SetInterval(900000);
+  for (const char* name : {"IniFile", "FormPersist", "TrayIcon", "ImageList", "ImageList1",
+                           "TurnOff", "BIOSInfor", "ActionList"})
+    Add<ui::NonVisual>(name);
+
+  DefragMem->OnProgress = [this](int progress) {
+    ProgressBar->SetPosition(progress);
+    App().ProcessMessages();
+  };
+
+  // The guard runs once it is loaded, while the window is still being built.
+  OneInstance->OnExists = [](const platform::InstanceBlock&, bool& doSwitch) { doSwitch = true; };
+  OneInstance->OnInstanceRun = [this](const std::vector<std::string>&) {
+    SetState(ui::WindowState::Normal);
+    Show();
+    App().Restore();
+  };
+  if (!OneInstance->Loaded(system.environment.Arguments()))
+    throw ui::Error("Cannot create the single-instance block");
+}
+
+void TMainForm::CreateSettingLabels(ui::Component* group) {
+  for (const auto& s : kSettingLabels) {
+    auto& label = Add<ui::Label>(group, s.name);
+    label.SetCaption(s.initial);
+    label.SetVisible(false);
+  }
+}
+
+const std::string& TMainForm::Setting(const std::string& label) const {
+  return Find(label)->Caption();
+}
+
+int32_t TMainForm::Number(const std::string& label) const { return text::ToInt(Setting(label)); }
+
+void TMainForm::AutoFree() {
+  SilentRun = true;
+  DefragMem->Defrag(static_cast<int32_t>(engine::PercentOfTotalMb(DefragMem->TotalMemory(), 25)));
+}
+
+void TMainForm::FormCreate() {
+  TrackBar->SetVisible(TryTo->Checked());
+  RunCommandLine();
+  if (command_.OneShot()) {
+    App().Terminate();
+    return;
+  }
+}
+
+void TMainForm::RunCommandLine() {
+  if (command_.mode != Mode::ShowWindow && FlagOn("DefragWhenStart")) AutoFree();
+  else if (command_.mode == Mode::Optimize) AutoFree();
+
+  if (command_.mode == Mode::Free) {
+    SilentRun = true;
+    DefragMem->Defrag(FreeAmount(command_.parameter));
+  }
+  if (command_.mode == Mode::Launcher) {
+    LauncherActions actions;
+    actions.freeMb = [this] { return engine::BytesToMb(DefragMem->FreeMemory()); };
+    actions.silentRun = [this](int32_t mb) {
+      SilentRun = true;
+      DefragMem->Defrag(mb);
+    };
+    RunLauncher(command_.parameter, system_.profile, system_.launcher, system_.dialogs, actions);
+  }
+}
+
+void TMainForm::AfterCreate() {
+  const int64_t total = DefragMem->TotalMemory();
+  TrackBar->SetFrequency(static_cast<int>(engine::SliderTickSpacing(total)));
+  TrackBar->SetMax(static_cast<int>(engine::BytesToMb(total)));
+  if (command_.mode != Mode::ShowWindow && (FlagOn("StartMinimized") || command_.OneShot())) {
+    App().Minimize();
+    SetState(ui::WindowState::Minimized);
+    App().HideTaskButton();
+  } else if (!App().IsTerminated()) {
+    Show();
+  }
+}
+
+}  // namespace app

@@ -1,0 +1,21 @@
+// Process entry: the real system services, the Win32 backend, the program.
+#include <windows.h>
+
+#include <exception>
+
+#include "app/Startup.h"
+#include "platform/win32/Win32System.h"
+#include "ui/win32/Win32Backend.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  platform::win32::Win32System system;
+  ui::win32::Win32Backend backend;
+  ui::Application application(backend);
+  backend.SetApplication(application);
+  try {
+    return app::RunBrantelle(application, system.system);
+  } catch (const std::exception& e) {
+    MessageBoxA(nullptr, e.what(), "Brantelle", MB_OK | MB_ICONERROR);
+    return 1;
+  }
+}

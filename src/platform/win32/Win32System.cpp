@@ -1,0 +1,170 @@
+#include "platform/win32/Win32System.h"
+
+#include <vector>
+
+#include "platform/CommandLineSplit.h"
+
+namespace platform::win32 {
+
+MemoryFigures Win32Memory::Query() {
+  MEMORYSTATUS s{};
+  s.dwLength = 32;
+  GlobalMemoryStatus(&s);
+  return {s.dwTotalPhys,     s.dwAvailPhys,    s.dwTotalPageFile,
+          s.dwAvailPageFile, s.dwTotalVirtual, s.dwAvailVirtual};
+}
+
+void* Win32Blocks::Commit() noexcept {
+  return VirtualAlloc(nullptr, kBlockSize, MEM_COMMIT, PAGE_READWRITE | PAGE_NOCACHE);
+}
+
+void Win32Blocks::Release(void* block) noexcept { VirtualFree(block, 0, MEM_RELEASE); }
+
+bool Win32Launcher::RunAndWait(const std::string& commandLine, const std::string& workDir) {
+  std::vector<char> line(commandLine.begin(), commandLine.end());
+  line.push_back('\0');
+  STARTUPINFOA si{};
+  si.cb = sizeof si;
+  si.dwFlags = STARTF_USESHOWWINDOW;
+  si.wShowWindow = SW_SHOWNORMAL;
+  PROCESS_INFORMATION pi{};
+  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE,
+                      CREATE_NEW_CONSOLE | NORMAL_PRIORITY_CLASS, nullptr,
+                      workDir.empty() ? nullptr : workDir.c_str(), &si, &pi))
+    return false;
+  WaitForSingleObject(pi.hProcess, INFINITE);
+  CloseHandle(pi.hThread);
+  CloseHandle(pi.hProcess);
+  return true;
+}
+
+std::string Win32Profile::ReadString(const std::string& file, const std::string& section,
+                                     const std::string& key, const std::string& def,
+                                     size_t maxChars) {
+  std::vector<char> buffer(maxChars + 1, '\0');
+  const DWORD n = GetPrivateProfileStringA(section.c_str(), key.c_str(), def.c_str(), buffer.data(),
+                                           static_cast<DWORD>(buffer.size()), file.c_str());
+  return std::string(buffer.data(), n < buffer.size() ? n : maxChars);
+}
+
+int Win32Profile::ReadInt(const std::string& file, const std::string& section,
+                          const std::string& key, int def) {
+  return static_cast<int>(GetPrivateProfileIntA(section.c_str(), key.c_str(), def, file.c_str()));
+}
+
+Win32Instance::~Win32Instance() {
+  if (view_) UnmapViewOfFile(const_cast<uint32_t*>(view_));
+  if (mapping_) CloseHandle(mapping_);
+  if (window_) DestroyWindow(window_);
+}
+
+OpenResult Win32Instance::Open(const std::string& name) {
+  SECURITY_DESCRIPTOR sd;
+  SECURITY_ATTRIBUTES sa{sizeof sa, nullptr, TRUE};
+  OSVERSIONINFOA version{};
+  version.dwOSVersionInfoSize = sizeof version;
+  GetVersionExA(&version);
+  if (version.dwPlatformId == VER_PLATFORM_WIN32_NT &&
+      InitializeSecurityDescriptor(&sd, SECURITY_DESCRIPTOR_REVISION) &&
+      SetSecurityDescriptorDacl(&sd, TRUE, nullptr, FALSE))  // everyone may open it
+    sa.lpSecurityDescriptor = &sd;
+  mapping_ = CreateFileMappingA(INVALID_HANDLE_VALUE, sa.lpSecurityDescriptor ? &sa : nullptr,
+                                PAGE_READWRITE, 0, 16, name.c_str());
+  if (!mapping_) return OpenResult::Failed;
+  const bool existed = GetLastError() == ERROR_ALREADY_EXISTS;
+  view_ = static_cast<volatile uint32_t*>(MapViewOfFile(mapping_, FILE_MAP_ALL_ACCESS, 0, 0, 16));
+  if (!view_) return OpenResult::Failed;
+  return existed ? OpenResult::Existed : OpenResult::Created;
+}
+
+InstanceBlock Win32Instance::Read() {
+  if (!view_) return {};
+  return {view_[0], view_[1], view_[2], view_[3]};
+}
+
+void Win32Instance::Write(const InstanceBlock& b) {
+  if (!view_) return;
+  view_[0] = b.instance, view_[1] = b.appWindow, view_[2] = b.mainWindow, view_[3] = b.messageWindow;
+}
+
+LRESULT CALLBACK Win32Instance::MessageProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_COPYDATA) {
+    auto* self = reinterpret_cast<Win32Instance*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    const auto* cds = reinterpret_cast<const COPYDATASTRUCT*>(lp);
+    if (!self || !cds) return 0;
+    const auto text = DecodeHandOver(static_cast<uint32_t>(cds->dwData), cds->lpData, cds->cbData);
+    if (!text) return 0;
+    if (self->onHandOver) self->onHandOver(*text);
+    return kHandOverReply;
+  }
+  return DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+HWND Win32Instance::MessageWindow() {
+  if (window_) return window_;
+  static const char kClass[] = "TElOneInstanceWindow";
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = MessageProc;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.lpszClassName = kClass;
+  RegisterClassA(&wc);
+  window_ = CreateWindowExA(0, kClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                            wc.hInstance, nullptr);
+  SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  return window_;
+}
+
+InstanceBlock Win32Instance::Own(uint32_t mainWindow) {
+  HWND main = reinterpret_cast<HWND>(static_cast<uintptr_t>(mainWindow));
+  HWND app = main ? GetWindow(main, GW_OWNER) : nullptr;
+  return {static_cast<uint32_t>(reinterpret_cast<uintptr_t>(GetModuleHandleA(nullptr))),
+          static_cast<uint32_t>(reinterpret_cast<uintptr_t>(app ? app : main)), mainWindow,
+          static_cast<uint32_t>(reinterpret_cast<uintptr_t>(MessageWindow()))};
+}
+
+long Win32Instance::HandOver(uint32_t messageWindow, const std::string& text) {
+  HWND target = reinterpret_cast<HWND>(static_cast<uintptr_t>(messageWindow));
+  if (!IsWindow(target)) return 0;  // the block may hold anything
+  COPYDATASTRUCT cds{0, static_cast<DWORD>(text.size() + 1), const_cast<char*>(text.c_str())};
+  DWORD_PTR result = 0;
+  if (!SendMessageTimeoutA(target, WM_COPYDATA, reinterpret_cast<WPARAM>(MessageWindow()),
+                           reinterpret_cast<LPARAM>(&cds), SMTO_ABORTIFHUNG, 10000, &result))
+    return 0;
+  return static_cast<long>(result);
+}
+
+void Win32Dialogs::ShowMessage(const std::string& text, const std::string& title, BoxIcon icon) {
+  UINT flags = MB_OK;
+  if (icon == BoxIcon::Information) flags |= MB_ICONINFORMATION;
+  if (icon == BoxIcon::Warning) flags |= MB_ICONWARNING;
+  if (icon == BoxIcon::Error) flags |= MB_ICONERROR;
+  MessageBoxA(GetActiveWindow(), text.c_str(), title.c_str(), flags);
+}
+
+std::string ModulePath() {
+  char path[MAX_PATH + 1] = {};
+  const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
+  return std::string(path, n);
+}
+
+std::vector<std::string> Win32Environment::Arguments() {
+  std::vector<std::string> args = SplitArguments(GetCommandLineA());
+  if (args.empty()) args.emplace_back();
+  args[0] = ModulePath();
+  return args;
+}
+
+std::string Win32Environment::ProgramFolder() {
+  const std::string path = ModulePath();
+  const size_t sep = path.find_last_of("\\/:");
+  return sep == std::string::npos ? std::string() : path.substr(0, sep + 1);
+}
+
+Family Win32Environment::PlatformFamily() {
+  OSVERSIONINFOA v{};
+  v.dwOSVersionInfoSize = sizeof v;
+  GetVersionExA(&v);
+  return v.dwPlatformId == VER_PLATFORM_WIN32_NT ? Family::NT : Family::Win9x;
+}
+
+}  // namespace platform::win32

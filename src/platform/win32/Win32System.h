@@ -1,0 +1,76 @@
+// The real operating-system services.
+#pragma once
+
+#include <windows.h>
+
+#include "platform/System.h"
+
+namespace platform::win32 {
+
+class Win32Memory : public MemoryInfo {
+ public:
+  MemoryFigures Query() override;
+};
+
+class Win32Blocks : public BlockSource {
+ public:
+  void* Commit() noexcept override;
+  void Release(void* block) noexcept override;
+};
+
+class Win32Launcher : public Launcher {
+ public:
+  bool RunAndWait(const std::string& commandLine, const std::string& workDir) override;
+};
+
+class Win32Profile : public ProfileReader {
+ public:
+  std::string ReadString(const std::string& file, const std::string& section,
+                         const std::string& key, const std::string& def, size_t maxChars) override;
+  int ReadInt(const std::string& file, const std::string& section, const std::string& key,
+              int def) override;
+};
+
+class Win32Instance : public InstanceChannel {
+ public:
+  ~Win32Instance() override;
+  OpenResult Open(const std::string& name) override;
+  InstanceBlock Read() override;
+  void Write(const InstanceBlock& block) override;
+  InstanceBlock Own(uint32_t mainWindow) override;
+  long HandOver(uint32_t messageWindow, const std::string& text) override;
+
+ private:
+  static LRESULT CALLBACK MessageProc(HWND, UINT, WPARAM, LPARAM);
+  HWND MessageWindow();
+  HANDLE mapping_ = nullptr;
+  volatile uint32_t* view_ = nullptr;
+  HWND window_ = nullptr;
+};
+
+class Win32Dialogs : public Dialogs {
+ public:
+  void ShowMessage(const std::string& text, const std::string& title, BoxIcon icon) override;
+};
+
+class Win32Environment : public Environment {
+ public:
+  std::vector<std::string> Arguments() override;
+  std::string ProgramFolder() override;
+  Family PlatformFamily() override;
+};
+
+struct Win32System {
+  Win32Memory memory;
+  Win32Blocks blocks;
+  Win32Launcher launcher;
+  Win32Profile profile;
+  Win32Instance instance;
+  Win32Dialogs dialogs;
+  Win32Environment environment;
+  System system{memory, blocks, launcher, profile, instance, dialogs, environment};
+};
+
+std::string ModulePath();
+
+}  // namespace platform::win32

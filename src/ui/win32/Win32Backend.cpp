@@ -1,0 +1,592 @@
+#include "ui/win32/Win32Backend.h"
+
+#include <commctrl.h>
+
+#include "ui/Controls.h"
+#include "ui/Menu.h"
+#include "ui/Window.h"
+
+#if __has_include("gfx/win32/GdiCanvas.h")
+#include "gfx/win32/GdiCanvas.h"
+#define BRANTELLE_HAVE_GDI_CANVAS 1
+#endif
+
+namespace ui::win32 {
+
+namespace {
+
+constexpr char kAppClass[] = "TApplication";
+constexpr char kFormClass[] = "TBrantelleForm";
+constexpr char kPaintClass[] = "TBrantellePaintBox";
+constexpr UINT kRebuildMenu = WM_APP + 1;
+
+Win32Backend* g_backend = nullptr;
+
+HWND ParentHandle(const Component& c);
+
+// Offset of a component's bounds in its native parent: children of a group
+// box are placed on the window itself.
+POINT Origin(const Component& c) {
+  POINT p{0, 0};
+  for (const Component* up = c.Parent(); up && up->GetKind() == Kind::GroupBox; up = up->Parent())
+    p.x += up->Bounds().left, p.y += up->Bounds().top;
+  return p;
+}
+
+class WindowPeer : public Peer {
+ public:
+  WindowPeer(Window& w, Win32Backend& backend) : w_(w), backend_(backend) {
+    hwnd_ = CreateWindowExA(0, kFormClass, w.Caption().c_str(),
+                            WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+                            CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, nullptr, nullptr,
+                            GetModuleHandleA(nullptr), nullptr);
+    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&w));
+    Resize();
+  }
+  ~WindowPeer() override {
+    if (IsWindow(hwnd_)) {
+      SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+      DestroyWindow(hwnd_);
+    }
+  }
+  HWND Handle() const { return hwnd_; }
+
+  void Changed(Prop prop) override {
+    switch (prop) {
+      case Prop::Caption: SetWindowTextA(hwnd_, w_.Caption().c_str()); break;
+      case Prop::Bounds: Resize(); break;
+      case Prop::Visible:
+        if (w_.Visible()) {
+          if (!placed_) Center();
+          ShowWindow(hwnd_, w_.State() == WindowState::Minimized ? SW_SHOWMINNOACTIVE : SW_SHOW);
+        } else {
+          ShowWindow(hwnd_, SW_HIDE);
+        }
+        break;
+      case Prop::WindowState:
+        if (IsWindowVisible(hwnd_))
+          ShowWindow(hwnd_, w_.State() == WindowState::Minimized ? SW_MINIMIZE : SW_RESTORE);
+        break;
+      case Prop::TopMost:
+        SetWindowPos(hwnd_, w_.TopMost() ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        break;
+      case Prop::Closed:
+        if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
+        break;
+      default: break;
+    }
+  }
+
+ private:
+  void Resize() {
+    if (w_.ClientWidth() == 0) return;
+    RECT r{0, 0, w_.ClientWidth(), w_.ClientHeight()};
+    AdjustWindowRectEx(&r, GetWindowLongA(hwnd_, GWL_STYLE), w_.MainMenu() != nullptr,
+                       GetWindowLongA(hwnd_, GWL_EXSTYLE));
+    SetWindowPos(hwnd_, nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    for (const auto& c : w_.Components())
+      if (c->GetKind() == Kind::StatusBar)
+        if (HWND bar = Win32Backend::HandleOf(*c)) SendMessageA(bar, WM_SIZE, 0, 0);
+  }
+  void Center() {
+    placed_ = true;
+    RECT r;
+    GetWindowRect(hwnd_, &r);
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    SetWindowPos(hwnd_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - w) / 2,
+                 (GetSystemMetrics(SM_CYSCREEN) - h) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  Window& w_;
+  Win32Backend& backend_;
+  HWND hwnd_;
+  bool placed_ = false;
+};
+
+class ControlPeer : public Peer {
+ public:
+  ControlPeer(Component& c, Win32Backend& backend) : c_(c), backend_(backend) {
+    const char* cls = "STATIC";
+    DWORD style = WS_CHILD;
+    switch (c.GetKind()) {
+      case Kind::Label: style |= SS_LEFT | SS_NOPREFIX; break;
+      case Kind::Button:
+        cls = "BUTTON";
+        style |= WS_TABSTOP | (static_cast<Button&>(c).IsDefault() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+        break;
+      case Kind::CheckBox: cls = "BUTTON", style |= WS_TABSTOP | BS_CHECKBOX; break;
+      case Kind::RadioButton: cls = "BUTTON", style |= WS_TABSTOP | BS_RADIOBUTTON; break;
+      case Kind::GroupBox: cls = "BUTTON", style |= BS_GROUPBOX; break;
+      case Kind::TrackBar: cls = TRACKBAR_CLASSA, style |= WS_TABSTOP | TBS_AUTOTICKS | TBS_HORZ; break;
+      case Kind::ProgressBar: cls = PROGRESS_CLASSA; break;
+      case Kind::StatusBar: cls = STATUSCLASSNAMEA, style |= CCS_BOTTOM; break;
+      case Kind::Bevel: style |= SS_ETCHEDHORZ; break;
+      case Kind::Picture: style |= SS_NOTIFY | SS_ETCHEDFRAME; break;
+      case Kind::PaintBox: cls = kPaintClass; break;
+      default: break;
+    }
+    const POINT o = Origin(c);
+    const Rect& b = c.Bounds();
+    hwnd_ = CreateWindowExA(0, cls, c.Caption().c_str(), style, o.x + b.left, o.y + b.top, b.width,
+                            b.height, ParentHandle(c), reinterpret_cast<HMENU>(static_cast<intptr_t>(id_ = backend.Register(c))),
+                            GetModuleHandleA(nullptr), nullptr);
+    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&c));
+    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(backend.Font()), FALSE);
+    for (Prop p : {Prop::Enabled, Prop::Checked, Prop::Range, Prop::Frequency, Prop::Position,
+                   Prop::Panels, Prop::Visible})
+      Changed(p);
+  }
+  ~ControlPeer() override {
+    backend_.Unregister(id_);
+    if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
+  }
+  HWND Handle() const { return hwnd_; }
+
+  void Changed(Prop prop) override {
+    switch (prop) {
+      case Prop::Caption: SetWindowTextA(hwnd_, c_.Caption().c_str()); break;
+      case Prop::Enabled: EnableWindow(hwnd_, c_.Enabled()); break;
+      case Prop::Visible: ShowWindow(hwnd_, c_.Visible() ? SW_SHOWNA : SW_HIDE); break;
+      case Prop::Bounds: {
+        const POINT o = Origin(c_);
+        const Rect& b = c_.Bounds();
+        MoveWindow(hwnd_, o.x + b.left, o.y + b.top, b.width, b.height, TRUE);
+        break;
+      }
+      case Prop::Checked:
+        if (c_.GetKind() == Kind::CheckBox)
+          SendMessageA(hwnd_, BM_SETCHECK, static_cast<CheckBox&>(c_).Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
+        if (c_.GetKind() == Kind::RadioButton)
+          SendMessageA(hwnd_, BM_SETCHECK, static_cast<RadioButton&>(c_).Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
+        break;
+      case Prop::Default:
+        if (c_.GetKind() == Kind::Button)
+          SendMessageA(hwnd_, BM_SETSTYLE, static_cast<Button&>(c_).IsDefault() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+        break;
+      case Prop::Range:
+        if (c_.GetKind() == Kind::TrackBar) {
+          auto& t = static_cast<TrackBar&>(c_);
+          SendMessageA(hwnd_, TBM_SETRANGEMIN, FALSE, t.Min());
+          SendMessageA(hwnd_, TBM_SETRANGEMAX, TRUE, t.Max());
+        }
+        break;
+      case Prop::Frequency:
+        if (c_.GetKind() == Kind::TrackBar)
+          SendMessageA(hwnd_, TBM_SETTICFREQ, static_cast<TrackBar&>(c_).Frequency(), 0);
+        break;
+      case Prop::Position:
+        if (c_.GetKind() == Kind::TrackBar)
+          SendMessageA(hwnd_, TBM_SETPOS, TRUE, static_cast<TrackBar&>(c_).Position());
+        if (c_.GetKind() == Kind::ProgressBar)
+          SendMessageA(hwnd_, PBM_SETPOS, static_cast<ProgressBar&>(c_).Position(), 0);
+        break;
+      case Prop::Panels:
+        if (c_.GetKind() == Kind::StatusBar) UpdatePanels(static_cast<StatusBar&>(c_));
+        break;
+      case Prop::Repaint: InvalidateRect(hwnd_, nullptr, FALSE); break;
+      default: break;
+    }
+  }
+
+ private:
+  void UpdatePanels(StatusBar& s) {
+    int edges[16];
+    const int n = static_cast<int>(std::min<size_t>(s.PanelCount(), 16));
+    int right = 0;
+    for (int i = 0; i < n; ++i) {
+      const int w = s.PanelAt(i).width;
+      edges[i] = w < 0 ? -1 : (right += w);
+    }
+    SendMessageA(hwnd_, SB_SETPARTS, n, reinterpret_cast<LPARAM>(edges));
+    for (int i = 0; i < n; ++i)
+      SendMessageA(hwnd_, SB_SETTEXTA, i,
+                   reinterpret_cast<LPARAM>(s.PanelAt(i).visible ? s.PanelAt(i).text.c_str() : ""));
+  }
+  Component& c_;
+  Win32Backend& backend_;
+  HWND hwnd_;
+  int id_;
+};
+
+class TimerPeer : public Peer {
+ public:
+  TimerPeer(Timer& t, Win32Backend& backend) : t_(t), backend_(backend), id_(backend.Register(t)) {
+    Changed(Prop::Enabled);
+  }
+  ~TimerPeer() override {
+    KillTimer(backend_.AppWindow(), id_);
+    backend_.Unregister(id_);
+  }
+  void Changed(Prop prop) override {
+    if (prop != Prop::Enabled && prop != Prop::Interval) return;
+    KillTimer(backend_.AppWindow(), id_);
+    if (t_.Running()) SetTimer(backend_.AppWindow(), id_, t_.Interval(), nullptr);
+  }
+
+ private:
+  Timer& t_;
+  Win32Backend& backend_;
+  int id_;
+};
+
+Menu* RootMenu(Component& c) {
+  Component* up = &c;
+  while (up && up->GetKind() != Kind::Menu) up = up->Parent();
+  return static_cast<Menu*>(up);
+}
+
+// Menu handles are rebuilt from the model after a batch of changes.
+class MenuPeer : public Peer {
+ public:
+  MenuPeer(Menu& m, Win32Backend& backend) : m_(m), backend_(backend) {}
+  ~MenuPeer() override {
+    if (menu_) DestroyMenu(menu_);
+  }
+  void Changed(Prop) override { backend_.MenuChanged(m_); }
+  HMENU Build() {
+    if (menu_) DestroyMenu(menu_);
+    menu_ = m_.IsPopup() ? CreatePopupMenu() : CreateMenu();
+    Fill(menu_, m_.Items());
+    return menu_;
+  }
+
+ private:
+  void Fill(HMENU menu, const std::vector<MenuItem*>& items) {
+    for (MenuItem* item : items) {
+      if (!item->Visible()) continue;
+      if (item->IsSeparator()) {
+        AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+        continue;
+      }
+      std::string text = item->Caption();
+      if (!item->ShortCut().empty()) text += "\t" + item->ShortCut();
+      UINT flags = MF_STRING | (item->Enabled() ? 0 : MF_GRAYED) | (item->Checked() ? MF_CHECKED : 0);
+      UINT_PTR id = backend_.Register(*item);
+      if (!item->Items().empty()) {
+        HMENU sub = CreatePopupMenu();
+        Fill(sub, item->Items());
+        flags |= MF_POPUP;
+        id = reinterpret_cast<UINT_PTR>(sub);
+      }
+      AppendMenuA(menu, flags, id, text.c_str());
+      if (item->IsDefault()) SetMenuDefaultItem(menu, GetMenuItemCount(menu) - 1, TRUE);
+      if (item->RadioItem() && item->Checked()) {
+        const int pos = GetMenuItemCount(menu) - 1;
+        CheckMenuRadioItem(menu, pos, pos, pos, MF_BYPOSITION);
+      }
+    }
+  }
+  Menu& m_;
+  Win32Backend& backend_;
+  HMENU menu_ = nullptr;
+};
+
+class MenuItemPeer : public Peer {
+ public:
+  MenuItemPeer(MenuItem& item, Win32Backend& backend) : item_(item), backend_(backend) {
+    if (Menu* root = RootMenu(item_)) backend_.MenuChanged(*root);
+  }
+  void Changed(Prop) override {
+    if (Menu* root = RootMenu(item_)) backend_.MenuChanged(*root);
+  }
+
+ private:
+  MenuItem& item_;
+  Win32Backend& backend_;
+};
+
+HWND WindowHandle(const Window& w) {
+  auto* peer = dynamic_cast<WindowPeer*>(w.GetPeer());
+  return peer ? peer->Handle() : nullptr;
+}
+
+HWND ParentHandle(const Component& c) {
+  if (c.Parent() && c.Parent()->GetKind() == Kind::StatusBar)
+    if (auto* p = dynamic_cast<ControlPeer*>(c.Parent()->GetPeer())) return p->Handle();
+  return WindowHandle(*c.Owner());
+}
+
+LRESULT CALLBACK PaintProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  auto* box = reinterpret_cast<PaintBox*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  switch (msg) {
+    case WM_ERASEBKGND: return 1;
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = BeginPaint(hwnd, &ps);
+#ifdef BRANTELLE_HAVE_GDI_CANVAS
+      if (box) {
+        RECT r;
+        GetClientRect(hwnd, &r);
+        Dispatch(box->App(), [&] {
+          gfx::win32::PaintBuffered(dc, r.right, r.bottom, [&](gfx::Canvas& c) { box->Paint(c); });
+        });
+      }
+#else
+      (void)dc;
+#endif
+      EndPaint(hwnd, &ps);
+      return 0;
+    }
+    case WM_LBUTTONUP:
+      if (box) Dispatch(box->App(), box->OnClick);
+      return 0;
+  }
+  return DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+}  // namespace
+
+LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  auto* w = reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (!w || !g_backend) return DefWindowProcA(hwnd, msg, wp, lp);
+  Application& app = w->App();
+  switch (msg) {
+    case WM_COMMAND: {
+      if (lp) {
+        auto* c = reinterpret_cast<Component*>(GetWindowLongPtrA(reinterpret_cast<HWND>(lp), GWLP_USERDATA));
+        if (!c) break;
+        const int code = HIWORD(wp);
+        if (code == BN_CLICKED) {
+          if (c->GetKind() == Kind::Button) static_cast<Button*>(c)->Click();
+          else if (c->GetKind() == Kind::CheckBox) static_cast<CheckBox*>(c)->Click();
+          else if (c->GetKind() == Kind::RadioButton) static_cast<RadioButton*>(c)->Click();
+          else if (c->GetKind() == Kind::Picture) static_cast<Picture*>(c)->Click();
+        }
+        return 0;
+      }
+      if (auto* item = dynamic_cast<MenuItem*>(g_backend->ById(LOWORD(wp)))) item->Click();
+      return 0;
+    }
+    case WM_HSCROLL:
+      if (lp) {
+        auto* c = reinterpret_cast<Component*>(GetWindowLongPtrA(reinterpret_cast<HWND>(lp), GWLP_USERDATA));
+        if (c && c->GetKind() == Kind::TrackBar)
+          static_cast<TrackBar*>(c)->SetPosition(static_cast<int>(SendMessageA(reinterpret_cast<HWND>(lp), TBM_GETPOS, 0, 0)));
+      }
+      return 0;
+    case DM_GETDEFID:
+      for (const auto& c : w->Components())
+        if (c->GetKind() == Kind::Button && static_cast<Button&>(*c).IsDefault())
+          return MAKELONG(GetDlgCtrlID(Win32Backend::HandleOf(*c)), DC_HASDEFID);
+      return 0;
+    case kRebuildMenu:
+      if (Menu* m = w->MainMenu())
+        if (auto* peer = dynamic_cast<MenuPeer*>(m->GetPeer())) {
+          HMENU old = GetMenu(hwnd);
+          SetMenu(hwnd, nullptr);
+          (void)old;  // owned by the peer, which rebuilds it
+          SetMenu(hwnd, peer->Build());
+          w->Changed(Prop::Bounds);  // the menu bar takes height outside the fixed client area
+        }
+      return 0;
+    case WM_SYSCOMMAND:
+      if ((wp & 0xFFF0) == SC_MINIMIZE && w == app.MainWindow()) {
+        app.Minimize();
+        return 0;
+      }
+      if ((wp & 0xFFF0) == SC_RESTORE && w == app.MainWindow()) {
+        app.Restore();
+        return 0;
+      }
+      break;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+      SetBkColor(reinterpret_cast<HDC>(wp), GetSysColor(COLOR_BTNFACE));
+      return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    case WM_CLOSE: w->Close(); return 0;
+    case WM_DESTROY:
+      SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+      w->NotifyDestroyed();
+      return 0;
+    case WM_QUERYENDSESSION: {
+      bool ok = true;
+      if (w->OnQueryEndSession) Dispatch(app, [&] { ok = w->OnQueryEndSession(); });
+      return ok ? 1 : 0;
+    }
+  }
+  return DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+LRESULT CALLBACK AppProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_TIMER && g_backend) {
+    if (auto* t = dynamic_cast<Timer*>(g_backend->ById(static_cast<int>(wp)))) t->Tick();
+    return 0;
+  }
+  if (msg == WM_ACTIVATEAPP && !wp && g_backend && g_backend->app_)
+    Dispatch(*g_backend->app_, g_backend->app_->OnDeactivate);
+  return DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+Win32Backend::Win32Backend() {
+  g_backend = this;
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_PROGRESS_CLASS};
+  InitCommonControlsEx(&icc);
+  HINSTANCE inst = GetModuleHandleA(nullptr);
+  HICON icon = LoadIconA(inst, "MAINICON");
+  WNDCLASSA wc{};
+  wc.hInstance = inst;
+  wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+  wc.hIcon = icon ? icon : LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
+  wc.lpfnWndProc = AppProc;
+  wc.lpszClassName = kAppClass;
+  RegisterClassA(&wc);
+  wc.lpfnWndProc = FormProc;
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.lpszClassName = kFormClass;
+  RegisterClassA(&wc);
+  wc.lpfnWndProc = PaintProc;
+  wc.hbrBackground = nullptr;
+  wc.hIcon = nullptr;
+  wc.lpszClassName = kPaintClass;
+  RegisterClassA(&wc);
+  appWindow_ = CreateWindowExA(0, kAppClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, inst, nullptr);
+  font_ = CreateFontA(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "MS Sans Serif");
+}
+
+Win32Backend::~Win32Backend() {
+  if (appWindow_) DestroyWindow(appWindow_);
+  if (font_) DeleteObject(font_);
+  g_backend = nullptr;
+}
+
+std::unique_ptr<Peer> Win32Backend::CreatePeer(Component& c) {
+  switch (c.GetKind()) {
+    case Kind::Window: return std::make_unique<WindowPeer>(static_cast<Window&>(c), *this);
+    case Kind::Timer: return std::make_unique<TimerPeer>(static_cast<Timer&>(c), *this);
+    case Kind::Menu: return std::make_unique<MenuPeer>(static_cast<Menu&>(c), *this);
+    case Kind::MenuItem: return std::make_unique<MenuItemPeer>(static_cast<MenuItem&>(c), *this);
+    case Kind::NonVisual:
+    case Kind::CaptionBar: return nullptr;
+    default: return std::make_unique<ControlPeer>(c, *this);
+  }
+}
+
+void Win32Backend::Realize(Window& w) {
+  if (w.GetPeer()) return;
+  w.AttachPeer(CreatePeer(w));
+  for (const auto& c : w.Components())
+    if (!c->GetPeer()) c->AttachPeer(CreatePeer(*c));
+}
+
+HWND Win32Backend::HandleOf(const Component& c) {
+  if (auto* p = dynamic_cast<ControlPeer*>(c.GetPeer())) return p->Handle();
+  if (auto* p = dynamic_cast<WindowPeer*>(c.GetPeer())) return p->Handle();
+  return nullptr;
+}
+
+int Win32Backend::Register(Component& c) {
+  for (const auto& [id, comp] : ids_)
+    if (comp == &c) return id;
+  if (nextId_ > 0xEFFF) nextId_ = 100;
+  while (ids_.count(nextId_)) ++nextId_;
+  ids_[nextId_] = &c;
+  return nextId_++;
+}
+
+void Win32Backend::Unregister(int id) { ids_.erase(id); }
+
+Component* Win32Backend::ById(int id) const {
+  auto it = ids_.find(id);
+  return it == ids_.end() ? nullptr : it->second;
+}
+
+void Win32Backend::MenuChanged(Menu& m) {
+  if (m.IsPopup()) return;  // built when it pops up
+  if (HWND hwnd = WindowHandle(*m.Owner())) {
+    MSG pending;
+    if (!PeekMessageA(&pending, hwnd, kRebuildMenu, kRebuildMenu, PM_NOREMOVE))
+      PostMessageA(hwnd, kRebuildMenu, 0, 0);
+  }
+}
+
+bool Win32Backend::Pump(MSG& msg) {
+  if (msg.message == WM_QUIT) {
+    if (app_) app_->Terminate();
+    return false;
+  }
+  HWND form = GetActiveWindow();
+  if (!form || !IsDialogMessageA(form, &msg)) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  return true;
+}
+
+void Win32Backend::ProcessMessages() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+    if (!Pump(msg)) {
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      break;
+    }
+}
+
+void Win32Backend::Run() {
+  MSG msg;
+  while (!(app_ && app_->IsTerminated()) && GetMessageA(&msg, nullptr, 0, 0) > 0) Pump(msg);
+}
+
+void Win32Backend::RunModal(Window& w) {
+  Realize(w);
+  HWND owner = app_ && app_->MainWindow() ? WindowHandle(*app_->MainWindow()) : nullptr;
+  if (owner) EnableWindow(owner, FALSE);
+  w.Show();
+  MSG msg;
+  while (!w.Destroyed() && !(app_ && app_->IsTerminated()) && GetMessageA(&msg, nullptr, 0, 0) > 0)
+    Pump(msg);
+  if (owner) {
+    EnableWindow(owner, TRUE);
+    SetForegroundWindow(owner);
+  }
+}
+
+void Win32Backend::PopupMenu(Menu& m, int x, int y) {
+  auto* peer = dynamic_cast<MenuPeer*>(m.GetPeer());
+  HWND owner = app_ && app_->MainWindow() ? WindowHandle(*app_->MainWindow()) : appWindow_;
+  if (!peer || !owner) return;
+  HMENU menu = peer->Build();
+  SetForegroundWindow(owner);
+  TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON, x, y, 0, owner, nullptr);
+  PostMessageA(owner, WM_NULL, 0, 0);
+}
+
+void Win32Backend::ShowError(const std::string& title, const std::string& message) {
+  HWND owner = app_ && app_->MainWindow() ? WindowHandle(*app_->MainWindow()) : nullptr;
+  MessageBoxA(owner, message.c_str(), title.c_str(), MB_OK | MB_ICONERROR);
+}
+
+static HWND MainHandle(Application* app) {
+  return app && app->MainWindow() ? WindowHandle(*app->MainWindow()) : nullptr;
+}
+
+void Win32Backend::MinimizeApp() {
+  if (HWND h = MainHandle(app_); h && IsWindowVisible(h)) ShowWindow(h, SW_MINIMIZE);
+}
+
+void Win32Backend::RestoreApp() {
+  if (HWND h = MainHandle(app_)) {
+    ShowWindow(h, IsIconic(h) || !IsWindowVisible(h) ? SW_RESTORE : SW_SHOW);
+    SetForegroundWindow(h);
+  }
+}
+
+void Win32Backend::HideApp() {
+  if (HWND h = MainHandle(app_)) ShowWindow(h, SW_HIDE);
+}
+
+void Win32Backend::ShowApp() {
+  if (HWND h = MainHandle(app_)) ShowWindow(h, SW_SHOWNA);
+}
+
+void Win32Backend::TitleChanged(const std::string& title) { SetWindowTextA(appWindow_, title.c_str()); }
+
+void Win32Backend::Terminated() { PostQuitMessage(0); }
+
+uint32_t Win32Backend::NativeHandle(const Window& w) {
+  return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(WindowHandle(w)));
+}
+
+}  // namespace ui::win32

@@ -1,0 +1,55 @@
+// Realises the component model with real Win32 windows and controls.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+
+#include "ui/Application.h"
+
+namespace ui::win32 {
+
+class Win32Backend : public Backend {
+ public:
+  Win32Backend();
+  ~Win32Backend() override;
+  void SetApplication(Application& app) { app_ = &app; }
+
+  std::unique_ptr<Peer> CreatePeer(Component& c) override;
+  void Realize(Window& w) override;
+  void ProcessMessages() override;
+  void Run() override;
+  void RunModal(Window& w) override;
+  void PopupMenu(Menu& m, int x, int y) override;
+  void ShowError(const std::string& title, const std::string& message) override;
+  void MinimizeApp() override;
+  void RestoreApp() override;
+  void HideApp() override;
+  void ShowApp() override;
+  void TitleChanged(const std::string& title) override;
+  void Terminated() override;
+  uint32_t NativeHandle(const Window& w) override;
+
+  HWND AppWindow() const { return appWindow_; }
+  HFONT Font() const { return font_; }
+  // Native handle of a component's control, for tests.
+  static HWND HandleOf(const Component& c);
+
+  // Command ids of controls and menu items, and timer ids.
+  int Register(Component& c);
+  void Unregister(int id);
+  Component* ById(int id) const;
+  void MenuChanged(Menu& m);
+
+ private:
+  friend LRESULT CALLBACK FormProc(HWND, UINT, WPARAM, LPARAM);
+  friend LRESULT CALLBACK AppProc(HWND, UINT, WPARAM, LPARAM);
+  bool Pump(MSG& msg);
+  Application* app_ = nullptr;
+  HWND appWindow_ = nullptr;
+  HFONT font_ = nullptr;
+  std::map<int, Component*> ids_;
+  int nextId_ = 100;
+};
+
+}  // namespace ui::win32
