@@ -1,15 +1,17 @@
 #include "app/Startup.h"
 
-#include "app/MainFrm.h"
-
 namespace app {
+
+void StartUp(ui::Application& application, TMainForm& form) {
+  application.SetMainWindow(&form);
+  ui::Dispatch(application, [&] { form.FormCreate(); });
+  form.AfterCreate();
+}
 
 int RunBrantelle(ui::Application& application, platform::System& system) {
   application.SetTitle("Brantelle");
   TMainForm form(application, system);
-  application.SetMainWindow(&form);
-  ui::Dispatch(application, [&] { form.FormCreate(); });
-  form.AfterCreate();
+  StartUp(application, form);
   application.Run();
   return 0;
 }

@@ -30,7 +30,7 @@ void* FakeBlocks::Commit() noexcept {
     ++failures;
     return nullptr;
   }
-  void* p = std::aligned_alloc(4096, platform::kBlockSize);
+  void* p = std::malloc(platform::kBlockSize);
   if (!p) return nullptr;
   std::memset(p, 0xA5, platform::kBlockSize);  // fresh memory is not assumed zero here
   ++commits;

@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include "app/Startup.h"
+#include "fakes/Fakes.h"
+#include "ui/Headless.h"
+
+using namespace app;
+
+namespace {
+
+struct StartRig {
+  fakes::FakeSystem sys;
+  ui::HeadlessBackend backend;
+  ui::Application app{backend};
+  std::unique_ptr<TMainForm> form;
+  std::vector<int32_t> runs;  // megabytes of each run, from the blocks asked for
+
+  explicit StartRig(std::vector<std::string> args, const char* defragWhenStart = "1") {
+    sys.memory.figures.totalPhys = 267894784;  // 255.48 MB
+    sys.memory.figures.availPhys = 100u << 20;
+    sys.environment.args.insert(sys.environment.args.end(), args.begin(), args.end());
+    form = std::make_unique<TMainForm>(app, sys.system);
+    form->Find("DefragWhenStart")->SetCaption(defragWhenStart);
+    form->DefragMem->OnBeforeDefrag = [this] { commitsAtStart = sys.blocks.commits; };
+    form->DefragMem->OnAfterDefrag = [this] { runs.push_back(sys.blocks.commits - commitsAtStart); };
+    StartUp(app, *form);
+  }
+  int commitsAtStart = 0;
+};
+
+}  // namespace
+
+TEST(Startup, InteractiveStartWithDefaultsIsMinimizedAndHidden) {
+  StartRig rig({});
+  EXPECT_FALSE(rig.form->Visible());
+  EXPECT_EQ(rig.form->State(), ui::WindowState::Minimized);
+  EXPECT_EQ(rig.backend.hides, 1);
+  EXPECT_TRUE(rig.runs.empty());
+  EXPECT_FALSE(rig.app.IsTerminated());
+  EXPECT_TRUE(rig.sys.instance.sent.empty());
+}
+
+TEST(Startup, ShowWindowSwitchShowsAndSkipsTheStartUpRun) {
+  StartRig rig({"/w"}, "0");
+  EXPECT_TRUE(rig.form->Visible());
+  EXPECT_EQ(rig.backend.hides, 0);
+  EXPECT_TRUE(rig.runs.empty());
+}
+
+TEST(Startup, SliderIsScaledToInstalledMemory) {
+  StartRig rig({"/W"});
+  EXPECT_EQ(rig.form->TrackBar->Max(), 255);
+  EXPECT_EQ(rig.form->TrackBar->Frequency(), 26);
+  EXPECT_EQ(rig.form->TrackBar->Min(), 1);
+  EXPECT_FALSE(rig.form->TrackBar->Visible());
+}
+
+TEST(Startup, FreeSwitchRunsSilentlyAndEnds) {
+  StartRig rig({"/free", "20"});
+  EXPECT_EQ(rig.runs, (std::vector<int32_t>{20}));
+  EXPECT_TRUE(rig.form->SilentRun);
+  EXPECT_TRUE(rig.app.IsTerminated());
+  EXPECT_FALSE(rig.form->Visible());
+  EXPECT_EQ(rig.backend.pumps, 40);  // messages processed after every step
+}
+
+TEST(Startup, FreeWithStartUpFreeingRunsTwiceAutomaticAmountFirst) {
+  StartRig rig({"/FREE", "30"}, "0");
+  EXPECT_EQ(rig.runs, (std::vector<int32_t>{64, 30}));
+}
+
+TEST(Startup, FreeWithoutANumberFreesOneMegabyte) {
+  StartRig rig({"/FREE", "lots"});
+  EXPECT_EQ(rig.runs, (std::vector<int32_t>{1}));
+  StartRig none({"/FREE"});
+  EXPECT_EQ(none.runs, (std::vector<int32_t>{1}));
+}
+
+TEST(Startup, OptimizeRunsTheAutomaticAmountOnce) {
+  StartRig rig({"/opt"}, "0");  // start-up freeing on: still one run
+  EXPECT_EQ(rig.runs, (std::vector<int32_t>{64}));
+  EXPECT_TRUE(rig.app.IsTerminated());
+}
+
+TEST(Startup, LauncherModeFreesLaunchesAndEnds) {
+  // Built by hand: the launcher file must exist before start-up.
+  fakes::FakeSystem sys;
+  sys.memory.figures.totalPhys = 267894784;
+  sys.memory.availSequence = {50u << 20, 50u << 20, 120u << 20};
+  sys.environment.args.push_back("/AWC");
+  sys.environment.args.push_back("C:\\l.ini");
+  auto& keys = sys.profile.files["C:\\l.ini"]["NebbetSettings"];
+  keys["Application"] = "C:\\Tools\\tool.exe";
+  keys["CmdLine"] = "-x";
+  keys["FreeMemBefore"] = "100";
+  ui::HeadlessBackend backend;
+  ui::Application app(backend);
+  TMainForm form(app, sys.system);
+  StartUp(app, form);
+  EXPECT_EQ(sys.blocks.commits, 100);
+  ASSERT_EQ(sys.launcher.calls.size(), 1u);
+  EXPECT_EQ(sys.launcher.calls[0].commandLine, "\"C:\\Tools\\tool.exe\" -x");
+  EXPECT_EQ(sys.launcher.calls[0].workDir, "C:\\Tools\\");
+  EXPECT_TRUE(app.IsTerminated());
+}
+
+TEST(Startup, LaterCopyHandsOverPerformsItsOwnActionsAndEnds) {
+  fakes::FakeSystem sys;
+  sys.memory.figures.totalPhys = 267894784;
+  sys.instance.result = platform::OpenResult::Existed;
+  sys.instance.block = {1, 2, 3, 4};
+  sys.environment.args.push_back("/W");
+  ui::HeadlessBackend backend;
+  ui::Application app(backend);
+  TMainForm form(app, sys.system);
+  form.Find("DefragWhenStart")->SetCaption("0");
+  StartUp(app, form);
+  ASSERT_EQ(sys.instance.sent.size(), 1u);
+  EXPECT_EQ(sys.instance.sent[0].second, "C:\\Brantelle\\Brantelle.exe\r\n/W\r\n");
+  EXPECT_TRUE(app.IsTerminated());
+}
+
+TEST(Startup, FirstCopyComesBackWhenASecondOneStarts) {
+  StartRig rig({});
+  ASSERT_FALSE(rig.form->Visible());
+  rig.sys.instance.onHandOver("C:\\Brantelle\\Brantelle.exe\r\n");
+  EXPECT_TRUE(rig.form->Visible());
+  EXPECT_EQ(rig.form->State(), ui::WindowState::Normal);
+  EXPECT_GE(rig.backend.restores, 1);
+}
+
+TEST(Startup, SettingLabelsHoldTheirInitialTexts) {
+  StartRig rig({"/W"});
+  EXPECT_EQ(rig.form->Setting("RAMLevel"), "15");
+  EXPECT_EQ(rig.form->Setting("ReportDelay"), "60000");
+  EXPECT_EQ(rig.form->Setting("FHotKey"), "D");
+  EXPECT_TRUE(rig.form->FlagOn("StartMinimized"));
+  EXPECT_FALSE(rig.form->FlagOn("ClearBord"));
+  EXPECT_FALSE(rig.form->Find("RAMLevel")->Visible());
+  rig.form->Find("RAMLevel")->SetCaption("x1");
+  EXPECT_THROW(rig.form->Number("RAMLevel"), ui::Error);
+  try {
+    rig.form->Number("RAMLevel");
+  } catch (const ui::Error& e) {
+    EXPECT_STREQ(e.what(), "'x1' is not a valid integer value");
+  }
+}
