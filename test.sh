@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs all three test layers: unit (native, ASan+UBSan),
+# integration (Win32 under Wine, through CTest) and end to end (Brantelle.exe
+# under Wine). Each runner prints its summary; the last line sums them up.
+set -uo pipefail
+cd "$(dirname "$0")"
+scripts/setup.sh || exit 1
+scripts/build.sh || exit 1
+
+status=0
+echo "== unit (native)"
+(cd build/native && ctest --output-on-failure) || status=1
+
+# A fresh Wine prefix for this run, shared by the integration and end-to-end layers.
+export BRANTELLE_WINEPREFIX="$PWD/build/test-prefix"
+source scripts/wine-env.sh
+brantelle_display
+brantelle_fresh_prefix
+
+echo "== integration (Wine)"
+(cd build/win32 && ctest --output-on-failure) || status=1
+
+echo "== end to end (Wine)"
+tests/e2e/run.sh | tee build/e2e.log || status=1
+wineserver -k >/dev/null 2>&1
+
+# One closing line for the whole run, from GoogleTest's reports and the e2e log.
+python3 - <<'PY' || true
+import glob, re, xml.etree.ElementTree as ET
+p = f = 0
+for path in glob.glob('build/native/results/*.xml') + glob.glob('build/win32/results/*.xml'):
+    r = ET.parse(path).getroot()
+    t, fl = int(r.get('tests', 0)), int(r.get('failures', 0)) + int(r.get('errors', 0))
+    p += t - fl - int(r.get('disabled', 0)); f += fl
+m = re.search(r'e2e: (\d+) passed, (\d+) failed', open('build/e2e.log').read())
+if m: p += int(m.group(1)); f += int(m.group(2))
+print(f"all: {p} passed, {f} failed")
+PY
+exit $status

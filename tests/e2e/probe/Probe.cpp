@@ -1,0 +1,147 @@
+// A small driver for end-to-end tests: starts programs, watches and pokes
+// their windows from outside, as a user or another program would.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+constexpr char kFormClass[] = "TBrantelleForm";
+
+struct Watch {
+  DWORD pid;
+  bool visible;
+};
+
+BOOL CALLBACK SeeVisible(HWND hwnd, LPARAM lp) {
+  auto* w = reinterpret_cast<Watch*>(lp);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  if (pid == w->pid && IsWindowVisible(hwnd)) w->visible = true;
+  return TRUE;
+}
+
+std::string Quote(int argc, char** argv, int from) {
+  std::string line;
+  for (int i = from; i < argc; ++i) {
+    if (!line.empty()) line += ' ';
+    line += std::strchr(argv[i], ' ') ? "\"" + std::string(argv[i]) + "\"" : argv[i];
+  }
+  return line;
+}
+
+// run-watch TIMEOUT EXE ARGS...: exit code, whether any window of it was visible, time taken.
+int RunWatch(int argc, char** argv) {
+  const DWORD timeout = std::strtoul(argv[2], nullptr, 10);
+  std::string line = "\"" + std::string(argv[3]) + "\"";
+  if (argc > 4) line += " " + Quote(argc, argv, 4);
+  STARTUPINFOA si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi{};
+  const DWORD start = GetTickCount();
+  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+    std::printf("exit=start-failed visible=0 elapsed=0\n");
+    return 1;
+  }
+  Watch w{pi.dwProcessId, false};
+  while (WaitForSingleObject(pi.hProcess, 25) == WAIT_TIMEOUT) {
+    EnumWindows(SeeVisible, reinterpret_cast<LPARAM>(&w));
+    if (GetTickCount() - start > timeout) {
+      TerminateProcess(pi.hProcess, 99);
+      std::printf("exit=timeout visible=%d elapsed=%lu\n", w.visible, GetTickCount() - start);
+      return 1;
+    }
+  }
+  DWORD code = 0;
+  GetExitCodeProcess(pi.hProcess, &code);
+  std::printf("exit=%lu visible=%d elapsed=%lu\n", code, w.visible, GetTickCount() - start);
+  return 0;
+}
+
+const char* State(HWND h) {
+  if (!h) return "none";
+  if (!IsWindowVisible(h)) return "hidden";
+  return IsIconic(h) ? "minimized" : "normal";
+}
+
+// wait-state STATE TIMEOUT: waits until the main window is in that state.
+int WaitState(const char* want, DWORD timeout) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    const char* now = State(FindWindowA(kFormClass, nullptr));
+    if (std::strcmp(now, want) == 0 || GetTickCount() - start > timeout) {
+      std::printf("%s\n", now);
+      return std::strcmp(now, want) == 0 ? 0 : 1;
+    }
+    Sleep(50);
+  }
+}
+
+// touch FILE SLEEP: a program for the launcher to start.
+int Touch(const char* file, DWORD ms) {
+  if (FILE* f = std::fopen(file, "w")) {
+    char dir[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, dir);
+    std::fprintf(f, "started in %s\n", dir);
+    std::fclose(f);
+  }
+  Sleep(ms);
+  if (FILE* f = std::fopen(file, "a")) {
+    std::fprintf(f, "ended\n");
+    std::fclose(f);
+  }
+  return 0;
+}
+
+struct Find {
+  const char* text;
+  HWND found;
+};
+
+BOOL CALLBACK FindChild(HWND hwnd, LPARAM lp) {
+  auto* f = reinterpret_cast<Find*>(lp);
+  char buf[256] = {};
+  GetWindowTextA(hwnd, buf, sizeof buf);
+  if (std::strcmp(buf, f->text) == 0) {
+    f->found = hwnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+HWND Control(const char* text) {
+  HWND main = FindWindowA(kFormClass, nullptr);
+  Find f{text, nullptr};
+  if (main) EnumChildWindows(main, FindChild, reinterpret_cast<LPARAM>(&f));
+  return f.found;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) return 2;
+  const std::string cmd = argv[1];
+  if (cmd == "run-watch" && argc >= 4) return RunWatch(argc, argv);
+  if (cmd == "wait-state" && argc >= 4) return WaitState(argv[2], std::strtoul(argv[3], nullptr, 10));
+  if (cmd == "state") return std::printf("%s\n", State(FindWindowA(kFormClass, nullptr))), 0;
+  if (cmd == "touch" && argc >= 4) return Touch(argv[2], std::strtoul(argv[3], nullptr, 10));
+  HWND main = FindWindowA(kFormClass, nullptr);
+  if (cmd == "close") return main && PostMessageA(main, WM_CLOSE, 0, 0) ? 0 : 1;
+  if (cmd == "minimize") return main && PostMessageA(main, WM_SYSCOMMAND, SC_MINIMIZE, 0) ? 0 : 1;
+  if (cmd == "title") return std::printf("%s\n", main ? [&] {
+    static char buf[256];
+    GetWindowTextA(main, buf, sizeof buf);
+    return buf;
+  }() : ""), 0;
+  // text CAPTION: prints "found" when a control with that text exists
+  if (cmd == "has-control" && argc >= 3) return Control(argv[2]) ? (std::printf("found\n"), 0) : (std::printf("missing\n"), 1);
+  // click CAPTION: presses the control with that text
+  if (cmd == "click" && argc >= 3) {
+    HWND c = Control(argv[2]);
+    return c && PostMessageA(c, BM_CLICK, 0, 0) ? 0 : 1;
+  }
+  return 2;
+}

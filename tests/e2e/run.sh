@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# End-to-end tests of Brantelle.exe under Wine. Prints "e2e: N passed, M failed".
+set -u
+root="$(cd "$(dirname "$0")/../.." && pwd)"
+source "$root/scripts/wine-env.sh"
+brantelle_display
+brantelle_prefix
+exe="$root/build/win32/Brantelle.exe"
+probe="$root/build/win32/probe.exe"
+wexe=$(winepath -w "$exe" 2>/dev/null)
+wprobe=$(winepath -w "$probe" 2>/dev/null)
+cdrive="$WINEPREFIX/drive_c"
+passed=0 failed=0
+
+check() {  # NAME CONDITION-RESULT DETAIL
+  if [ "$2" = 0 ]; then passed=$((passed + 1)); echo "  ok   $1"
+  else failed=$((failed + 1)); echo "  FAIL $1: $3"; fi
+}
+probe() { wine "$probe" "$@" 2>/dev/null | tr -d '\r'; }
+quit_all() { probe close >/dev/null; sleep 0.5; wineserver -k >/dev/null 2>&1; sleep 0.3; }
+
+echo "e2e: one-shot modes"
+out=$(probe run-watch 60000 "$wexe" /free 20)
+[[ "$out" == "exit=0 visible=0 "* ]]; check "/free 20 exits by itself and shows no window" $? "$out"
+out=$(probe run-watch 60000 "$wexe" /FREE)
+[[ "$out" == "exit=0 visible=0 "* ]]; check "/FREE without a number exits quietly" $? "$out"
+out=$(probe run-watch 60000 "$wexe" /oPt)
+[[ "$out" == "exit=0 visible=0 "* ]]; check "/opt in any letter case exits quietly" $? "$out"
+
+echo "e2e: launcher"
+rm -f "$cdrive/awc.txt"
+printf '[NebbetSettings]\r\nApplication=%s\r\nCmdLine=touch C:\\awc.txt 1500\r\nFreeMemBefore=0\r\nFreeMemAfter=0\r\n' \
+  "$wprobe" > "$cdrive/launch.ini"
+out=$(probe run-watch 60000 "$wexe" /AWC 'C:\launch.ini')
+elapsed=${out##*elapsed=}
+[[ "$out" == "exit=0 visible=0 "* && "$elapsed" -ge 1500 ]]; check "/AWC waits for the program it launches" $? "$out"
+grep -q ended "$cdrive/awc.txt" 2>/dev/null; check "the launched program ran to its end" $? "$(cat "$cdrive/awc.txt" 2>&1)"
+probe_dir=${wprobe%\\*}
+grep -qiF "started in ${probe_dir}" "$cdrive/awc.txt" 2>/dev/null; check "it ran in its own folder" $? "$(head -1 "$cdrive/awc.txt" 2>&1) vs $probe_dir"
+printf '[NebbetSettings]\r\nApplication=%s\r\nCmdLine=touch C:\\never.txt 0\r\nFreeMemBefore=-1\r\nFreeMemAfter=-1\r\n' \
+  "$wprobe" > "$cdrive/never.ini"
+rm -f "$cdrive/never.txt"
+out=$(probe run-watch 60000 "$wexe" /awc 'C:\never.ini')
+[[ "$out" == "exit=0 "* && ! -e "$cdrive/never.txt" ]]; check "/AWC with both amounts negative launches nothing" $? "$out"
+out=$(probe run-watch 60000 "$wexe" /AWC 'C:\missing.ini')
+[[ "$out" == "exit=0 visible=0 "* ]]; check "/AWC with a missing file just ends" $? "$out"
+
+echo "e2e: single instance"
+wine "$exe" >/dev/null 2>&1 &
+state=$(probe wait-state hidden 20000)
+check "an interactive start with default settings starts hidden" $? "$state"
+out=$(probe run-watch 30000 "$wexe")
+[[ "$out" == "exit=0 visible=0 "* ]]; check "a second copy exits by itself" $? "$out"
+state=$(probe wait-state normal 10000)
+check "the second copy brings the first one back" $? "$state"
+title=$(probe title)
+[ "$title" = "Brantelle" ]; check "the window is titled" $? "$title"
+probe minimize >/dev/null
+state=$(probe wait-state minimized 10000)
+check "minimize from the system menu" $? "$state"
+out=$(probe run-watch 30000 "$wexe" /W)
+state=$(probe wait-state normal 10000)
+check "a copy started with /W restores a minimized first copy" $? "$state / $out"
+probe close >/dev/null
+state=$(probe wait-state none 10000)
+check "closing the window ends the program" $? "$state"
+quit_all
+
+echo "e2e: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
