@@ -118,6 +118,12 @@ TMainForm::TMainForm(ui::Application& app, platform::System& system)
     App().ProcessMessages();
   };
 
+  // The end of the Windows session ends the program as Exit does.
+  OnQueryEndSession = [this] {
+    ExitRequested = true;
+    return true;
+  };
+
   // The guard runs once it is loaded, while the window is still being built.
   OneInstance->OnExists = [](const platform::InstanceBlock&, bool& doSwitch) { doSwitch = true; };
   OneInstance->OnInstanceRun = [this](const std::vector<std::string>&) {

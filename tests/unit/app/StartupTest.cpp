@@ -145,3 +145,10 @@ TEST(Startup, SettingLabelsHoldTheirInitialTexts) {
     EXPECT_STREQ(e.what(), "'x1' is not a valid integer value");
   }
 }
+
+TEST(Startup, EndOfSessionIsAllowedAndMarksARealExit) {
+  StartRig rig({"/W"});
+  ASSERT_TRUE(rig.form->OnQueryEndSession);
+  EXPECT_TRUE(rig.form->OnQueryEndSession());
+  EXPECT_TRUE(rig.form->ExitRequested);
+}
