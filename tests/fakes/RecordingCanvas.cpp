@@ -5,7 +5,8 @@
 namespace fakes {
 
 DrawOp RecordingCanvas::Begin(DrawOp::Kind kind) const {
-  DrawOp op{kind};
+  DrawOp op;
+  op.kind = kind;
   op.pen = pen_, op.brush = brush_, op.clipped = clipped_, op.clip = clip_;
   return op;
 }

@@ -12,7 +12,7 @@
 namespace fakes {
 
 struct DrawOp {
-  enum Kind { Line, Polyline, Rectangle, Polygon, Pie, Text, Frame, Image, SetPixel } kind;
+  enum Kind { Line, Polyline, Rectangle, Polygon, Pie, Text, Frame, Image, SetPixel } kind = Line;
   gfx::Color pen = 0, brush = 0;
   std::vector<gfx::Point> points;  // lines, polygons; Pie: start and end radial points
   gfx::Rect rect;                  // Rectangle, Pie box, Frame, Image bounds
