@@ -237,7 +237,9 @@ TEST(PerfData, CorruptBlocksNeverReadPastTheBuffer) {
   for (size_t length = 0; length < good.size(); ++length) {
     std::vector<uint8_t> cut(good.begin(), good.begin() + length);
     // Only the last instance's third counter may be cut without harm.
-    if (length < good.size() - 8) EXPECT_FALSE(read(cut, count)) << length;
+    if (length < good.size() - 8) {
+      EXPECT_FALSE(read(cut, count)) << length;
+    }
   }
   // Every 32-bit field in turn made huge or zero.
   for (size_t at = 0; at + 4 <= good.size(); at += 4) {
