@@ -1,6 +1,7 @@
 // The ten drawings of a gauge: five styles, each flat or 3D.
 #include <cmath>
 #include <limits>
+#include <numbers>
 
 #include "gauges/Sensor.h"
 #include "gauges/SensorText.h"
@@ -272,7 +273,7 @@ class Painter {
     const int rx = r.Width() / 2, ry = (d.box.bottom - r.top) / 2;
     d.cx = r.left + rx;
     d.cy = r.top + ry;
-    d.value = {d.cx - Round(std::cos(p * M_PI) * rx), d.cy - Round(std::sin(p * M_PI) * ry)};
+    d.value = {d.cx - Round(std::cos(p * std::numbers::pi) * rx), d.cy - Round(std::sin(p * std::numbers::pi) * ry)};
     return d;
   }
 
