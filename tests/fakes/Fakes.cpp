@@ -7,6 +7,23 @@
 
 namespace fakes {
 
+// MinGW's C library has no aligned_alloc.
+static void* AllocBlock() {
+#ifdef _WIN32
+  return _aligned_malloc(platform::kBlockSize, 4096);
+#else
+  return AllocBlock();
+#endif
+}
+
+static void FreeBlock(void* p) {
+#ifdef _WIN32
+  _aligned_free(p);
+#else
+  std::free(p);
+#endif
+}
+
 platform::MemoryFigures FakeMemory::Query() {
   ++queries;
   if (!availSequence.empty()) {
@@ -22,7 +39,7 @@ void FakeMemory::SetMb(uint64_t totalMb, uint64_t freeMb) {
 }
 
 FakeBlocks::~FakeBlocks() {
-  for (void* p : held) std::free(p);
+  for (void* p : held) FreeBlock(p);
 }
 
 void* FakeBlocks::Commit() noexcept {
@@ -30,7 +47,7 @@ void* FakeBlocks::Commit() noexcept {
     ++failures;
     return nullptr;
   }
-  void* p = std::malloc(platform::kBlockSize);
+  void* p = AllocBlock();
   if (!p) return nullptr;
   std::memset(p, 0xA5, platform::kBlockSize);  // fresh memory is not assumed zero here
   ++commits;
@@ -44,7 +61,7 @@ void FakeBlocks::Release(void* block) noexcept {
     return;
   }
   ++releases;
-  std::free(block);
+  FreeBlock(block);
 }
 
 bool FakeBlocks::HeldBlocksAreZero() const {

@@ -1,0 +1,133 @@
+#include "engine/CpuUsage.h"
+
+#include "engine/PerfData.h"
+#include "ui/Component.h"
+
+namespace engine {
+
+namespace {
+constexpr const char* kUsageValue = "KERNEL\\CPUUsage";
+constexpr const char* kProcessorObject = "238";
+constexpr size_t kInitialBufferSize = 8192;
+constexpr size_t kBufferGrowth = 4096;
+// A system that keeps asking for more would otherwise grow the buffer forever.
+constexpr size_t kBufferLimit = 64u << 20;
+// More processors than this in one reading means a corrupt count.
+constexpr int32_t kMaxProcessors = 1024;
+}  // namespace
+
+CpuUsage::CpuUsage(platform::PerformanceSource& source) : source_(source) {
+  const auto family = source_.WindowsFamily();
+  if (!family) throw ui::Error("Can't get the Windows version");
+  isNT_ = *family == platform::Family::NT;
+  perfBuffer_.assign(kInitialBufferSize, 0);
+}
+
+CpuUsage::~CpuUsage() { StopProcessorMonitoring(); }
+
+void CpuUsage::SampleProcessorLoad() {
+  if (isNT_)
+    SampleNT();
+  else
+    Sample9x();
+}
+
+double CpuUsage::ProcessorLoad(int32_t index) {
+  if (!isNT_) {
+    if (index != 0) throw ui::Error("CPU index out of bounds");
+    if (!started_) SampleProcessorLoad();
+    return lastUsage_ / 100.0;
+  }
+  if (instanceCount_ == -1) SampleProcessorLoad();
+  if (index < 0 || index >= instanceCount_) return 0;
+  if (currentTime_ == previousTime_) return 0;
+  const int64_t idle = current_[index] - previous_[index];
+  const int64_t elapsed = currentTime_ - previousTime_;
+  return static_cast<double>(1.0L - static_cast<long double>(idle) / static_cast<long double>(elapsed));
+}
+
+void CpuUsage::StopProcessorMonitoring() {
+  if (isNT_ || !started_) return;
+  started_ = false;
+  source_.CloseDynData(statDataKey_);
+  statDataKey_ = 0;
+  if (auto key = source_.OpenDynData("PerfStats\\StopStat", true)) {
+    uint32_t ignored = 0;
+    source_.ReadDynValue(key, kUsageValue, ignored);
+    source_.CloseDynData(key);
+  }
+}
+
+void CpuUsage::Sample9x() {
+  if (!started_) {
+    const auto start = source_.OpenDynData("PerfStats\\StartStat", true);
+    if (!start) throw ui::Error("Unable to start performance monitoring");
+    // This read starts the statistic; its figure means nothing yet.
+    source_.ReadDynValue(start, kUsageValue, lastUsage_);
+    source_.CloseDynData(start);
+    statDataKey_ = source_.OpenDynData("PerfStats\\StatData", false);
+    if (!statDataKey_) throw ui::Error("Unable to read performance data");
+    started_ = true;
+  }
+  source_.ReadDynValue(statDataKey_, kUsageValue, lastUsage_);
+}
+
+bool CpuUsage::QueryPerformanceData() {
+  for (;;) {
+    const long rc = source_.QueryPerformanceData(kProcessorObject, perfBuffer_.data(),
+                                                 static_cast<uint32_t>(perfBuffer_.size()));
+    if (rc != platform::kErrorMoreData) return true;
+    if (perfBuffer_.size() + kBufferGrowth > kBufferLimit) return false;
+    perfBuffer_.resize(perfBuffer_.size() + kBufferGrowth, 0);
+  }
+}
+
+void CpuUsage::SampleNT() {
+  // Other failures go unnoticed: the buffer is read with whatever it holds.
+  if (!QueryPerformanceData()) return;
+  PerfDataReader reader(perfBuffer_.data(), perfBuffer_.size());
+  const auto found = reader.FindProcessorObject();
+  if (found == PerfDataReader::Status::NoObject) {
+    // Some systems (Wine) answer with no processor object at all; the system's
+    // own idle times then serve in its place, with the same units.
+    int64_t stamp = 0;
+    if (!source_.ProcessorIdleTimes(scratch_, stamp) || scratch_.empty() ||
+        scratch_.size() > size_t(kMaxProcessors))
+      return;
+    if (instanceCount_ == -1) {
+      instanceCount_ = static_cast<int32_t>(scratch_.size());
+      current_.assign(instanceCount_, 0);
+      previous_.assign(instanceCount_, 0);
+    }
+    if (scratch_.size() < size_t(instanceCount_)) return;
+    Accept(scratch_, stamp, true);
+    return;
+  }
+  if (found != PerfDataReader::Status::Ok) return;
+  if (instanceCount_ == -1) {
+    const int32_t n = reader.NumInstances();
+    if (n <= 0 || n > kMaxProcessors) return;
+    instanceCount_ = n;
+    current_.assign(n, 0);
+    previous_.assign(n, 0);
+    scratch_.reserve(n);
+  }
+  scratch_.assign(instanceCount_, 0);
+  int64_t stamp = 0;
+  bool stampValid = false;
+  if (reader.ReadIdleCounters(instanceCount_, scratch_, stamp, stampValid) != PerfDataReader::Status::Ok)
+    return;
+  Accept(scratch_, stamp, stampValid);
+}
+
+void CpuUsage::Accept(const std::vector<int64_t>& idle, int64_t stamp, bool stampValid) {
+  for (int32_t i = 0; i < instanceCount_; ++i) {
+    previous_[i] = current_[i];
+    current_[i] = idle[i];
+  }
+  previousTime_ = currentTime_;
+  // An impossible time stamp leaves the time where it was: that interval reads 0.
+  if (stampValid) currentTime_ = stamp;
+}
+
+}  // namespace engine
