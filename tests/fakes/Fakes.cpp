@@ -12,7 +12,7 @@ static void* AllocBlock() {
 #ifdef _WIN32
   return _aligned_malloc(platform::kBlockSize, 4096);
 #else
-  return AllocBlock();
+  return std::aligned_alloc(4096, platform::kBlockSize);
 #endif
 }
 
