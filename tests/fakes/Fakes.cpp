@@ -1,11 +1,35 @@
 #include "fakes/Fakes.h"
 
 #include <cstdlib>
+#ifdef _WIN32
+#include <malloc.h>
+#endif
 #include <cstring>
 
 #include "text/Text.h"
 
 namespace fakes {
+
+namespace {
+
+// Page-aligned buffers; MinGW's C runtime has no aligned_alloc.
+void* AlignedAlloc(size_t alignment, size_t size) {
+#ifdef _WIN32
+  return _aligned_malloc(size, alignment);
+#else
+  return std::aligned_alloc(alignment, size);
+#endif
+}
+
+void AlignedFree(void* p) {
+#ifdef _WIN32
+  _aligned_free(p);
+#else
+  std::free(p);
+#endif
+}
+
+}  // namespace
 
 platform::MemoryFigures FakeMemory::Query() {
   ++queries;
@@ -22,7 +46,7 @@ void FakeMemory::SetMb(uint64_t totalMb, uint64_t freeMb) {
 }
 
 FakeBlocks::~FakeBlocks() {
-  for (void* p : held) std::free(p);
+  for (void* p : held) AlignedFree(p);
 }
 
 void* FakeBlocks::Commit() noexcept {
@@ -30,7 +54,7 @@ void* FakeBlocks::Commit() noexcept {
     ++failures;
     return nullptr;
   }
-  void* p = std::aligned_alloc(4096, platform::kBlockSize);
+  void* p = AlignedAlloc(4096, platform::kBlockSize);
   if (!p) return nullptr;
   std::memset(p, 0xA5, platform::kBlockSize);  // fresh memory is not assumed zero here
   ++commits;
@@ -44,7 +68,7 @@ void FakeBlocks::Release(void* block) noexcept {
     return;
   }
   ++releases;
-  std::free(block);
+  AlignedFree(block);
 }
 
 bool FakeBlocks::HeldBlocksAreZero() const {
