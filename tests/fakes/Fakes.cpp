@@ -5,7 +5,28 @@
 
 #include "text/Text.h"
 
+#ifdef _WIN32
+#include <malloc.h>
+#endif
+
 namespace fakes {
+
+// MinGW's runtime has no aligned_alloc; blocks are page-aligned like the system's.
+static void* AllocBlock() {
+#ifdef _WIN32
+  return _aligned_malloc(platform::kBlockSize, 4096);
+#else
+  return std::aligned_alloc(4096, platform::kBlockSize);
+#endif
+}
+
+static void FreeBlock(void* p) {
+#ifdef _WIN32
+  _aligned_free(p);
+#else
+  std::free(p);
+#endif
+}
 
 platform::MemoryFigures FakeMemory::Query() {
   ++queries;
@@ -22,7 +43,7 @@ void FakeMemory::SetMb(uint64_t totalMb, uint64_t freeMb) {
 }
 
 FakeBlocks::~FakeBlocks() {
-  for (void* p : held) std::free(p);
+  for (void* p : held) FreeBlock(p);
 }
 
 void* FakeBlocks::Commit() noexcept {
@@ -30,7 +51,7 @@ void* FakeBlocks::Commit() noexcept {
     ++failures;
     return nullptr;
   }
-  void* p = std::aligned_alloc(4096, platform::kBlockSize);
+  void* p = AllocBlock();
   if (!p) return nullptr;
   std::memset(p, 0xA5, platform::kBlockSize);  // fresh memory is not assumed zero here
   ++commits;
@@ -44,7 +65,7 @@ void FakeBlocks::Release(void* block) noexcept {
     return;
   }
   ++releases;
-  std::free(block);
+  FreeBlock(block);
 }
 
 bool FakeBlocks::HeldBlocksAreZero() const {
