@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "i18n/LanguageFile.h"
 #include "i18n/LanguageTable.h"
 #include "ui/Window.h"
 
@@ -43,6 +44,10 @@ void ApplyLanguage(ui::Window& window, const LanguageTable& table) {
 void ApplyLanguage(std::span<ui::Window* const> windows, const LanguageTable& table) {
   for (ui::Window* w : windows)
     if (w) ApplyLanguage(*w, table);
+}
+
+void ApplyCurrentLanguage(ui::Window& window) {
+  if (const LanguageTable* table = CurrentLanguage()) ApplyLanguage(window, *table);
 }
 
 }  // namespace i18n

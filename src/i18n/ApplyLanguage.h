@@ -17,4 +17,8 @@ class LanguageTable;
 void ApplyLanguage(ui::Window& window, const LanguageTable& table);
 void ApplyLanguage(std::span<ui::Window* const> windows, const LanguageTable& table);
 
+// What every window does right after it is created: applies the current
+// language table, when one is loaded.
+void ApplyCurrentLanguage(ui::Window& window);
+
 }  // namespace i18n

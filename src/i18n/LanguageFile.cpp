@@ -42,21 +42,21 @@ std::optional<LanguageTable> LoadLanguageFile(const std::string& relativeName,
                                               platform::Environment& environment,
                                               platform::Files& files) {
   const std::string path = LanguageFilePath(environment.ProgramFolder(), relativeName);
-  std::string bytes;
-  switch (files.ReadAll(path, kMaxLanguageFileBytes, bytes)) {
-    case platform::ReadResult::Ok:
-      break;
-    case platform::ReadResult::Missing:
-      return std::nullopt;
-    case platform::ReadResult::Unreadable:
-    case platform::ReadResult::TooLarge:
-      throw ui::Error("Cannot open file " + path);
-  }
   try {
-    return LanguageTable::Parse(bytes);
+    std::string bytes;
+    switch (files.ReadAll(path, kMaxLanguageFileBytes, bytes)) {
+      case platform::ReadResult::Ok:
+        return LanguageTable::Parse(bytes);
+      case platform::ReadResult::Missing:
+        return std::nullopt;
+      case platform::ReadResult::Unreadable:
+      case platform::ReadResult::TooLarge:
+        break;
+    }
   } catch (const std::bad_alloc&) {
-    throw ui::Error("Cannot open file " + path);
+    // A file too big for the address space is as unreadable as a locked one.
   }
+  throw ui::Error("Cannot open file " + path);
 }
 
 const LanguageTable* CurrentLanguage() {

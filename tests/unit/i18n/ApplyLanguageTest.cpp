@@ -127,3 +127,13 @@ TEST_F(Windows, EveryWindowOfTheListTakesItsOwnSection) {
   EXPECT_EQ(report.Caption(), "Bericht");
   EXPECT_EQ(memo.lines_[3], "drei");
 }
+
+TEST_F(Windows, NewWindowsTakeTheCurrentTableOnlyWhenOneIsLoaded) {
+  SetCurrentLanguage(std::nullopt);
+  ApplyCurrentLanguage(main);
+  EXPECT_EQ(go.Caption(), "Go!");
+  SetCurrentLanguage(LanguageTable::Parse("[MainForm]\nMainForm.Go.Caption=Los!\n"));
+  ApplyCurrentLanguage(main);
+  EXPECT_EQ(go.Caption(), "Los!");
+  SetCurrentLanguage(std::nullopt);
+}
