@@ -39,7 +39,7 @@ void Measure(const char* label, int components, size_t minBytes, int rounds) {
   ui::HeadlessBackend backend;
   ui::Application app(backend);
   ui::Window w(app, "MainForm");
-  for (int i = 0; i < components; ++i) w.Add<ui::Label>(nullptr, "C" + std::to_string(i));
+  for (int i = 0; i < components; ++i) w.Add<ui::Label>(nullptr, std::string(1, 'C').append(std::to_string(i)));
   t0 = Clock::now();
   for (int r = 0; r < rounds; ++r) i18n::ApplyLanguage(w, table);
   const double applyMs = Ms(t0) / rounds;
