@@ -21,6 +21,7 @@ std::string Indexed(const std::string& prefix, const char* list, size_t i) {
 
 void ApplyLanguage(ui::Window& window, const LanguageTable& table) {
   const std::string& section = window.Name();
+  if (table.EntryCount(section) == 0) return;  // nothing for this window
   if (const std::string* title = table.Find(section, section + ".Caption"); title && !title->empty())
     window.SetCaption(*title);
 
