@@ -15,6 +15,17 @@ Application& Component::App() const {
   return static_cast<const Window*>(this)->App();
 }
 
+bool Component::HasCaption() const {
+  switch (kind_) {
+    case Kind::TrackBar: case Kind::ProgressBar: case Kind::StatusBar: case Kind::Bevel:
+    case Kind::Memo: case Kind::ComboBox: case Kind::SpinEdit: case Kind::HotKeyEdit:
+    case Kind::ListView: case Kind::Timer:
+      return false;
+    default:
+      return true;
+  }
+}
+
 void Component::SetCaption(const std::string& text) {
   if (text == caption_) return;
   caption_ = text;

@@ -75,6 +75,13 @@ class Component {
   // components without them answer false.
   virtual bool SetLine(size_t, const std::string&) { return false; }
   virtual bool SetItem(size_t, const std::string&) { return false; }
+  // How many lines[i] and items[i] there are now; a language file replaces
+  // existing ones only. Components whose items are not translated answer 0.
+  virtual size_t LineCount() const { return 0; }
+  virtual size_t ItemCount() const { return 0; }
+  // Whether the component shows its caption (a slider or a text box has none,
+  // so a language file must not set one).
+  virtual bool HasCaption() const;
 
   Peer* GetPeer() const { return peer_.get(); }
   void AttachPeer(std::unique_ptr<Peer> peer);
