@@ -6,7 +6,9 @@
 
 #include "app/CommandLine.h"
 #include "app/OneInstance.h"
+#include "engine/CpuUsage.h"
 #include "engine/DefragMem.h"
+#include "gauges/Sensor.h"
 #include "platform/System.h"
 #include "ui/Application.h"
 #include "ui/Controls.h"
@@ -50,6 +52,8 @@ class TMainForm : public ui::Window {
   ui::CaptionBar* FormCaption = nullptr;
   ui::Menu *MainMenu = nullptr, *PopupMenu = nullptr;
   ui::Timer *Timer = nullptr, *AutoTimer = nullptr;
+  gauges::TSensor *RAMUsage = nullptr, *RAMLoading = nullptr, *CPUUsage = nullptr,
+                  *SwapUsage = nullptr;
 
  private:
   void CreateSettingLabels(ui::Component* group);
@@ -58,6 +62,8 @@ class TMainForm : public ui::Window {
 
   platform::System& system_;
   CommandLine command_;
+  // One processor load meter per process; the processor gauge samples it.
+  engine::CpuUsage cpuMeter_;
 };
 
 }  // namespace app

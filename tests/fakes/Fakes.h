@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "fakes/FakeFiles.h"
+#include "fakes/FakePerformance.h"
 #include "platform/System.h"
 
 namespace fakes {
@@ -107,7 +109,10 @@ struct FakeSystem {
   FakeInstance instance;
   FakeDialogs dialogs;
   FakeEnvironment environment;
-  platform::System system{memory, blocks, launcher, profile, instance, dialogs, environment};
+  FakePerformance performance;
+  FakeFiles files;
+  platform::System system{memory,  blocks,      launcher,    profile, instance,
+                          dialogs, environment, performance, files};
 };
 
 }  // namespace fakes

@@ -4,6 +4,8 @@
 #include <windows.h>
 
 #include "platform/System.h"
+#include "platform/win32/PerformanceRegistry.h"
+#include "platform/win32/Win32Files.h"
 
 namespace platform::win32 {
 
@@ -68,7 +70,9 @@ struct Win32System {
   Win32Instance instance;
   Win32Dialogs dialogs;
   Win32Environment environment;
-  System system{memory, blocks, launcher, profile, instance, dialogs, environment};
+  PerformanceRegistry performance;
+  Win32Files files;
+  System system{memory, blocks, launcher, profile, instance, dialogs, environment, performance, files};
 };
 
 std::string ModulePath();
