@@ -1,12 +1,16 @@
 // Every operating-system service the program uses, in one place.
 #pragma once
 
+#include "platform/Clock.h"
+#include "platform/Desktop.h"
 #include "platform/Files.h"
 #include "platform/Instance.h"
 #include "platform/Memory.h"
 #include "platform/Performance.h"
 #include "platform/Process.h"
+#include "platform/ProcessPriority.h"
 #include "platform/Shell.h"
+#include "platform/TextFiles.h"
 
 namespace platform {
 
@@ -20,6 +24,12 @@ struct System {
   Environment& environment;
   PerformanceSource& performance;
   Files& files;
+  Clock& clock;
+  ProcessPriority& priority;
+  Clipboard& clipboard;
+  Sound& sound;
+  DocumentOpener& opener;
+  TextFiles& textFiles;
 };
 
 }  // namespace platform

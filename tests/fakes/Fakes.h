@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "fakes/FakeDesktop.h"
 #include "fakes/FakeFiles.h"
 #include "fakes/FakePerformance.h"
 #include "platform/System.h"
@@ -111,8 +112,15 @@ struct FakeSystem {
   FakeEnvironment environment;
   FakePerformance performance;
   FakeFiles files;
-  platform::System system{memory,  blocks,      launcher,    profile, instance,
-                          dialogs, environment, performance, files};
+  FakeClock clock;
+  FakePriority priority;
+  FakeClipboard clipboard;
+  FakeSound sound;
+  FakeOpener opener;
+  FakeTextFiles textFiles;
+  platform::System system{memory,      blocks, launcher, profile,   instance, dialogs,   environment,
+                          performance, files,  clock,    priority,  clipboard, sound,    opener,
+                          textFiles};
 };
 
 }  // namespace fakes

@@ -6,6 +6,7 @@
 #include "platform/System.h"
 #include "platform/win32/PerformanceRegistry.h"
 #include "platform/win32/Win32Files.h"
+#include "platform/win32/Win32Desktop.h"
 
 namespace platform::win32 {
 
@@ -72,7 +73,14 @@ struct Win32System {
   Win32Environment environment;
   PerformanceRegistry performance;
   Win32Files files;
-  System system{memory, blocks, launcher, profile, instance, dialogs, environment, performance, files};
+  Win32Clock clock;
+  Win32Priority priority;
+  Win32Clipboard clipboard;
+  Win32Sound sound;
+  Win32Opener opener;
+  Win32TextFiles textFiles;
+  System system{memory, blocks, launcher, profile, instance, dialogs, environment, performance, files,
+                clock, priority, clipboard, sound, opener, textFiles};
 };
 
 std::string ModulePath();
