@@ -1,6 +1,7 @@
 #include "app/MainFrm.h"
 
 #include "app/AppLauncher.h"
+#include "i18n/MessageText.h"
 #include "engine/MemoryStatus.h"
 #include "gauges/MainWindowGauge.h"
 #include "text/Text.h"
@@ -52,11 +53,11 @@ TMainForm::TMainForm(ui::Application& app, platform::System& system)
   group1.SetBounds({20, 4, 419, 94});
   CreateSettingLabels(&group1);
   Auto = &Add<ui::RadioButton>(&group1, "Auto");
-  Auto->SetCaption("Free memory automatically");
+  Auto->SetCaption("&AutoFree: Automatically optimizes \r\nto balance speed and memory");
   Auto->SetBounds({12, 20, 220, 18});
   Auto->SetChecked(true);
   TryTo = &Add<ui::RadioButton>(&group1, "TryTo");
-  TryTo->SetCaption("Try to free");
+  TryTo->SetCaption("&Try to free 1 Mb of RAM");
   TryTo->SetBounds({12, 42, 150, 18});
   TrackBar = &Add<ui::TrackBar>(&group1, "TrackBar");
   TrackBar->SetBounds({165, 38, 245, 28});
@@ -64,7 +65,7 @@ TMainForm::TMainForm(ui::Application& app, platform::System& system)
   TrackBar->SetPosition(1);
   TrackBar->SetVisible(false);
   FreeingReport = &Add<ui::CheckBox>(&group1, "FreeingReport");
-  FreeingReport->SetCaption("Display a freeing result report when done with memory operations");
+  FreeingReport->SetCaption("&Display a freeing result report when done with memory operations");
   FreeingReport->SetBounds({12, 68, 400, 18});
   FreeingReport->SetChecked(true);
 
@@ -110,6 +111,7 @@ TMainForm::TMainForm(ui::Application& app, platform::System& system)
   StatusBar->AddPanel(150);
   StatusBar->AddPanel(190);
   StatusBar->AddPanel(-1);
+  StatusBar->SetPanelVisible(1, false);  // the progress panel shows during a run only
   ProgressBar = &Add<ui::ProgressBar>(StatusBar, "ProgressBar");
   ProgressBar->SetBounds({152, 2, 186, 16});
   ProgressBar->SetVisible(false);
@@ -128,10 +130,9 @@ TMainForm::TMainForm(ui::Application& app, platform::System& system)
                            "TurnOff", "BIOSInfor", "ActionList"})
     Add<ui::NonVisual>(name);
 
-  DefragMem->OnProgress = [this](int progress) {
-    ProgressBar->SetPosition(progress);
-    App().ProcessMessages();
-  };
+  WireFreeingRun();
+  WireLogMenu();
+  OnClose = [this] { WriteLogLine("*** " + i18n::Message("M69")); };
 
   // The end of the Windows session ends the program as Exit does.
   OnQueryEndSession = [this] {
@@ -170,8 +171,10 @@ void TMainForm::AutoFree() {
 }
 
 void TMainForm::FormCreate() {
+  CaptionTrayAmounts();
   TrackBar->SetVisible(TryTo->Checked());
   RunCommandLine();
+  WriteLogLine("*** " + i18n::Message("M76"));
   if (command_.OneShot()) {
     App().Terminate();
     return;

@@ -6,6 +6,7 @@
 
 #include "app/CommandLine.h"
 #include "app/OneInstance.h"
+#include "app/RunRecord.h"
 #include "engine/CpuUsage.h"
 #include "engine/DefragMem.h"
 #include "gauges/Sensor.h"
@@ -41,6 +42,27 @@ class TMainForm : public ui::Window {
   bool SilentRun = false;
   bool ExitRequested = false;
 
+  // The freeing run. A run is in progress exactly while Go is disabled.
+  bool RunInProgress() const { return !Go->Enabled(); }
+  void GoClick();
+  // Exit when idle; Stop while a run is in progress.
+  void ExitbClick();
+  void TrayAmountClick(int percent);
+  // The tray menu's amount captions, for the installed memory and the current language.
+  void CaptionTrayAmounts();
+  void DefragMemBeforeDefrag();
+  void DefragMemProgress(int progress);
+  void DefragMemAfterDefrag();
+  // Opens the result report of the run just ended; called only when one is due.
+  virtual void ShowFreeingReport();
+  bool ReportOpen() const { return reportOpen_; }
+  TRunRecord RunRecord;
+  uint64_t RunStartTick = 0;
+
+  // One activity log line, when the Log setting is on. A failure to write it
+  // is shown in the error box and the caller goes on.
+  void WriteLogLine(const std::string& text);
+
   engine::TDefragMem* DefragMem = nullptr;
   TElOneInstance* OneInstance = nullptr;
   ui::RadioButton *Auto = nullptr, *TryTo = nullptr;
@@ -51,6 +73,8 @@ class TMainForm : public ui::Window {
   ui::ProgressBar* ProgressBar = nullptr;
   ui::CaptionBar* FormCaption = nullptr;
   ui::Menu *MainMenu = nullptr, *PopupMenu = nullptr;
+  ui::MenuItem *AFree = nullptr, *TFreeMenu = nullptr, *DispRep = nullptr, *Exit__ = nullptr,
+               *Exit_ = nullptr;
   ui::Timer *Timer = nullptr, *AutoTimer = nullptr;
   gauges::TSensor *RAMUsage = nullptr, *RAMLoading = nullptr, *CPUUsage = nullptr,
                   *SwapUsage = nullptr;
@@ -59,11 +83,17 @@ class TMainForm : public ui::Window {
   void CreateSettingLabels(ui::Component* group);
   void CreateMenus();
   void RunCommandLine();
+  void WireFreeingRun();
+  void WireLogMenu();
+  void SetRunPriority();
+  void ShowRunningState(bool running);
+  void DisplayTick();
 
   platform::System& system_;
   CommandLine command_;
   // One processor load meter per process; the processor gauge samples it.
   engine::CpuUsage cpuMeter_;
+  bool reportOpen_ = false;
 };
 
 }  // namespace app

@@ -108,7 +108,7 @@ void TMainForm::CreateMenus() {
   b.Item(log, "ElMenuItem23", "Delete").SetShortCut("Ctrl+D");
   b.Separator(file);
   b.Check(file, "StayOnTop", "Stay On Top", false);
-  b.Item(file, "Exit__", "Exit");
+  Exit__ = &b.Item(file, "Exit__", "Exit");
 
   auto& settings = b.Item(*MainMenu, "ElMenuItem2", "Settings");
   b.Item(settings, "Settings", "Settings");
@@ -125,10 +125,11 @@ void TMainForm::CreateMenus() {
   ToolsMenu(b, b.Item(*MainMenu, "ElMenuItem10", "Tools"), false);
 
   PopupMenu = &Add<ui::Menu>("PopupMenu", true);
-  b.Item(*PopupMenu, "AFree", "AutoFree Now");
-  auto& amounts = b.Item(*PopupMenu, "TFreeMenu", "Try to Free ...");
-  for (int p = 10; p <= 100; p += 10) b.Item(amounts, ("M" + std::to_string(p)).c_str(), "");
-  b.Check(*PopupMenu, "DispRep", "Display a Report after Freeing", true);
+  AFree = &b.Item(*PopupMenu, "AFree", "AutoFree Now");
+  TFreeMenu = &b.Item(*PopupMenu, "TFreeMenu", "Try to Free ...");
+  // Captioned for the installed memory once the language is known.
+  for (int p = 10; p <= 100; p += 10) b.Item(*TFreeMenu, ("M" + std::to_string(p)).c_str(), "");
+  DispRep = &b.Check(*PopupMenu, "DispRep", "Display a Report after Freeing", true);
   b.Check(*PopupMenu, "AutoOpt", "Disable Automatic Optimization", true);
   b.Separator(*PopupMenu);
   b.Item(*PopupMenu, "SettingsPop", "Settings ...");
@@ -138,7 +139,7 @@ void TMainForm::CreateMenus() {
   ToolsMenu(b, b.Item(*PopupMenu, "ElMenuItem14", "Tools"), true);
   b.Separator(*PopupMenu);
   b.Item(*PopupMenu, "RestorePop", "Restore").SetDefault(true);
-  b.Item(*PopupMenu, "Exit_", "Exit");
+  Exit_ = &b.Item(*PopupMenu, "Exit_", "Exit");
 }
 
 }  // namespace app

@@ -1,0 +1,162 @@
+// The freeing run around the engine: amount, priority, the window's running
+// state, the run record, and what follows a run.
+#include "app/MainFrm.h"
+#include "engine/MemoryStatus.h"
+#include "i18n/MessageText.h"
+#include "text/Text.h"
+
+namespace app {
+
+using i18n::Message;
+
+namespace {
+
+const std::string kIndent = "    ";
+
+std::string MbText(int64_t mb) { return text::FromInt(mb) + " " + Message("M77"); }
+
+}  // namespace
+
+void TMainForm::WireFreeingRun() {
+  Go->OnClick = [this] { GoClick(); };
+  Exitb->OnClick = [this] { ExitbClick(); };
+  Exit__->OnClick = [this] { ExitbClick(); };
+  Exit_->OnClick = [this] { ExitbClick(); };
+  auto slider = [this] { TrackBar->SetVisible(TryTo->Checked()); };
+  Auto->OnClick = slider;
+  TryTo->OnClick = slider;
+  TrackBar->OnChange = [this] {
+    TryTo->SetCaption(Message("M07") + " " + text::FromInt(TrackBar->Position()) + " " +
+                      Message("M08"));
+  };
+  FreeingReport->OnClick = [this] { DispRep->SetChecked(FreeingReport->Checked()); };
+  DispRep->OnClick = [this] {
+    DispRep->SetChecked(!FreeingReport->Checked());
+    FreeingReport->SetChecked(DispRep->Checked());
+  };
+  AFree->OnClick = [this] { AutoFree(); };
+  for (int p = 10; p <= 100; p += 10)
+    FindAs<ui::MenuItem>("M" + std::to_string(p))->OnClick = [this, p] { TrayAmountClick(p); };
+  DefragMem->OnBeforeDefrag = [this] { DefragMemBeforeDefrag(); };
+  DefragMem->OnProgress = [this](int progress) { DefragMemProgress(progress); };
+  DefragMem->OnAfterDefrag = [this] { DefragMemAfterDefrag(); };
+}
+
+void TMainForm::GoClick() {
+  const int64_t mb = TryTo->Checked() ? TrackBar->Position()
+                                      : engine::PercentOfTotalMb(DefragMem->TotalMemory(), 25);
+  DefragMem->Defrag(static_cast<int32_t>(mb));
+}
+
+void TMainForm::ExitbClick() {
+  if (!RunInProgress()) {
+    ExitRequested = true;
+    Close();
+    return;
+  }
+  DefragMem->Abort();
+  WriteLogLine(kIndent + Message("M75"));
+}
+
+void TMainForm::TrayAmountClick(int percent) {
+  const int32_t total = DefragMem->TotalMemory();
+  DefragMem->Defrag(static_cast<int32_t>(percent == 100 ? engine::BytesToMb(total)
+                                                        : engine::PercentOfTotalMb(total, percent)));
+}
+
+void TMainForm::CaptionTrayAmounts() {
+  const int32_t total = DefragMem->TotalMemory();
+  const std::string totalText = MbText(engine::BytesToMb(total));
+  for (int p = 10; p <= 100; p += 10) {
+    const int64_t share = p == 100 ? engine::BytesToMb(total) : engine::PercentOfTotalMb(total, p);
+    FindAs<ui::MenuItem>("M" + std::to_string(p))
+        ->SetCaption(std::to_string(p) + "% of " + totalText + " (" + MbText(share) + ")");
+  }
+}
+
+void TMainForm::SetRunPriority() {
+  // Text that is no number leaves the priority alone, as any other number does.
+  int32_t value = -1;
+  try {
+    value = Number("Priority");
+  } catch (const ui::Error&) {
+  }
+  switch (value) {
+    case 0: system_.priority.Set(platform::PriorityClass::High); break;
+    case 1: system_.priority.Set(platform::PriorityClass::Normal); break;
+    case 2: system_.priority.Set(platform::PriorityClass::Idle); break;
+    default: break;
+  }
+}
+
+void TMainForm::ShowRunningState(bool running) {
+  for (ui::Component* c : {static_cast<ui::Component*>(Exit__), static_cast<ui::Component*>(Exit_),
+                           static_cast<ui::Component*>(Go)})
+    c->SetEnabled(!running);
+  Exitb->SetCaption(Message(running ? "M92" : "M93"));
+  AFree->SetEnabled(!running);
+  TFreeMenu->SetEnabled(!running);
+  if (running) {
+    StatusBar->SetPanelVisible(2, false);
+    StatusBar->SetPanelVisible(0, false);
+    StatusBar->SetPanelVisible(1, true);
+  } else {
+    StatusBar->SetPanelVisible(1, false);
+    StatusBar->SetPanelVisible(0, true);
+    StatusBar->SetPanelVisible(2, true);
+  }
+  ProgressBar->SetVisible(running);
+  ProgressBar->SetPosition(0);
+}
+
+void TMainForm::DisplayTick() {
+  // Run even while the timer is stopped; an error in it must not keep the
+  // window in its running state.
+  ui::Dispatch(App(), Timer->OnTimer);
+}
+
+void TMainForm::DefragMemBeforeDefrag() {
+  SetRunPriority();
+  RunStartTick = system_.clock.TickCount();
+  RunRecord.RunStartTime = system_.clock.TimeText();
+  RunRecord.RunStartDate = system_.clock.DateText();
+  RunRecord.FreeBeforeRun = DefragMem->FreeMemory();
+  for (gauges::TSensor* g : {RAMLoading, RAMUsage, CPUUsage, SwapUsage}) g->SetActive(false);
+  ShowRunningState(true);
+  Timer->SetEnabled(false);
+  SetCaption(Message("M73"));
+  WriteLogLine(kIndent + Message("M72"));
+}
+
+void TMainForm::DefragMemProgress(int progress) {
+  App().ProcessMessages();
+  ProgressBar->SetPosition(progress);
+}
+
+void TMainForm::DefragMemAfterDefrag() {
+  system_.priority.Set(platform::PriorityClass::Normal);
+  // The counter wraps after 49.7 days; the difference modulo 2^32 stays right across it.
+  const uint32_t elapsed = system_.clock.TickCount() - static_cast<uint32_t>(RunStartTick);
+  RunRecord.RunElapsedText = ElapsedTimeText(elapsed);
+  RunRecord.RunEndTime = system_.clock.TimeText();
+  RunRecord.RunEndDate = system_.clock.DateText();
+  RunRecord.FreeAfterRun = DefragMem->FreeMemory();
+  for (gauges::TSensor* g : {RAMLoading, RAMUsage, CPUUsage, SwapUsage}) g->SetActive(true);
+  DisplayTick();
+  ShowRunningState(false);
+  Timer->SetEnabled(true);
+  if (FlagOn("ClearBord")) system_.clipboard.Empty();
+  if (FlagOn("DoBeep")) system_.sound.Beep(5000, 50);
+  if (DispRep->Checked() && !SilentRun && !reportOpen_) {
+    reportOpen_ = true;
+    ui::Dispatch(App(), [this] { ShowFreeingReport(); });
+    reportOpen_ = false;
+  }
+  SilentRun = false;
+  WriteLogLine(kIndent + Message("M701"));
+  WriteLogLine(kIndent + Message("M71") + " " + text::FromInt(GainedMb(RunRecord)) + " Mb");
+}
+
+void TMainForm::ShowFreeingReport() {}
+
+}  // namespace app
