@@ -19,9 +19,29 @@ check() {  # NAME CONDITION-RESULT DETAIL
 probe() { wine "$probe" "$@" 2>/dev/null | tr -d '\r'; }
 quit_all() { probe close >/dev/null; sleep 0.5; wineserver -k >/dev/null 2>&1; sleep 0.3; }
 
+log="$root/build/win32/log.txt"
+stamp=' at [^ ].* [^ ]+'$'\r'  # " at ", the time of day, a space, the date, CR
+# log_is LINE-REGEX...: the log holds exactly these lines, each stamped and ended by CR LF
+log_is() {
+  local -a lines
+  mapfile -t lines < "$log" 2>/dev/null || return 1
+  [ "${#lines[@]}" -eq "$#" ] || return 1
+  [ "$(tail -c 2 "$log" | od -An -c | tr -d ' ')" = '\r\n' ] || return 1
+  local i=0 want pattern
+  for want in "$@"; do
+    pattern="^${want}${stamp}\$"
+    [[ "${lines[$i]}" =~ $pattern ]] || return 1
+    i=$((i + 1))
+  done
+}
+
 echo "e2e: one-shot modes"
+rm -f "$log"
 out=$(probe run-watch 60000 "$wexe" /free 20)
 [[ "$out" == "exit=0 visible=0 "* ]]; check "/free 20 exits by itself and shows no window" $? "$out"
+log_is "    Brantelle started freeing RAM" "    Brantelle finished freeing RAM" \
+  "    Brantelle freeing -?[0-9]+ Mb" "\\*\\*\\* Brantelle started"
+check "/free 20 logs its three run lines, then the start line, and no closing line" $? "$(od -c "$log" 2>&1 | head -20)"
 out=$(probe run-watch 60000 "$wexe" /FREE)
 [[ "$out" == "exit=0 visible=0 "* ]]; check "/FREE without a number exits quietly" $? "$out"
 out=$(probe run-watch 60000 "$wexe" /oPt)
@@ -44,6 +64,22 @@ out=$(probe run-watch 60000 "$wexe" /awc 'C:\never.ini')
 [[ "$out" == "exit=0 "* && ! -e "$cdrive/never.txt" ]]; check "/AWC with both amounts negative launches nothing" $? "$out"
 out=$(probe run-watch 60000 "$wexe" /AWC 'C:\missing.ini')
 [[ "$out" == "exit=0 visible=0 "* ]]; check "/AWC with a missing file just ends" $? "$out"
+
+echo "e2e: interactive run"
+rm -f "$log"
+wine "$exe" /W >/dev/null 2>&1 &
+state=$(probe wait-state normal 20000)
+check "/W shows the window" $? "$state"
+out=$(probe go-watch 64 30000)
+check "during a run started by Go! the Exit button reads Stop and Go! is disabled" $? "$out"
+[[ "$out" == "chosen=&Try to free 64 Mb of RAM "* ]]; check "the slider sets the amount in the caption" $? "$out"
+sleep 0.5
+probe close >/dev/null
+probe wait-state none 10000 >/dev/null
+log_is "\\*\\*\\* Brantelle started" "    Brantelle started freeing RAM" "    Brantelle finished freeing RAM" \
+  "    Brantelle freeing -?[0-9]+ Mb" "\\*\\*\\* Brantelle closed"
+check "the run writes its three lines between the start and the closing line" $? "$(cat -A "$log" 2>&1)"
+quit_all
 
 echo "e2e: single instance"
 wine "$exe" >/dev/null 2>&1 &

@@ -1,6 +1,7 @@
 // A small driver for end-to-end tests: starts programs, watches and pokes
 // their windows from outside, as a user or another program would.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -119,6 +120,49 @@ HWND Control(const char* text) {
   return f.found;
 }
 
+BOOL CALLBACK FindTrackBar(HWND hwnd, LPARAM lp) {
+  char cls[64] = {};
+  GetClassNameA(hwnd, cls, sizeof cls);
+  if (lstrcmpiA(cls, TRACKBAR_CLASSA) != 0) return TRUE;
+  *reinterpret_cast<HWND*>(lp) = hwnd;
+  return FALSE;
+}
+
+std::string Text(HWND h) {
+  char buf[256] = {};
+  GetWindowTextA(h, buf, sizeof buf);
+  return buf;
+}
+
+// go-watch MEGABYTES TIMEOUT: chooses "Try to free" with the slider at MEGABYTES,
+// clicks Go! and watches the run from outside. Prints whether the Exit button
+// read "Stop" while Go! was disabled, and whether both came back afterwards.
+int GoWatch(int mb, DWORD timeout) {
+  HWND main = FindWindowA(kFormClass, nullptr);
+  HWND go = Control("Go!"), exitb = Control("Exit"), tryTo = Control("&Try to free 1 Mb of RAM");
+  if (!main || !go || !exitb || !tryTo) return std::printf("controls missing\n"), 1;
+  SendMessageA(tryTo, BM_CLICK, 0, 0);
+  HWND slider = nullptr;
+  EnumChildWindows(main, FindTrackBar, reinterpret_cast<LPARAM>(&slider));
+  if (!slider) return std::printf("slider missing\n"), 1;
+  SendMessageA(slider, TBM_SETPOS, TRUE, mb);
+  SendMessageA(main, WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, mb), reinterpret_cast<LPARAM>(slider));
+  const std::string chosen = Text(tryTo);
+  PostMessageA(go, BM_CLICK, 0, 0);
+  bool running = false, idleAgain = false;
+  const DWORD start = GetTickCount();
+  for (; GetTickCount() - start < timeout; Sleep(1)) {
+    const bool stop = Text(exitb) == "Stop", goOff = !IsWindowEnabled(go);
+    if (stop && goOff) running = true;
+    if (running && !stop && !goOff && Text(exitb) == "Exit") {
+      idleAgain = true;
+      break;
+    }
+  }
+  std::printf("chosen=%s running=%d idle=%d\n", chosen.c_str(), running, idleAgain);
+  return running && idleAgain ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -127,6 +171,7 @@ int main(int argc, char** argv) {
   if (cmd == "run-watch" && argc >= 4) return RunWatch(argc, argv);
   if (cmd == "wait-state" && argc >= 4) return WaitState(argv[2], std::strtoul(argv[3], nullptr, 10));
   if (cmd == "state") return std::printf("%s\n", State(FindWindowA(kFormClass, nullptr))), 0;
+  if (cmd == "go-watch" && argc >= 4) return GoWatch(std::atoi(argv[2]), std::strtoul(argv[3], nullptr, 10));
   if (cmd == "touch" && argc >= 4) return Touch(argv[2], std::strtoul(argv[3], nullptr, 10));
   HWND main = FindWindowA(kFormClass, nullptr);
   if (cmd == "close") return main && PostMessageA(main, WM_CLOSE, 0, 0) ? 0 : 1;
