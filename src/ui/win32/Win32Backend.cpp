@@ -336,6 +336,37 @@ LRESULT CALLBACK PaintProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   return DefWindowProcA(hwnd, msg, wp, lp);
 }
 
+// The enabled item of the menu tree that carries this shortcut text, or none.
+MenuItem* ItemWithShortCut(const std::vector<MenuItem*>& items, const std::string& shortcut) {
+  for (MenuItem* item : items) {
+    if (!item->Enabled()) continue;
+    if (item->ShortCut() == shortcut) return item;
+    if (MenuItem* inner = ItemWithShortCut(item->Items(), shortcut)) return inner;
+  }
+  return nullptr;
+}
+
+// Ctrl with a letter or digit runs the main menu item of the window that has
+// the keyboard, when one carries that shortcut.
+bool RunShortCut(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN || GetKeyState(VK_CONTROL) >= 0 || GetKeyState(VK_MENU) < 0 ||
+      GetKeyState(VK_SHIFT) < 0)
+    return false;
+  const bool letter = msg.wParam >= 'A' && msg.wParam <= 'Z', digit = msg.wParam >= '0' && msg.wParam <= '9';
+  if (!letter && !digit) return false;
+  HWND root = msg.hwnd;  // the top-level window; GetAncestor is missing on Windows 95
+  while (root && (GetWindowLongA(root, GWL_STYLE) & WS_CHILD)) root = GetParent(root);
+  char cls[32] = {};
+  if (!root || !GetClassNameA(root, cls, sizeof cls) || lstrcmpA(cls, kFormClass) != 0) return false;
+  auto* w = reinterpret_cast<Window*>(GetWindowLongPtrA(root, GWLP_USERDATA));
+  if (!w || !w->MainMenu()) return false;
+  MenuItem* item = ItemWithShortCut(w->MainMenu()->Items(),
+                                    std::string("Ctrl+") + static_cast<char>(msg.wParam));
+  if (!item) return false;
+  item->Click();
+  return true;
+}
+
 }  // namespace
 
 LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -507,6 +538,7 @@ bool Win32Backend::Pump(MSG& msg) {
     if (app_) app_->Terminate();
     return false;
   }
+  if (RunShortCut(msg)) return true;
   HWND form = GetActiveWindow();
   if (!form || !IsDialogMessageA(form, &msg)) {
     TranslateMessage(&msg);
