@@ -89,6 +89,13 @@ out=$(probe run-watch 30000 "$wexe")
 [[ "$out" == "exit=0 visible=0 "* ]]; check "a second copy exits by itself" $? "$out"
 state=$(probe wait-state normal 10000)
 check "the second copy brings the first one back" $? "$state"
+sleep 1.5
+out=$(probe gauges)
+[[ "$out" == "gauges=4 "* ]]; check "the main window shows four gauges" $? "$out"
+shot="$root/build/e2e-main-window.png"
+import -window root "$shot" 2>/dev/null
+lime=$(convert "$shot" -fill black +opaque '#00FF00' -fill white -opaque '#00FF00' -format '%[fx:round(mean*w*h)]' info: 2>/dev/null)
+[ "${lime:-0}" -gt 200 ]; check "the gauges draw their lime value texts" $? "lime pixels: ${lime:-none}"
 title=$(probe title)
 [ "$title" = "Brantelle" ]; check "the window is titled" $? "$title"
 probe minimize >/dev/null
