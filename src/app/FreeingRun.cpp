@@ -59,6 +59,9 @@ void TMainForm::ExitbClick() {
 }
 
 void TMainForm::TrayAmountClick(int percent) {
+  // The submenu is disabled during a run; a refused call would also make the
+  // engine forget a Stop that is still pending.
+  if (RunInProgress()) return;
   const int32_t total = DefragMem->TotalMemory();
   DefragMem->Defrag(static_cast<int32_t>(percent == 100 ? engine::BytesToMb(total)
                                                         : engine::PercentOfTotalMb(total, percent)));

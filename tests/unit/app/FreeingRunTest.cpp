@@ -166,6 +166,17 @@ TEST(FreeingRun, StopFromInsideAProgressEventAbortsAndStillReports) {
   EXPECT_TRUE(rig.form->Go->Enabled());
 }
 
+TEST(FreeingRun, ATrayAmountChosenAfterStopDoesNotCancelTheStop) {
+  RunRig rig;
+  rig.duringRun = [&](int pump) {
+    if (pump != 3) return;
+    rig.form->Exitb->Click();
+    rig.form->FindAs<ui::MenuItem>("M10")->Click();
+  };
+  rig.form->Go->Click();
+  EXPECT_EQ(rig.sys.blocks.commits, 3);
+}
+
 TEST(FreeingRun, ARefusedSilentStarterLeavesTheFlagForTheRunInProgress) {
   RunRig rig;
   rig.duringRun = [&](int pump) {
