@@ -1,5 +1,7 @@
 // The freeing run around the engine: amount, priority, the window's running
 // state, the run record, and what follows a run.
+#include <initializer_list>
+
 #include "app/MainFrm.h"
 #include "engine/MemoryStatus.h"
 #include "i18n/MessageText.h"
@@ -93,12 +95,9 @@ void TMainForm::SetRunPriority() {
 }
 
 void TMainForm::ShowRunningState(bool running) {
-  for (ui::Component* c : {static_cast<ui::Component*>(Exit__), static_cast<ui::Component*>(Exit_),
-                           static_cast<ui::Component*>(Go)})
+  for (ui::Component* c : std::initializer_list<ui::Component*>{Exit__, Exit_, Go, AFree, TFreeMenu})
     c->SetEnabled(!running);
   Exitb->SetCaption(Message(running ? "M92" : "M93"));
-  AFree->SetEnabled(!running);
-  TFreeMenu->SetEnabled(!running);
   if (running) {
     StatusBar->SetPanelVisible(2, false);
     StatusBar->SetPanelVisible(0, false);
