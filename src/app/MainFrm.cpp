@@ -123,6 +123,7 @@ TMainForm::TMainForm(ui::Application& app, platform::System& system)
 
   Timer = &Add<ui::Timer>("Timer");
   Timer->SetInterval(1000);
+  Timer->OnTimer = [this] { TimerTimer(); };
   AutoTimer = &Add<ui::Timer>("AutoTimer");
   AutoTimer->SetEnabled(false);
   AutoTimer->SetInterval(900000);
@@ -175,10 +176,8 @@ void TMainForm::FormCreate() {
   TrackBar->SetVisible(TryTo->Checked());
   RunCommandLine();
   WriteLogLine("*** " + i18n::Message("M76"));
-  if (command_.OneShot()) {
-    App().Terminate();
-    return;
-  }
+  if (command_.OneShot()) App().Terminate();
+  DisplayTick();
 }
 
 void TMainForm::RunCommandLine() {

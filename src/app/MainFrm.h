@@ -88,6 +88,11 @@ class TMainForm : public ui::Window {
   void SetRunPriority();
   void ShowRunningState(bool running);
   void DisplayTick();
+  // The display timer's tick: status texts, then the warning colours of the
+  // processor and memory-usage gauges.
+  void TimerTimer();
+  // Title and status bar from fresh memory readings.
+  void StatusTexts();
 
   platform::System& system_;
   CommandLine command_;

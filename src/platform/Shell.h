@@ -24,6 +24,8 @@ class Environment {
   // The folder of the program file, with its trailing separator.
   virtual std::string ProgramFolder() = 0;
   virtual Family PlatformFamily() = 0;
+  // Major and minor number of the program file's version record, "0.0" without one.
+  virtual std::string ProgramVersion() = 0;
 };
 
 }  // namespace platform

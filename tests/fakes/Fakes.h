@@ -99,6 +99,8 @@ class FakeEnvironment : public platform::Environment {
   std::vector<std::string> Arguments() override { return args; }
   std::string ProgramFolder() override { return folder; }
   platform::Family PlatformFamily() override { return family; }
+  std::string version = "1.0";
+  std::string ProgramVersion() override { return version; }
 };
 
 // All fakes together, and the System that refers to them.

@@ -1,5 +1,6 @@
 #include "platform/win32/Win32System.h"
 
+#include <cstring>
 #include <vector>
 
 #include "platform/CommandLineSplit.h"
@@ -165,6 +166,26 @@ Family Win32Environment::PlatformFamily() {
   v.dwOSVersionInfoSize = sizeof v;
   GetVersionExA(&v);
   return v.dwPlatformId == VER_PLATFORM_WIN32_NT ? Family::NT : Family::Win9x;
+}
+
+}  // namespace platform::win32
+
+namespace platform::win32 {
+
+std::string Win32Environment::ProgramVersion() {
+  // The fixed part of the version resource, found by its signature within the
+  // resource's own bounds (no version.dll needed).
+  HRSRC info = FindResourceA(nullptr, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(16));
+  HGLOBAL loaded = info ? LoadResource(nullptr, info) : nullptr;
+  const auto* data = static_cast<const uint8_t*>(loaded ? LockResource(loaded) : nullptr);
+  const DWORD size = info ? SizeofResource(nullptr, info) : 0;
+  for (DWORD at = 0; data && at + 12 <= size; at += 4) {
+    uint32_t words[3];
+    memcpy(words, data + at, sizeof words);
+    if (words[0] == 0xFEEF04BDu)
+      return std::to_string(words[2] >> 16) + "." + std::to_string(words[2] & 0xFFFF);
+  }
+  return "0.0";
 }
 
 }  // namespace platform::win32

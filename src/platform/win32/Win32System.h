@@ -61,6 +61,7 @@ class Win32Environment : public Environment {
   std::vector<std::string> Arguments() override;
   std::string ProgramFolder() override;
   Family PlatformFamily() override;
+  std::string ProgramVersion() override;
 };
 
 struct Win32System {

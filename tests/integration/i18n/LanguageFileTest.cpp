@@ -27,6 +27,7 @@ struct ModuleEnvironment : platform::Environment {
   std::vector<std::string> Arguments() override { return {}; }
   std::string ProgramFolder() override { return ModuleFolder(); }
   platform::Family PlatformFamily() override { return platform::Family::NT; }
+  std::string ProgramVersion() override { return "1.0"; }
 };
 
 void WriteFile(const std::string& path, const std::string& bytes) {

@@ -108,6 +108,7 @@ TEST(PosixFiles, ReadsWholeFilesAndTellsMissingFromTooLarge) {
     std::vector<std::string> Arguments() override { return {}; }
     std::string ProgramFolder() override { return folder; }
     platform::Family PlatformFamily() override { return platform::Family::NT; }
+    std::string ProgramVersion() override { return "1.0"; }
   } env;
   env.folder = dir.string() + "/";
   const auto table = LoadLanguageFile("/Language//Russian.ini", env, files);
