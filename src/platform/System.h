@@ -4,6 +4,7 @@
 #include "platform/Instance.h"
 #include "platform/Memory.h"
 #include "platform/Process.h"
+#include "platform/Registry.h"
 #include "platform/Shell.h"
 
 namespace platform {
@@ -16,6 +17,7 @@ struct System {
   InstanceChannel& instance;
   Dialogs& dialogs;
   Environment& environment;
+  Registry& registry;
 };
 
 }  // namespace platform

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "fakes/FakeRegistry.h"
 #include "platform/System.h"
 
 namespace fakes {
@@ -107,7 +108,8 @@ struct FakeSystem {
   FakeInstance instance;
   FakeDialogs dialogs;
   FakeEnvironment environment;
-  platform::System system{memory, blocks, launcher, profile, instance, dialogs, environment};
+  FakeRegistry registry;
+  platform::System system{memory, blocks, launcher, profile, instance, dialogs, environment, registry};
 };
 
 }  // namespace fakes

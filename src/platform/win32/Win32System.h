@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "platform/System.h"
+#include "platform/win32/Win32Registry.h"
 
 namespace platform::win32 {
 
@@ -68,7 +69,8 @@ struct Win32System {
   Win32Instance instance;
   Win32Dialogs dialogs;
   Win32Environment environment;
-  System system{memory, blocks, launcher, profile, instance, dialogs, environment};
+  Win32Registry registry;
+  System system{memory, blocks, launcher, profile, instance, dialogs, environment, registry};
 };
 
 std::string ModulePath();
