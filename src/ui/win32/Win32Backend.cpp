@@ -25,6 +25,13 @@ Win32Backend* g_backend = nullptr;
 
 HWND ParentHandle(const Component& c);
 
+// Placements are told in work-area coordinates; the window model keeps screen ones.
+POINT WorkAreaOrigin() {
+  RECT work{};
+  if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0)) return POINT{0, 0};
+  return POINT{work.left, work.top};
+}
+
 // Offset of a component's bounds in its native parent: children of a group
 // box are placed on the window itself.
 POINT Origin(const Component& c) {
@@ -106,8 +113,9 @@ class WindowPeer : public Peer {
     WINDOWPLACEMENT wp{};
     wp.length = sizeof wp;
     if (GetWindowPlacement(hwnd_, &wp) && (IsIconic(hwnd_) || IsZoomed(hwnd_))) {
+      const POINT origin = WorkAreaOrigin();
       RECT& n = wp.rcNormalPosition;
-      OffsetRect(&n, left - n.left, top - n.top);
+      OffsetRect(&n, left - origin.x - n.left, top - origin.y - n.top);
       wp.showCmd = IsIconic(hwnd_) ? SW_SHOWMINNOACTIVE : SW_SHOWMAXIMIZED;
       if (!IsWindowVisible(hwnd_)) wp.showCmd = SW_HIDE;
       SetWindowPlacement(hwnd_, &wp);
@@ -421,16 +429,16 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       SetBkColor(reinterpret_cast<HDC>(wp), GetSysColor(COLOR_BTNFACE));
       return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
     case WM_WINDOWPOSCHANGED: {
+      // The normal-state bounds, also while the window is on its way to or
+      // from minimized, when the window's own rectangle is the icon's.
       const LRESULT r = DefWindowProcA(hwnd, msg, wp, lp);
       const auto* pos = reinterpret_cast<const WINDOWPOS*>(lp);
       WINDOWPLACEMENT placement{};
       placement.length = sizeof placement;
       if (pos && (pos->flags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE) &&
-          GetWindowPlacement(hwnd, &placement) && placement.showCmd == SW_SHOWNORMAL &&
-          !IsIconic(hwnd) && !IsZoomed(hwnd)) {
-        RECT bounds;
-        GetWindowRect(hwnd, &bounds);
-        w->NotifyPlaced(bounds.left, bounds.top);
+          GetWindowPlacement(hwnd, &placement)) {
+        const POINT origin = WorkAreaOrigin();
+        w->NotifyPlaced(placement.rcNormalPosition.left + origin.x, placement.rcNormalPosition.top + origin.y);
       }
       return r;
     }
