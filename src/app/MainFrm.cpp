@@ -2,6 +2,7 @@
 
 #include "app/AppLauncher.h"
 #include "engine/MemoryStatus.h"
+#include "gauges/MainWindowGauge.h"
 #include "text/Text.h"
 
 namespace app {
@@ -29,7 +30,8 @@ constexpr SettingLabel kSettingLabels[] = {
 TMainForm::TMainForm(ui::Application& app, platform::System& system)
     : ui::Window(app, "MainForm"),
       system_(system),
-      command_(ParseCommandLine(system.environment.Arguments())) {
+      command_(ParseCommandLine(system.environment.Arguments())),
+      cpuMeter_(system.performance) {
   SetCaption("Brantelle");
   SetClientSize(kClientWidth, kClientHeight);
   // The native window exists first: the guard below needs its handle.
@@ -71,11 +73,24 @@ TMainForm::TMainForm(ui::Application& app, platform::System& system)
   Go->SetDefault(true);
   Go->SetBounds({20, 103, 419, 27});
 
-  const char* groups[] = {" Free Memory ", " Memory Usage ", " CPU Usage ", " Swap File Usage "};
+  struct GaugeGroup {
+    const char* caption;
+    const char* gauge;
+    gauges::TDataType type;
+    gauges::TSensor** slot;
+  };
+  const GaugeGroup groups[] = {
+      {" Free Memory ", "RAMUsage", gauges::dtFreePhisMem, &RAMUsage},
+      {" Memory Usage ", "RAMLoading", gauges::dtPhisMemLoadPercent, &RAMLoading},
+      {" CPU Usage ", "CPUUsage", gauges::dtCPU, &CPUUsage},
+      {" Swap File Usage ", "SwapUsage", gauges::dtLoadSwap, &SwapUsage},
+  };
   for (int i = 0; i < 4; ++i) {
     auto& g = Add<ui::GroupBox>(nullptr, "ElGroupBox" + std::to_string(i + 2));
-    g.SetCaption(groups[i]);
+    g.SetCaption(groups[i].caption);
     g.SetBounds({20 + (i % 2) * 212, 136 + (i / 2) * 88, 207, 84});
+    *groups[i].slot = &gauges::AddMainWindowGauge(*this, &g, groups[i].gauge, groups[i].type,
+                                                 {&system.memory, &cpuMeter_}, {5, 15, 197, 65});
   }
 
   Add<ui::Bevel>(nullptr, "Bevel1").SetBounds({20, 316, 419, 2});

@@ -6,7 +6,9 @@
 
 #include "app/CommandLine.h"
 #include "app/OneInstance.h"
+#include "engine/CpuUsage.h"
 #include "engine/DefragMem.h"
+#include "gauges/Sensor.h"
 #include "gauges/TextTrayIcon.h"
 #include "platform/System.h"
 #include "settings/FormPersist.h"
@@ -56,6 +58,8 @@ class TMainForm : public ui::Window {
   ui::CaptionBar* FormCaption = nullptr;
   ui::Menu *MainMenu = nullptr, *PopupMenu = nullptr;
   ui::Timer *Timer = nullptr, *AutoTimer = nullptr;
+  gauges::TSensor *RAMUsage = nullptr, *RAMLoading = nullptr, *CPUUsage = nullptr,
+                  *SwapUsage = nullptr;
   settings::TElIniFile* IniFile = nullptr;
   settings::TElFormPersist* FormPersist = nullptr;
   gauges::TTextTrayIcon* TrayIcon = nullptr;
@@ -67,6 +71,8 @@ class TMainForm : public ui::Window {
 
   platform::System& system_;
   CommandLine command_;
+  // One processor load meter per process; the processor gauge samples it.
+  engine::CpuUsage cpuMeter_;
 };
 
 }  // namespace app

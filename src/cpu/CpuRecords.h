@@ -1,4 +1,4 @@
-// Part 7.1, record layer: processor-number wrappers over the query layer, and
+// Record layer: processor-number wrappers over the query layer, and
 // four query calls that fill caller-supplied packed records whose first field
 // is their own size. The processor number is accepted and ignored everywhere.
 #pragma once

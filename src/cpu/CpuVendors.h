@@ -1,4 +1,4 @@
-// Part 7.2: vendor identification tables. The vendor index from the vendor-id
+// Vendor identification tables. The vendor index from the vendor-id
 // string, the vendors' short and long names, one model-name table per vendor,
 // and the unknown-vendor fallback from the operating system's processor type.
 #pragma once
@@ -32,7 +32,7 @@ const TVendorEntry& VendorEntry(int32_t index);
 // the first equal string decides; 0 for anything else.
 int32_t VendorIndexOf(const std::string& vendorId);
 
-// The model-name tables (F = family, M = model of the Part 7.1 decoders).
+// The model-name tables (F = family, M = model of the signature decoders).
 struct TIntelInputs {
   uint32_t family = 0, model = 0;
   int32_t level2 = 0;      // KB

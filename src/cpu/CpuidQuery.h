@@ -1,4 +1,4 @@
-// Part 7.1, query layer: small free functions that execute CPUID and decode
+// Query layer: small free functions that execute CPUID and decode
 // its registers, the FDIV test, cache sizes, and the clock-speed measurement.
 //
 // The layer keeps two process-wide values (CpuidLevel, LastCpuidError) and

@@ -49,7 +49,7 @@ TcxCPU2000::TcxCPU2000(ui::Window* owner, std::string name) : ui::NonVisual(owne
   // 3. The serial number.
   if (GetModel() > 6 && HasFeature(18)) serial_ = GetSerialNumber();
 
-  // 4. The names (Part 7.2), in this order.
+  // 4. The names, in this order.
   vendor_ = GetVendorLongName(p);
   cpu_ = GetModelName(p);
   fullName_ = GetFullName(p);

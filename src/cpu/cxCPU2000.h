@@ -1,4 +1,4 @@
-// Part 7.1, component layer: TcxCPU2000 runs every detection once when it is
+// Component layer: TcxCPU2000 runs every detection once when it is
 // created and publishes the results as read-only properties; its load hook
 // (after the holding window has applied its stored properties, which set
 // AutoBench) measures the speed and takes the brand string.

@@ -1,5 +1,5 @@
 // The processor's own identification instructions, and the few system services
-// that processor identification needs (Part 7.1): the EFLAGS ID-bit toggle test,
+// that processor identification needs: the EFLAGS ID-bit toggle test,
 // CPUID, RDTSC, an extended-precision division, the millisecond tick counter,
 // process and thread priorities, the processor count and the processor type.
 #pragma once

@@ -1,8 +1,10 @@
 // Every operating-system service the program uses, in one place.
 #pragma once
 
+#include "platform/Files.h"
 #include "platform/Instance.h"
 #include "platform/Memory.h"
+#include "platform/Performance.h"
 #include "platform/Process.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
@@ -17,6 +19,8 @@ struct System {
   InstanceChannel& instance;
   Dialogs& dialogs;
   Environment& environment;
+  PerformanceSource& performance;
+  Files& files;
   Registry& registry;
 };
 

@@ -53,6 +53,13 @@ out=$(probe run-watch 30000 "$wexe")
 [[ "$out" == "exit=0 visible=0 "* ]]; check "a second copy exits by itself" $? "$out"
 state=$(probe wait-state normal 10000)
 check "the second copy brings the first one back" $? "$state"
+sleep 1.5
+out=$(probe gauges)
+[[ "$out" == "gauges=4 "* ]]; check "the main window shows four gauges" $? "$out"
+shot="$root/build/e2e-main-window.png"
+import -window root "$shot" 2>/dev/null
+lime=$(convert "$shot" -fill black +opaque '#00FF00' -fill white -opaque '#00FF00' -format '%[fx:round(mean*w*h)]' info: 2>/dev/null)
+[ "${lime:-0}" -gt 200 ]; check "the gauges draw their lime value texts" $? "lime pixels: ${lime:-none}"
 title=$(probe title)
 [ "$title" = "Brantelle" ]; check "the window is titled" $? "$title"
 probe minimize >/dev/null
@@ -89,6 +96,8 @@ stored=$(regq MainForm\\RAMLevel Caption)
 [ "$stored" = "REG_SZ 15" ]; check "text settings are stored as strings" $? "$stored"
 stored="$(regq 'MainForm\FormCaption\Buttons<0>' Down) / $(regq MainForm\\TrayIcon\\Font Color)"
 [ "$stored" = "REG_DWORD 0x0 / REG_DWORD 0x0" ]; check "caption button and tray font keys" $? "$stored"
+stored="$(regq MainForm\\CPUUsage SensType) / $(regq MainForm\\SwapUsage\\Font Color)"
+[ "$stored" = "REG_DWORD 0x0 / REG_DWORD 0xff00" ]; check "the gauges' appearance is stored" $? "$stored"
 stored="$(regq MainForm Left) $(regq MainForm Top)"
 [ "$stored" = "REG_DWORD 0x3c REG_DWORD 0x32" ]; check "the window's place is stored" $? "$stored"
 probe close >/dev/null

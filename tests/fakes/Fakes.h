@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "fakes/FakeFiles.h"
+#include "fakes/FakePerformance.h"
 #include "fakes/FakeRegistry.h"
 #include "platform/System.h"
 
@@ -108,8 +110,11 @@ struct FakeSystem {
   FakeInstance instance;
   FakeDialogs dialogs;
   FakeEnvironment environment;
+  FakePerformance performance;
+  FakeFiles files;
   FakeRegistry registry;
-  platform::System system{memory, blocks, launcher, profile, instance, dialogs, environment, registry};
+  platform::System system{memory,  blocks,      launcher,    profile, instance,
+                          dialogs, environment, performance, files,   registry};
 };
 
 }  // namespace fakes

@@ -4,6 +4,8 @@
 #include <windows.h>
 
 #include "platform/System.h"
+#include "platform/win32/PerformanceRegistry.h"
+#include "platform/win32/Win32Files.h"
 #include "platform/win32/Win32Registry.h"
 
 namespace platform::win32 {
@@ -69,8 +71,11 @@ struct Win32System {
   Win32Instance instance;
   Win32Dialogs dialogs;
   Win32Environment environment;
+  PerformanceRegistry performance;
+  Win32Files files;
   Win32Registry registry;
-  System system{memory, blocks, launcher, profile, instance, dialogs, environment, registry};
+  System system{memory, blocks, launcher, profile, instance, dialogs, environment, performance, files,
+                registry};
 };
 
 std::string ModulePath();

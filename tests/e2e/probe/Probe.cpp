@@ -119,6 +119,29 @@ HWND Control(const char* text) {
   return f.found;
 }
 
+struct Gauges {
+  int count = 0, painted = 0;
+};
+
+BOOL CALLBACK SeeGauge(HWND hwnd, LPARAM lp) {
+  auto* g = reinterpret_cast<Gauges*>(lp);
+  char cls[64] = {};
+  GetClassNameA(hwnd, cls, sizeof cls);
+  if (std::strcmp(cls, "TBrantellePaintBox") != 0 || !IsWindowVisible(hwnd)) return TRUE;
+  ++g->count;
+  // A live gauge draws its lime curve, grid or text on black.
+  RECT r;
+  GetClientRect(hwnd, &r);
+  HDC dc = GetDC(hwnd);
+  int lime = 0;
+  for (int y = 0; y < r.bottom; y += 2)
+    for (int x = 0; x < r.right; x += 2)
+      if (GetPixel(dc, x, y) == RGB(0, 255, 0)) ++lime;
+  ReleaseDC(hwnd, dc);
+  if (lime > 10) ++g->painted;
+  return TRUE;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -137,6 +160,13 @@ int main(int argc, char** argv) {
     GetWindowTextA(main, buf, sizeof buf);
     return buf;
   }() : ""), 0;
+  // gauges: how many gauge controls the main window shows, and how many are drawn
+  if (cmd == "gauges") {
+    Gauges g;
+    if (main) EnumChildWindows(main, SeeGauge, reinterpret_cast<LPARAM>(&g));
+    std::printf("gauges=%d painted=%d\n", g.count, g.painted);
+    return 0;
+  }
   // text CAPTION: prints "found" when a control with that text exists
   if (cmd == "has-control" && argc >= 3) return Control(argv[2]) ? (std::printf("found\n"), 0) : (std::printf("missing\n"), 1);
   // click CAPTION: presses the control with that text

@@ -1,4 +1,4 @@
-// Part 7.1/7.2 on the real processor (under Wine in the Win32 build): the
+// Identification on the real processor (under Wine in the Win32 build): the
 // engine's answers must agree with each other.
 #include <gtest/gtest.h>
 

@@ -10,7 +10,6 @@
 #include "app/Startup.h"
 #include "fakes/Fakes.h"
 #include "fakes/SettingsLayout.h"
-#include "gauges/MainWindowGauge.h"
 #include "platform/win32/Win32Registry.h"
 #include "ui/Headless.h"
 #include "ui/win32/Win32Backend.h"
@@ -57,16 +56,12 @@ struct Store : testing::Test {
   platform::win32::Win32Registry registry;
   fakes::FakeSystem fake;
   platform::System sys{fake.memory, fake.blocks, fake.launcher, fake.profile, fake.instance,
-                       fake.dialogs, fake.environment, registry};
+                       fake.dialogs, fake.environment, fake.performance, fake.files, registry};
 
   std::unique_ptr<app::TMainForm> Start(ui::Application& app) {
     fake.memory.figures.totalPhys = 256u << 20;
     fake.environment.args = {"C:\\Brantelle\\Brantelle.exe", "/W"};
     auto form = std::make_unique<app::TMainForm>(app, sys);
-    const char* gauges[][2] = {
-        {"RAMUsage", "ElGroupBox2"}, {"RAMLoading", "ElGroupBox3"}, {"CPUUsage", "ElGroupBox4"}, {"SwapUsage", "ElGroupBox5"}};
-    for (const auto& g : gauges)
-      if (!form->Find(g[0])) gauges::AddMainWindowGauge(*form, form->Find(g[1]), g[0], gauges::dtUser, {});
     app::StartUp(app, *form);
     return form;
   }

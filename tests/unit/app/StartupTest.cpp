@@ -86,7 +86,7 @@ TEST(Startup, LauncherModeFreesLaunchesAndEnds) {
   // Built by hand: the launcher file must exist before start-up.
   fakes::FakeSystem sys;
   sys.memory.figures.totalPhys = 267894784;
-  sys.memory.availSequence = {50u << 20, 50u << 20, 120u << 20};
+  sys.memory.figures.availPhys = 50u << 20;
   sys.environment.args.push_back("/AWC");
   sys.environment.args.push_back("C:\\l.ini");
   auto& keys = sys.profile.files["C:\\l.ini"]["NebbetSettings"];
@@ -96,6 +96,7 @@ TEST(Startup, LauncherModeFreesLaunchesAndEnds) {
   ui::HeadlessBackend backend;
   ui::Application app(backend);
   TMainForm form(app, sys.system);
+  form.DefragMem->OnAfterDefrag = [&] { sys.memory.figures.availPhys = 120u << 20; };
   StartUp(app, form);
   EXPECT_EQ(sys.blocks.commits, 100);
   ASSERT_EQ(sys.launcher.calls.size(), 1u);

@@ -1,4 +1,4 @@
-// Part 7.1 cache descriptors and cache sizes: the extended path, the Cyrix
+// Cache descriptors and cache sizes: the extended path, the Cyrix
 // column, the level-2 scan and the AMD family 6 model 3 rule.
 #include <string>
 #include <vector>

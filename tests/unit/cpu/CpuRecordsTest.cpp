@@ -1,4 +1,4 @@
-// Part 7.1 record layer: processor-number wrappers, packed records and their
+// Record layer: processor-number wrappers, packed records and their
 // size markers.
 #include <cstddef>
 #include <cstring>

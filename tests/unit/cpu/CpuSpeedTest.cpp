@@ -1,4 +1,4 @@
-// Part 7.1 speed measurement and rounding.
+// Speed measurement and rounding.
 #include <cmath>
 #include <limits>
 #include <string>
@@ -24,7 +24,7 @@ struct RoundCase {
 
 TEST(CpuNormalizeSpeed, RoundsToTheCatalogue) {
   const std::vector<RoundCase> cases = {
-      // The spec's cases.
+      // The documented cases.
       {99.9f, 90}, {166.6f, 166}, {199.5f, 190}, {316.9f, 300}, {317.0f, 333},
       {383.0f, 400},  // tie between 66 and 100 goes to 100
       {447.3f, 450}, {666.2f, 667},

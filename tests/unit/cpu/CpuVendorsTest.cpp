@@ -1,4 +1,4 @@
-// Part 7.2 vendor identification tables, driven through the fake register source.
+// Vendor identification tables, driven through the fake register source.
 #include <string>
 #include <vector>
 
@@ -255,7 +255,7 @@ TEST_F(CpuTest, WithoutCpuidTheNamesComeFromTheOperatingSystem) {
   EXPECT_EQ(GetVendorSpeed(0, 500), 0);
 }
 
-// ---------------------------------------------------------------- the spec's examples
+// ---------------------------------------------------------------- the documented examples
 
 TEST_F(CpuModelTest, SpecExamples) {
   Load({"GenuineIntel", 6, 8, "", 256, 0});

@@ -1,4 +1,4 @@
-// Part 7.1 query layer against the fake register source.
+// Query layer against the fake register source.
 #include <string>
 #include <vector>
 

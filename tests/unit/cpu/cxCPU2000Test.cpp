@@ -1,4 +1,4 @@
-// Part 7.1 component: TcxCPU2000, its sub-objects, creation and load hook.
+// Component: TcxCPU2000, its sub-objects, creation and load hook.
 #include <string>
 
 #include "cpu/CpuidQuery.h"

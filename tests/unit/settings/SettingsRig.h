@@ -1,5 +1,4 @@
-// A main window over the fakes, with the four gauges in place, started as the
-// program starts it.
+// A main window over the fakes, started as the program starts it.
 #pragma once
 
 #include <memory>
@@ -9,7 +8,6 @@
 #include "app/Startup.h"
 #include "fakes/Fakes.h"
 #include "fakes/SettingsLayout.h"
-#include "gauges/MainWindowGauge.h"
 #include "ui/Headless.h"
 
 namespace settings_test {
@@ -31,11 +29,6 @@ struct Rig {
     sys.environment.args.resize(1);
     sys.environment.args.insert(sys.environment.args.end(), args.begin(), args.end());
     form = std::make_unique<app::TMainForm>(app, sys.system);
-    const char* gauges[][2] = {
-        {"RAMUsage", "ElGroupBox2"}, {"RAMLoading", "ElGroupBox3"}, {"CPUUsage", "ElGroupBox4"}, {"SwapUsage", "ElGroupBox5"}};
-    for (const auto& g : gauges)
-      if (!form->Find(g[0]))
-        gauges::AddMainWindowGauge(*form, form->Find(g[1]), g[0], gauges::dtUser, {});
     if (start) app::StartUp(app, *form);
   }
   template <class T>
