@@ -127,8 +127,10 @@ TMainForm::TMainForm(ui::Application& app, platform::System& system)
   AutoTimer = &Add<ui::Timer>("AutoTimer");
   AutoTimer->SetEnabled(false);
   AutoTimer->SetInterval(900000);
-  for (const char* name : {"IniFile", "FormPersist", "TrayIcon", "ImageList", "ImageList1",
-                           "TurnOff", "BIOSInfor", "ActionList"})
+  IniFile = &Add<settings::TElIniFile>("IniFile", system.registry);
+  FormPersist = &Add<settings::TElFormPersist>("FormPersist", *IniFile);
+  TrayIcon = &Add<gauges::TTextTrayIcon>("TrayIcon");
+  for (const char* name : {"ImageList", "ImageList1", "TurnOff", "BIOSInfor", "ActionList"})
     Add<ui::NonVisual>(name);
 
   WireFreeingRun();
@@ -166,12 +168,18 @@ const std::string& TMainForm::Setting(const std::string& label) const {
 
 int32_t TMainForm::Number(const std::string& label) const { return text::ToInt(Setting(label)); }
 
+int TMainForm::HotKey(const std::string& label) const {
+  const std::string& key = Setting(label);
+  return key.size() == 1 ? static_cast<unsigned char>(key[0]) : 0;
+}
+
 void TMainForm::AutoFree() {
   SilentRun = true;
   DefragMem->Defrag(static_cast<int32_t>(engine::PercentOfTotalMb(DefragMem->TotalMemory(), 25)));
 }
 
 void TMainForm::FormCreate() {
+  FormPersist->RestoreWindow();  // first: the stored language choice must be known
   CaptionTrayAmounts();
   TrackBar->SetVisible(TryTo->Checked());
   RunCommandLine();
@@ -200,6 +208,7 @@ void TMainForm::RunCommandLine() {
 }
 
 void TMainForm::AfterCreate() {
+  FormPersist->RestoreWindow();  // again, before the slider is scaled
   const int64_t total = DefragMem->TotalMemory();
   TrackBar->SetFrequency(static_cast<int>(engine::SliderTickSpacing(total)));
   TrackBar->SetMax(static_cast<int>(engine::BytesToMb(total)));

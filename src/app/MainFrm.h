@@ -10,7 +10,10 @@
 #include "engine/CpuUsage.h"
 #include "engine/DefragMem.h"
 #include "gauges/Sensor.h"
+#include "gauges/TextTrayIcon.h"
 #include "platform/System.h"
+#include "settings/FormPersist.h"
+#include "settings/IniFile.h"
 #include "ui/Application.h"
 #include "ui/Controls.h"
 #include "ui/Menu.h"
@@ -34,6 +37,9 @@ class TMainForm : public ui::Window {
   const std::string& Setting(const std::string& label) const;
   bool FlagOn(const std::string& label) const { return Setting(label) == "0"; }
   int32_t Number(const std::string& label) const;
+  // The virtual-key code of a hot-key setting (its one character's code), or
+  // 0 when the text is not exactly one character.
+  int HotKey(const std::string& label) const;
 
   // Frees the automatic amount (a quarter of installed memory), silently.
   void AutoFree();
@@ -78,6 +84,9 @@ class TMainForm : public ui::Window {
   ui::Timer *Timer = nullptr, *AutoTimer = nullptr;
   gauges::TSensor *RAMUsage = nullptr, *RAMLoading = nullptr, *CPUUsage = nullptr,
                   *SwapUsage = nullptr;
+  settings::TElIniFile* IniFile = nullptr;
+  settings::TElFormPersist* FormPersist = nullptr;
+  gauges::TTextTrayIcon* TrayIcon = nullptr;
 
  private:
   void CreateSettingLabels(ui::Component* group);

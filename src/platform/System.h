@@ -9,6 +9,7 @@
 #include "platform/Performance.h"
 #include "platform/Process.h"
 #include "platform/ProcessPriority.h"
+#include "platform/Registry.h"
 #include "platform/Shell.h"
 #include "platform/TextFiles.h"
 
@@ -30,6 +31,7 @@ struct System {
   Sound& sound;
   DocumentOpener& opener;
   TextFiles& textFiles;
+  Registry& registry;
 };
 
 }  // namespace platform

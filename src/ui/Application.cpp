@@ -12,6 +12,7 @@ void Application::SetTitle(const std::string& t) {
 }
 
 void Application::Minimize() {
+  if (!minimized_ && main_ && main_->Visible()) main_->NotifyShowing(false);
   backend_.MinimizeApp();
   if (minimized_) return;
   minimized_ = true;
@@ -19,10 +20,30 @@ void Application::Minimize() {
 }
 
 void Application::Restore() {
+  const bool wasMinimized = minimized_;
+  minimized_ = false;  // a restore asked for by the notification itself does nothing more
+  if (wasMinimized && main_ && main_->Visible()) main_->NotifyShowing(true);
   backend_.RestoreApp();
-  if (!minimized_) return;
-  minimized_ = false;
-  Dispatch(*this, OnRestore);
+  if (wasMinimized) Dispatch(*this, OnRestore);
+}
+
+void Application::PostMinimize() {
+  backend_.Post([this] { Minimize(); });
+}
+
+void Application::Deactivated() {
+  Dispatch(*this, OnDeactivate);
+  const auto listeners = deactivateListeners_;
+  for (const auto& [id, listener] : listeners) Dispatch(*this, listener);
+}
+
+int Application::ListenDeactivate(Event e) {
+  deactivateListeners_.emplace_back(++nextListener_, std::move(e));
+  return nextListener_;
+}
+
+void Application::UnlistenDeactivate(int id) {
+  std::erase_if(deactivateListeners_, [id](const auto& l) { return l.first == id; });
 }
 
 void Application::Terminate() {
@@ -39,6 +60,14 @@ void Application::ShowModal(Window& w) { backend_.RunModal(w); }
 
 void Application::ShowException(const std::string& message) {
   backend_.ShowError(title_, message);
+}
+
+void HeadlessBackend::RunPosted() {
+  while (!posted.empty()) {
+    Event call = std::move(posted.front());
+    posted.erase(posted.begin());
+    if (app) Dispatch(*app, call);
+  }
 }
 
 void HeadlessBackend::RunModal(Window& w) {

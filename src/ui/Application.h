@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "ui/Component.h"
 
@@ -37,11 +39,18 @@ class Backend {
   virtual void Terminated() = 0;
   // The native handle of a realised window (0 when there is none).
   virtual uint32_t NativeHandle(const Window& w) = 0;
+  // Runs the call later, from the message loop (or the next message pumping).
+  virtual void Post(Event call) {
+    if (app) Dispatch(*app, call);
+    else if (call) call();
+  }
+  // Set by the application that uses this backend.
+  Application* app = nullptr;
 };
 
 class Application {
  public:
-  explicit Application(Backend& backend) : backend_(backend) {}
+  explicit Application(Backend& backend) : backend_(backend) { backend.app = this; }
   Backend& GetBackend() const { return backend_; }
 
   const std::string& Title() const { return title_; }
@@ -51,8 +60,12 @@ class Application {
   void SetMainWindow(Window* w) { main_ = w; }
 
   bool Minimized() const { return minimized_; }
+  // Minimizing hides the main window and restoring shows it again: each
+  // sends the main window's show notification.
   void Minimize();
   void Restore();
+  // Minimizes later, from the message loop, as a posted system command does.
+  void PostMinimize();
   void HideTaskButton() { backend_.HideApp(); }
   void ShowTaskButton() { backend_.ShowApp(); }
   void ProcessMessages() { backend_.ProcessMessages(); }
@@ -65,12 +78,18 @@ class Application {
   void ShowException(const std::string& message);
 
   Event OnMinimize, OnRestore, OnDeactivate;
+  // Another program became active: OnDeactivate, then every listener.
+  void Deactivated();
+  int ListenDeactivate(Event e);
+  void UnlistenDeactivate(int id);
 
  private:
   Backend& backend_;
   std::string title_;
   Window* main_ = nullptr;
   bool minimized_ = false, terminated_ = false;
+  std::vector<std::pair<int, Event>> deactivateListeners_;
+  int nextListener_ = 0;
 };
 
 }  // namespace ui

@@ -16,9 +16,16 @@ class HeadlessBackend : public Backend {
   void Realize(Window&) override {}
   void ProcessMessages() override {
     ++pumps;
+    RunPosted();
     if (onProcessMessages) onProcessMessages();
   }
-  void Run() override { ++runs; }
+  void Run() override {
+    ++runs;
+    RunPosted();
+  }
+  void Post(Event call) override { posted.push_back(std::move(call)); }
+  // Runs the posted calls, as the message loop would.
+  void RunPosted();
   void RunModal(Window& w) override;
   void PopupMenu(Menu&, int, int) override { ++popups; }
   void ShowError(const std::string& title, const std::string& message) override {
@@ -37,6 +44,7 @@ class HeadlessBackend : public Backend {
   // Runs while a modal window is "open"; the window closes afterwards.
   std::function<void(Window&)> onModal;
   std::vector<std::string> errors;
+  std::vector<Event> posted;
   int pumps = 0, runs = 0, popups = 0, minimizes = 0, restores = 0, hides = 0, shows = 0;
 };
 

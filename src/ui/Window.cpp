@@ -44,14 +44,37 @@ void Window::SetTopMost(bool on) {
   Changed(Prop::TopMost);
 }
 
+void Window::MoveTo(int left, int top) {
+  left_ = left, top_ = top;
+  Changed(Prop::Position);
+}
+
+int Window::ListenShowNotification(ShowNotification n) {
+  showListeners_.emplace_back(++nextListener_, std::move(n));
+  return nextListener_;
+}
+
+void Window::UnlistenShowNotification(int id) {
+  std::erase_if(showListeners_, [id](const auto& l) { return l.first == id; });
+}
+
+void Window::NotifyShowing(bool shown, bool destroying) {
+  const auto listeners = showListeners_;  // a listener may unlisten
+  for (const auto& [id, listener] : listeners) Dispatch(app_, [&] { listener(shown, destroying); });
+}
+
+bool Window::HiddenByMinimize() const { return app_.MainWindow() == this && app_.Minimized(); }
+
 void Window::Show() {
   if (Visible()) return;
+  if (!HiddenByMinimize()) NotifyShowing(true);
   SetVisible(true);
   Dispatch(app_, OnShow);
 }
 
 void Window::Hide() {
   if (!Visible()) return;
+  if (!HiddenByMinimize()) NotifyShowing(false);
   SetVisible(false);
   Dispatch(app_, OnHide);
 }
@@ -68,6 +91,7 @@ void Window::Close() {
 void Window::NotifyDestroyed() {
   if (destroyed_) return;
   if (Visible()) {
+    NotifyShowing(false, true);
     SetVisible(false);
     Dispatch(app_, OnHide);
   }

@@ -11,7 +11,7 @@ namespace ui {
 
 class Menu;
 
-enum class WindowState { Normal, Minimized };
+enum class WindowState { Normal, Minimized, Maximized };
 
 class Window : public Component {
  public:
@@ -48,6 +48,23 @@ class Window : public Component {
   void SetState(WindowState s);
   bool TopMost() const { return topMost_; }
   void SetTopMost(bool on);
+  // The top-left corner of the window's last normal-state bounds, in screen
+  // pixels; a minimized or maximized window keeps where it returns to.
+  int Left() const { return left_; }
+  int Top() const { return top_; }
+  // Moves the window's top-left corner there, keeping its size.
+  void MoveTo(int left, int top);
+  // The backend tells where the window was placed in its normal state.
+  void NotifyPlaced(int left, int top) { left_ = left, top_ = top; }
+
+  // Show notifications: the window is about to be shown (shown true) or has
+  // been hidden; destroying marks the hide that comes with its destruction.
+  // The main window is also hidden by minimizing the application and shown
+  // by restoring it. Returns an id for UnlistenShowNotification.
+  using ShowNotification = std::function<void(bool shown, bool destroying)>;
+  int ListenShowNotification(ShowNotification n);
+  void UnlistenShowNotification(int id);
+  void NotifyShowing(bool shown, bool destroying = false);
   Menu* MainMenu() const { return mainMenu_; }
   void SetMainMenu(Menu* m) { mainMenu_ = m; }
 
@@ -68,7 +85,11 @@ class Window : public Component {
 
  private:
   void Adopted(Component& c);
+  bool HiddenByMinimize() const;
   Application& app_;
+  std::vector<std::pair<int, ShowNotification>> showListeners_;
+  int nextListener_ = 0;
+  int left_ = 0, top_ = 0;
   std::vector<std::unique_ptr<Component>> components_;
   int clientWidth_ = 0, clientHeight_ = 0;
   WindowState state_ = WindowState::Normal;

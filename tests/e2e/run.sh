@@ -109,5 +109,64 @@ state=$(probe wait-state none 10000)
 check "closing the window ends the program" $? "$state"
 quit_all
 
+echo "e2e: settings in the registry"
+opts='HKCU\SOFTWARE\Corvantis\Brantelle\Options'
+regq() { wine reg query "$opts\\$1" /v "$2" 2>/dev/null | tr -d '\r' | awk -v n="$2" '$1 == n { print $2, $3 }'; }
+wine reg delete 'HKCU\SOFTWARE\Corvantis' /f >/dev/null 2>&1
+report="Display a freeing result report when done with memory operations"
+wine "$exe" /W >/dev/null 2>&1 &
+state=$(probe wait-state normal 20000)
+check "/W shows the window" $? "$state"
+[ "$(regq MainForm\\FreeingReport Checked)" = "" ]; check "nothing is stored before the first hide" $? "$(regq MainForm\\FreeingReport Checked)"
+on=$(probe checked "$report")
+[ "$on" = 1 ]; check "the report switch starts on" $? "$on"
+probe click "$report" >/dev/null; sleep 0.5
+off=$(probe checked "$report")
+[ "$off" = 0 ]; check "a click turns it off" $? "$off"
+probe move 60 50 >/dev/null; sleep 0.3
+probe minimize >/dev/null
+state=$(probe wait-state minimized 10000)
+stored=$(regq MainForm\\FreeingReport Checked)
+[ "$stored" = "REG_DWORD 0x0" ]; check "minimizing stores the setting" $? "$stored"
+stored=$(regq MainForm\\RAMLevel Caption)
+[ "$stored" = "REG_SZ 15" ]; check "text settings are stored as strings" $? "$stored"
+stored="$(regq 'MainForm\FormCaption\Buttons<0>' Down) / $(regq MainForm\\TrayIcon\\Font Color)"
+[ "$stored" = "REG_DWORD 0x0 / REG_DWORD 0x0" ]; check "caption button and tray font keys" $? "$stored"
+stored="$(regq MainForm\\CPUUsage SensType) / $(regq MainForm\\SwapUsage\\Font Color)"
+[ "$stored" = "REG_DWORD 0x0 / REG_DWORD 0xff00" ]; check "the gauges' appearance is stored" $? "$stored"
+stored="$(regq MainForm Left) $(regq MainForm Top)"
+[ "$stored" = "REG_DWORD 0x3c REG_DWORD 0x32" ]; check "the window's place is stored" $? "$stored"
+probe close >/dev/null
+state=$(probe wait-state none 10000)
+check "quitting while minimized" $? "$state"
+stored=$(regq MainForm State)
+[ "$stored" = "REG_DWORD 0x1" ]; check "ending while minimized stores State 1" $? "$stored"
+wine "$exe" /W >/dev/null 2>&1 &
+state=$(probe wait-state minimized 20000)
+check "a stored State 1 starts minimized even with /W" $? "$state"
+off=$(probe checked "$report")
+[ "$off" = 0 ]; check "the setting is back after a restart" $? "$off"
+probe restore >/dev/null
+state=$(probe wait-state normal 10000)
+place=$(probe place)
+[ "$state $place" = "normal 60 50" ]; check "restored, the window is back in its place" $? "$state $place"
+probe close >/dev/null
+probe wait-state none 10000 >/dev/null
+wine reg add "$opts\\MainForm" /v State /t REG_DWORD /d 0 /f >/dev/null 2>&1
+wine reg add "$opts\\MainForm" /v Topmost /t REG_DWORD /d 1 /f >/dev/null 2>&1
+wine reg add "$opts\\MainForm\\FormPersist" /v TopMost /t REG_DWORD /d 1 /f >/dev/null 2>&1
+wine reg add "$opts\\MainForm\\RAMLevel" /v Caption /t REG_DWORD /d 20 /f >/dev/null 2>&1
+wine "$exe" /W >/dev/null 2>&1 &
+state=$(probe wait-state normal 20000)
+check "a stored State 0 starts normal" $? "$state"
+top=$(probe topmost)
+[ "$top" = 1 ]; check "a stored Topmost keeps the window on top" $? "$top"
+probe minimize >/dev/null
+probe wait-state minimized 10000 >/dev/null
+stored=$(regq MainForm\\RAMLevel Caption)
+[ "$stored" = "REG_SZ 20" ]; check "a text setting stored as a DWORD reads as its digits" $? "$stored"
+quit_all
+wine reg delete 'HKCU\SOFTWARE\Corvantis' /f >/dev/null 2>&1
+
 echo "e2e: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

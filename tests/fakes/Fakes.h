@@ -9,6 +9,7 @@
 #include "fakes/FakeDesktop.h"
 #include "fakes/FakeFiles.h"
 #include "fakes/FakePerformance.h"
+#include "fakes/FakeRegistry.h"
 #include "platform/System.h"
 
 namespace fakes {
@@ -114,6 +115,7 @@ struct FakeSystem {
   FakeEnvironment environment;
   FakePerformance performance;
   FakeFiles files;
+  FakeRegistry registry;
   FakeClock clock;
   FakePriority priority;
   FakeClipboard clipboard;
@@ -122,7 +124,7 @@ struct FakeSystem {
   FakeTextFiles textFiles;
   platform::System system{memory,      blocks, launcher, profile,   instance, dialogs,   environment,
                           performance, files,  clock,    priority,  clipboard, sound,    opener,
-                          textFiles};
+                          textFiles,   registry};
 };
 
 }  // namespace fakes

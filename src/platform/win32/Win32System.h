@@ -7,6 +7,7 @@
 #include "platform/win32/PerformanceRegistry.h"
 #include "platform/win32/Win32Files.h"
 #include "platform/win32/Win32Desktop.h"
+#include "platform/win32/Win32Registry.h"
 
 namespace platform::win32 {
 
@@ -74,6 +75,7 @@ struct Win32System {
   Win32Environment environment;
   PerformanceRegistry performance;
   Win32Files files;
+  Win32Registry registry;
   Win32Clock clock;
   Win32Priority priority;
   Win32Clipboard clipboard;
@@ -81,7 +83,7 @@ struct Win32System {
   Win32Opener opener;
   Win32TextFiles textFiles;
   System system{memory, blocks, launcher, profile, instance, dialogs, environment, performance, files,
-                clock, priority, clipboard, sound, opener, textFiles};
+                clock, priority, clipboard, sound, opener, textFiles, registry};
 };
 
 std::string ModulePath();

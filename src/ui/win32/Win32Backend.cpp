@@ -19,10 +19,18 @@ constexpr char kAppClass[] = "TApplication";
 constexpr char kFormClass[] = "TBrantelleForm";
 constexpr char kPaintClass[] = "TBrantellePaintBox";
 constexpr UINT kRebuildMenu = WM_APP + 1;
+constexpr UINT kRunPosted = WM_APP + 2;
 
 Win32Backend* g_backend = nullptr;
 
 HWND ParentHandle(const Component& c);
+
+// Placements are told in work-area coordinates; the window model keeps screen ones.
+POINT WorkAreaOrigin() {
+  RECT work{};
+  if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0)) return POINT{0, 0};
+  return POINT{work.left, work.top};
+}
 
 // Offset of a component's bounds in its native parent: children of a group
 // box are placed on the window itself.
@@ -42,6 +50,10 @@ class WindowPeer : public Peer {
                             GetModuleHandleA(nullptr), nullptr);
     SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&w));
     Resize();
+    RECT r;
+    GetWindowRect(hwnd_, &r);
+    w.NotifyPlaced(r.left, r.top);
+    if (w.TopMost()) Changed(Prop::TopMost);
   }
   ~WindowPeer() override {
     if (IsWindow(hwnd_)) {
@@ -58,15 +70,20 @@ class WindowPeer : public Peer {
       case Prop::Visible:
         if (w_.Visible()) {
           if (!placed_) Center();
-          ShowWindow(hwnd_, w_.State() == WindowState::Minimized ? SW_SHOWMINNOACTIVE : SW_SHOW);
+          ShowWindow(hwnd_, w_.State() == WindowState::Minimized   ? SW_SHOWMINNOACTIVE
+                            : w_.State() == WindowState::Maximized ? SW_SHOWMAXIMIZED
+                                                                   : SW_SHOW);
         } else {
           ShowWindow(hwnd_, SW_HIDE);
         }
         break;
       case Prop::WindowState:
         if (IsWindowVisible(hwnd_))
-          ShowWindow(hwnd_, w_.State() == WindowState::Minimized ? SW_MINIMIZE : SW_RESTORE);
+          ShowWindow(hwnd_, w_.State() == WindowState::Minimized   ? SW_MINIMIZE
+                            : w_.State() == WindowState::Maximized ? SW_MAXIMIZE
+                                                                   : SW_RESTORE);
         break;
+      case Prop::Position: MoveTo(w_.Left(), w_.Top()); break;
       case Prop::TopMost:
         SetWindowPos(hwnd_, w_.TopMost() ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -89,6 +106,22 @@ class WindowPeer : public Peer {
     for (const auto& c : w_.Components())
       if (c->GetKind() == Kind::StatusBar)
         if (HWND bar = Win32Backend::HandleOf(*c)) SendMessageA(bar, WM_SIZE, 0, 0);
+  }
+  // A minimized or maximized window gets the place it returns to.
+  void MoveTo(int left, int top) {
+    placed_ = true;
+    WINDOWPLACEMENT wp{};
+    wp.length = sizeof wp;
+    if (GetWindowPlacement(hwnd_, &wp) && (IsIconic(hwnd_) || IsZoomed(hwnd_))) {
+      const POINT origin = WorkAreaOrigin();
+      RECT& n = wp.rcNormalPosition;
+      OffsetRect(&n, left - origin.x - n.left, top - origin.y - n.top);
+      wp.showCmd = IsIconic(hwnd_) ? SW_SHOWMINNOACTIVE : SW_SHOWMAXIMIZED;
+      if (!IsWindowVisible(hwnd_)) wp.showCmd = SW_HIDE;
+      SetWindowPlacement(hwnd_, &wp);
+      return;
+    }
+    SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   void Center() {
     placed_ = true;
@@ -426,6 +459,20 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CTLCOLORBTN:
       SetBkColor(reinterpret_cast<HDC>(wp), GetSysColor(COLOR_BTNFACE));
       return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    case WM_WINDOWPOSCHANGED: {
+      // The normal-state bounds, also while the window is on its way to or
+      // from minimized, when the window's own rectangle is the icon's.
+      const LRESULT r = DefWindowProcA(hwnd, msg, wp, lp);
+      const auto* pos = reinterpret_cast<const WINDOWPOS*>(lp);
+      WINDOWPLACEMENT placement{};
+      placement.length = sizeof placement;
+      if (pos && (pos->flags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE) &&
+          GetWindowPlacement(hwnd, &placement)) {
+        const POINT origin = WorkAreaOrigin();
+        w->NotifyPlaced(placement.rcNormalPosition.left + origin.x, placement.rcNormalPosition.top + origin.y);
+      }
+      return r;
+    }
     case WM_CLOSE: w->Close(); return 0;
     case WM_DESTROY:
       SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
@@ -445,8 +492,11 @@ LRESULT CALLBACK AppProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (auto* t = dynamic_cast<Timer*>(g_backend->ById(static_cast<int>(wp)))) t->Tick();
     return 0;
   }
-  if (msg == WM_ACTIVATEAPP && !wp && g_backend && g_backend->app_)
-    Dispatch(*g_backend->app_, g_backend->app_->OnDeactivate);
+  if (msg == kRunPosted && g_backend) {
+    g_backend->RunOnePosted();
+    return 0;
+  }
+  if (msg == WM_ACTIVATEAPP && !wp && g_backend && g_backend->app_) g_backend->app_->Deactivated();
   return DefWindowProcA(hwnd, msg, wp, lp);
 }
 
@@ -583,6 +633,18 @@ void Win32Backend::PopupMenu(Menu& m, int x, int y) {
   SetForegroundWindow(owner);
   TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON, x, y, 0, owner, nullptr);
   PostMessageA(owner, WM_NULL, 0, 0);
+}
+
+void Win32Backend::Post(Event call) {
+  posted_.push_back(std::move(call));
+  PostMessageA(appWindow_, kRunPosted, 0, 0);
+}
+
+void Win32Backend::RunOnePosted() {
+  if (posted_.empty()) return;
+  Event call = std::move(posted_.front());
+  posted_.pop_front();
+  if (app_) Dispatch(*app_, call);
 }
 
 void Win32Backend::ShowError(const std::string& title, const std::string& message) {

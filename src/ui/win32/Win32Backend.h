@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <deque>
 #include <map>
 
 #include "ui/Application.h"
@@ -29,6 +30,8 @@ class Win32Backend : public Backend {
   void TitleChanged(const std::string& title) override;
   void Terminated() override;
   uint32_t NativeHandle(const Window& w) override;
+  void Post(Event call) override;
+  void RunOnePosted();
 
   HWND AppWindow() const { return appWindow_; }
   HFONT Font() const { return font_; }
@@ -50,6 +53,7 @@ class Win32Backend : public Backend {
   HFONT font_ = nullptr;
   std::map<int, Component*> ids_;
   int nextId_ = 100;
+  std::deque<Event> posted_;
 };
 
 }  // namespace ui::win32

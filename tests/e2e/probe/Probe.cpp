@@ -199,6 +199,7 @@ int main(int argc, char** argv) {
   HWND main = FindWindowA(kFormClass, nullptr);
   if (cmd == "close") return main && PostMessageA(main, WM_CLOSE, 0, 0) ? 0 : 1;
   if (cmd == "minimize") return main && PostMessageA(main, WM_SYSCOMMAND, SC_MINIMIZE, 0) ? 0 : 1;
+  if (cmd == "restore") return main && PostMessageA(main, WM_SYSCOMMAND, SC_RESTORE, 0) ? 0 : 1;
   if (cmd == "title") return std::printf("%s\n", main ? [&] {
     static char buf[256];
     GetWindowTextA(main, buf, sizeof buf);
@@ -218,5 +219,25 @@ int main(int argc, char** argv) {
     HWND c = Control(argv[2]);
     return c && PostMessageA(c, BM_CLICK, 0, 0) ? 0 : 1;
   }
+  // checked CAPTION: prints 1 or 0, the check state of the button with that text
+  if (cmd == "checked" && argc >= 3) {
+    HWND c = Control(argv[2]);
+    if (!c) return std::printf("missing\n"), 1;
+    return std::printf("%d\n", SendMessageA(c, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0), 0;
+  }
+  // place: prints the left and top edge of the main window's normal-state bounds
+  if (cmd == "place") {
+    WINDOWPLACEMENT wp{};
+    wp.length = sizeof wp;
+    if (!main || !GetWindowPlacement(main, &wp)) return std::printf("none\n"), 1;
+    return std::printf("%ld %ld\n", wp.rcNormalPosition.left, wp.rcNormalPosition.top), 0;
+  }
+  // move X Y: moves the main window's top-left corner there
+  if (cmd == "move" && argc >= 4)
+    return main && SetWindowPos(main, nullptr, std::atoi(argv[2]), std::atoi(argv[3]), 0, 0,
+                                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE) ? 0 : 1;
+  // topmost: prints 1 when the main window has the always-on-top style
+  if (cmd == "topmost")
+    return std::printf("%d\n", main && (GetWindowLongA(main, GWL_EXSTYLE) & WS_EX_TOPMOST) ? 1 : 0), 0;
   return 2;
 }

@@ -1,0 +1,148 @@
+#include "settings/IniFile.h"
+
+#include "text/Text.h"
+
+namespace settings {
+
+namespace {
+
+// The registry path of a store path ("\" or "\A\B") below root ("\X\Y").
+std::string RegistryPath(const std::string& root, const std::string& storePath) {
+  std::string p = root.size() > 1 ? root.substr(1) : std::string();
+  if (storePath.size() > 1) p += (p.empty() ? storePath.substr(1) : storePath);
+  return p;
+}
+
+uint32_t LittleEndian32(const std::vector<uint8_t>& d) {
+  return uint32_t(d[0]) | uint32_t(d[1]) << 8 | uint32_t(d[2]) << 16 | uint32_t(d[3]) << 24;
+}
+
+// The text of a string value: up to the first NUL, or all of it without one.
+std::string UpToNul(const uint8_t* data, size_t size) {
+  size_t n = 0;
+  while (n < size && data[n] != 0) ++n;
+  return std::string(reinterpret_cast<const char*>(data), n);
+}
+
+void AppendHex(std::string& out, uint64_t v, int minDigits) {
+  static const char kDigits[] = "0123456789ABCDEF";
+  char buf[17];
+  int n = 0;
+  do {
+    buf[n++] = kDigits[v & 15];
+    v >>= 4;
+  } while (v || n < minDigits);
+  while (n) out += buf[--n];
+}
+
+}  // namespace
+
+std::optional<int32_t> ValueAsInteger(const platform::RegValue& v) {
+  if (v.type != platform::reg::kDword || v.data.size() != 4) return std::nullopt;
+  return static_cast<int32_t>(LittleEndian32(v.data));
+}
+
+std::optional<std::string> ValueAsString(const platform::RegValue& v) {
+  switch (v.type) {
+    case platform::reg::kSz:
+    case platform::reg::kExpandSz:
+      return UpToNul(v.data.data(), v.data.size());
+    case platform::reg::kDword:
+      if (auto n = ValueAsInteger(v)) return text::FromInt(*n);
+      return std::nullopt;
+    case platform::reg::kMultiSz: {
+      // Strings each ended by a NUL, the list ended by an empty one.
+      std::string out;
+      size_t pos = 0;
+      bool first = true;
+      while (pos < v.data.size()) {
+        std::string s = UpToNul(v.data.data() + pos, v.data.size() - pos);
+        if (s.empty()) break;
+        pos += s.size() + 1;
+        if (!first) out += "\r\n";
+        out += s;
+        first = false;
+      }
+      return out;
+    }
+    case platform::reg::kBinary: {
+      std::string out = "454C ";
+      out.reserve(8 + 3 * v.data.size() + 16);
+      AppendHex(out, v.data.size(), 1);
+      out += ' ';
+      for (uint8_t b : v.data) {
+        AppendHex(out, b, 2);
+        out += ' ';
+      }
+      return out;
+    }
+    default:
+      return std::nullopt;
+  }
+}
+
+TElIniFile::TElIniFile(ui::Window* owner, std::string name, platform::Registry& registry,
+                       std::string path)
+    : ui::NonVisual(owner, std::move(name)), registry_(registry), path_(std::move(path)) {
+  key_ = registry_.Open(platform::RegRoot::CurrentUser, RegistryPath(path_, "\\"),
+                        platform::RegOpen::Create);
+}
+
+bool TElIniFile::OpenKey(const std::string& path, bool create) {
+  if (key_ && text::EqualsNoCase(path, current_)) return true;
+  std::string p = path;
+  if (p.empty() || p[0] != '\\') p = current_ + (current_.back() == '\\' ? "" : "\\") + p;
+  if (p.size() > 1 && p.back() == '\\') p.pop_back();  // the root keeps its "\"
+  // An empty name inside the path names no key.
+  if (p.find("\\\\") != std::string::npos) return false;
+  auto key = registry_.Open(platform::RegRoot::CurrentUser, RegistryPath(path_, p),
+                            create ? platform::RegOpen::Create : platform::RegOpen::ReadWrite);
+  if (!key) return false;  // the previous key stays open and current
+  key_ = std::move(key);
+  current_ = p;
+  return true;
+}
+
+bool TElIniFile::WriteInteger(const std::string& name, int32_t value) {
+  return key_ && key_->WriteDword(name, static_cast<uint32_t>(value));
+}
+
+bool TElIniFile::WriteBool(const std::string& name, bool value) {
+  return WriteInteger(name, value ? 1 : 0);
+}
+
+bool TElIniFile::WriteString(const std::string& name, const std::string& text) {
+  return key_ && key_->WriteString(name, text);
+}
+
+std::optional<platform::RegValue> TElIniFile::Read(const std::string& name) {
+  if (!key_) return std::nullopt;
+  return key_->Read(name);
+}
+
+bool TElIniFile::ReadInteger(const std::string& name, int32_t def, int32_t& value) {
+  const auto v = Read(name);
+  const auto n = v ? ValueAsInteger(*v) : std::nullopt;
+  value = n ? *n : def;
+  return n.has_value();
+}
+
+bool TElIniFile::ReadBool(const std::string& name, bool def, bool& value) {
+  int32_t n = 0;
+  const bool found = ReadInteger(name, def ? 1 : 0, n);
+  value = found ? n != 0 : def;
+  return found;
+}
+
+bool TElIniFile::ReadString(const std::string& name, const std::string& def, std::string& value) {
+  const auto v = Read(name);
+  auto s = v ? ValueAsString(*v) : std::nullopt;
+  if (!s) {
+    value = def;
+    return false;
+  }
+  value = std::move(*s);
+  return true;
+}
+
+}  // namespace settings

@@ -1,0 +1,59 @@
+// TElIniFile: the settings store, a hierarchical key/value store in the
+// current user's registry below a fixed root key. It keeps one current key,
+// told as a path below the root that begins with "\" ("\" alone is the root).
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/Registry.h"
+#include "ui/Controls.h"
+
+namespace settings {
+
+// What ReadString makes of a stored value, or nothing when it is unusable
+// (the reading rules of the store; exposed for tests).
+std::optional<std::string> ValueAsString(const platform::RegValue& v);
+// A REG_DWORD of exactly 4 bytes, or nothing.
+std::optional<int32_t> ValueAsInteger(const platform::RegValue& v);
+
+class TElIniFile : public ui::NonVisual {
+ public:
+  static constexpr const char* kPath = "\\SOFTWARE\\Corvantis\\Brantelle\\Options";
+
+  // Registry mode is on: the root key is created or opened at once.
+  TElIniFile(ui::Window* owner, std::string name, platform::Registry& registry,
+             std::string path = kPath);
+
+  // The store's root below HKEY_CURRENT_USER, with a leading "\".
+  const std::string& Path() const { return path_; }
+  // The current key, below the root, with a leading "\".
+  const std::string& CurrentKey() const { return current_; }
+
+  // Makes the key current. A path that does not begin with "\" is relative
+  // to the current key; a trailing "\" is removed. The path equal to the
+  // current one (without regard to case) does nothing and succeeds. On
+  // failure the store stays on its previous key and the result is false.
+  bool OpenKey(const std::string& path, bool create);
+
+  bool WriteInteger(const std::string& name, int32_t value);
+  bool WriteBool(const std::string& name, bool value);
+  bool WriteString(const std::string& name, const std::string& text);
+
+  // Each sets value to what is stored, or to def when the value is missing or
+  // unusable, and tells whether a usable value was found.
+  bool ReadInteger(const std::string& name, int32_t def, int32_t& value);
+  bool ReadBool(const std::string& name, bool def, bool& value);
+  bool ReadString(const std::string& name, const std::string& def, std::string& value);
+
+ private:
+  std::optional<platform::RegValue> Read(const std::string& name);
+  platform::Registry& registry_;
+  std::string path_;
+  std::string current_ = "\\";
+  std::unique_ptr<platform::RegistryKey> key_;
+};
+
+}  // namespace settings
