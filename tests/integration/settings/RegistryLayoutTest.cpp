@@ -56,7 +56,9 @@ struct Store : testing::Test {
   platform::win32::Win32Registry registry;
   fakes::FakeSystem fake;
   platform::System sys{fake.memory, fake.blocks, fake.launcher, fake.profile, fake.instance,
-                       fake.dialogs, fake.environment, fake.performance, fake.files, registry};
+                       fake.dialogs, fake.environment, fake.performance, fake.files,
+                       fake.clock, fake.priority, fake.clipboard, fake.sound, fake.opener,
+                       fake.textFiles, registry};
 
   std::unique_ptr<app::TMainForm> Start(ui::Application& app) {
     fake.memory.figures.totalPhys = 256u << 20;
