@@ -6,7 +6,7 @@ set -euo pipefail
 need=()
 have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
 for pkg in cmake make g++ g++-mingw-w64-i686 wine wine32:i386 xvfb googletest \
-           fonts-dejavu-core fonts-liberation imagemagick x11-utils; do
+           fonts-dejavu-core fonts-liberation imagemagick x11-utils python3; do
   have "$pkg" || need+=("$pkg")
 done
 [ ${#need[@]} -eq 0 ] && exit 0
