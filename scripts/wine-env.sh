@@ -11,6 +11,12 @@ brantelle_display() {
   if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
     export DISPLAY=:${BRANTELLE_DISPLAY_NUM:-97}
     if ! xdpyinfo >/dev/null 2>&1; then
+      # A server killed earlier may have left its lock behind.
+      local n=${DISPLAY#:} lock
+      lock=/tmp/.X${n}-lock
+      if [ -f "$lock" ] && ! kill -0 "$(tr -d ' ' < "$lock")" 2>/dev/null; then
+        rm -f "$lock" "/tmp/.X11-unix/X${n}"
+      fi
       Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
       for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
     fi
