@@ -76,7 +76,7 @@ void TMainForm::RegisterHotKeys() {
     // An empty key (only an edited registry value gives one) would register
     // Ctrl+Alt alone; it gets no hot key.
     if (key.empty()) continue;
-    const uint16_t atom = system_.hotKeys.AddAtom(kHotKeys[i].atomName);
+    const uint16_t atom = system_.hotKeys.AddGlobalAtom(kHotKeys[i].atomName);
     if (!atom) continue;
     hotKeyAtoms_[i] = atom;
     // Refused (another program holds the combination): left without a key.
@@ -89,7 +89,7 @@ void TMainForm::UnregisterHotKeys() {
   for (uint16_t& atom : hotKeyAtoms_) {
     if (!atom) continue;
     system_.hotKeys.Unregister(window, atom);
-    system_.hotKeys.DeleteAtom(atom);
+    system_.hotKeys.DeleteGlobalAtom(atom);
     atom = 0;
   }
 }

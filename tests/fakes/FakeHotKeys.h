@@ -21,12 +21,12 @@ class FakeHotKeys : public platform::HotKeys {
   std::set<int> takenKeys;        // virtual keys another program holds
   int registerCalls = 0;
 
-  uint16_t AddAtom(const std::string& name) override {
+  uint16_t AddGlobalAtom(const std::string& name) override {
     auto [it, added] = atoms.try_emplace(name, static_cast<uint16_t>(0xC000 + atoms.size()));
     ++atomRefs[it->second];
     return it->second;
   }
-  void DeleteAtom(uint16_t atom) override {
+  void DeleteGlobalAtom(uint16_t atom) override {
     if (atom && --atomRefs[atom] == 0) atomRefs.erase(atom);
   }
   bool Register(uint32_t window, int id, int virtualKey) override {

@@ -10,9 +10,9 @@ HWND AsWindow(uint32_t window) { return reinterpret_cast<HWND>(static_cast<uintp
 
 }  // namespace
 
-uint16_t Win32HotKeys::AddAtom(const std::string& name) { return GlobalAddAtomA(name.c_str()); }
+uint16_t Win32HotKeys::AddGlobalAtom(const std::string& name) { return GlobalAddAtomA(name.c_str()); }
 
-void Win32HotKeys::DeleteAtom(uint16_t atom) {
+void Win32HotKeys::DeleteGlobalAtom(uint16_t atom) {
   if (atom) GlobalDeleteAtom(atom);
 }
 

@@ -7,8 +7,8 @@ namespace platform::win32 {
 
 class Win32HotKeys : public HotKeys {
  public:
-  uint16_t AddAtom(const std::string& name) override;
-  void DeleteAtom(uint16_t atom) override;
+  uint16_t AddGlobalAtom(const std::string& name) override;
+  void DeleteGlobalAtom(uint16_t atom) override;
   bool Register(uint32_t window, int id, int virtualKey) override;
   void Unregister(uint32_t window, int id) override;
 };
