@@ -43,6 +43,7 @@ void TMainForm::TimerTimer() {
   const bool memoryLow = FlagOn("RAMCritical") &&
                          engine::BytesToMb(DefragMem->FreeMemory()) <= Number("RAMLevel");
   SetFontColor(*RAMLoading, memoryLow ? kWarningColor : normal);
+  LowMemoryTrigger();
 }
 
 }  // namespace app

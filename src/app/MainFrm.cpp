@@ -135,6 +135,7 @@ TMainForm::TMainForm(ui::Application& app, platform::System& system)
 
   WireFreeingRun();
   WireLogMenu();
+  WireAutoFreeing();
   OnClose = [this] { WriteLogLine("*** " + i18n::Message("M69")); };
 
   // The end of the Windows session ends the program as Exit does.
@@ -173,18 +174,17 @@ int TMainForm::HotKey(const std::string& label) const {
   return key.size() == 1 ? static_cast<unsigned char>(key[0]) : 0;
 }
 
-void TMainForm::AutoFree() {
-  SilentRun = true;
-  DefragMem->Defrag(static_cast<int32_t>(engine::PercentOfTotalMb(DefragMem->TotalMemory(), 25)));
-}
+TMainForm::~TMainForm() { UnregisterHotKeys(); }
 
 void TMainForm::FormCreate() {
   FormPersist->RestoreWindow();  // first: the stored language choice must be known
+  ShowAutoFreeingState();
   CaptionTrayAmounts();
   TrackBar->SetVisible(TryTo->Checked());
   RunCommandLine();
   WriteLogLine("*** " + i18n::Message("M76"));
   if (command_.OneShot()) App().Terminate();
+  else RegisterHotKeys();
   DisplayTick();
 }
 

@@ -26,6 +26,7 @@ class TMainForm : public ui::Window {
   static constexpr int kClientWidth = 459, kClientHeight = 387;
 
   TMainForm(ui::Application& app, platform::System& system);
+  ~TMainForm() override;
 
   // The creation handler: settings, language, command-line actions, start line,
   // hot keys, one display tick.
@@ -41,8 +42,14 @@ class TMainForm : public ui::Window {
   // 0 when the text is not exactly one character.
   int HotKey(const std::string& label) const;
 
-  // Frees the automatic amount (a quarter of installed memory), silently.
+  // Automatic freeing: a silent run of the Go! amount, unless a run is in
+  // progress or the processor is busy.
   void AutoFree();
+  // Status panel 2: whether periodic freeing is on.
+  void ShowAutoFreeingState();
+  // The three global hot keys from their settings; unregistering releases them.
+  void RegisterHotKeys();
+  void UnregisterHotKeys();
 
   const CommandLine& Command() const { return command_; }
   bool SilentRun = false;
@@ -82,6 +89,7 @@ class TMainForm : public ui::Window {
   ui::MenuItem *AFree = nullptr, *TFreeMenu = nullptr, *DispRep = nullptr, *Exit__ = nullptr,
                *Exit_ = nullptr;
   ui::Timer *Timer = nullptr, *AutoTimer = nullptr;
+  ui::MenuItem *DisAuto = nullptr, *AutoOpt = nullptr;
   gauges::TSensor *RAMUsage = nullptr, *RAMLoading = nullptr, *CPUUsage = nullptr,
                   *SwapUsage = nullptr;
   settings::TElIniFile* IniFile = nullptr;
@@ -94,6 +102,12 @@ class TMainForm : public ui::Window {
   void RunCommandLine();
   void WireFreeingRun();
   void WireLogMenu();
+  void WireAutoFreeing();
+  // Step 4 of the display tick: free when memory is at or below RAMLevel.
+  void LowMemoryTrigger();
+  // Flips both twin items and the periodic timer.
+  void SwitchPeriodicFreeing(ui::MenuItem& chosen, ui::MenuItem& twin);
+  void FormHotKey(int id);
   void SetRunPriority();
   void ShowRunningState(bool running);
   void DisplayTick();
@@ -108,6 +122,8 @@ class TMainForm : public ui::Window {
   // One processor load meter per process; the processor gauge samples it.
   engine::CpuUsage cpuMeter_;
   bool reportOpen_ = false;
+  // Atoms of the AutoFree, free-everything and restore hot keys; 0 when none.
+  uint16_t hotKeyAtoms_[3] = {};
 };
 
 }  // namespace app

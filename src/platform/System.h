@@ -4,6 +4,7 @@
 #include "platform/Clock.h"
 #include "platform/Desktop.h"
 #include "platform/Files.h"
+#include "platform/HotKeys.h"
 #include "platform/Instance.h"
 #include "platform/Memory.h"
 #include "platform/Performance.h"
@@ -32,6 +33,7 @@ struct System {
   DocumentOpener& opener;
   TextFiles& textFiles;
   Registry& registry;
+  HotKeys& hotKeys;
 };
 
 }  // namespace platform

@@ -88,6 +88,10 @@ void Window::Close() {
   NotifyDestroyed();
 }
 
+void Window::NotifyHotKey(int id) {
+  if (OnHotKey) Dispatch(app_, [&] { OnHotKey(id); });
+}
+
 void Window::NotifyDestroyed() {
   if (destroyed_) return;
   if (Visible()) {

@@ -78,6 +78,10 @@ class Window : public Component {
   std::function<void(bool& canClose)> OnCloseQuery;
   // The end of the session: answer whether it may end.
   std::function<bool()> OnQueryEndSession;
+  // A global hot key registered on this window was pressed; the id it was registered with.
+  std::function<void(int id)> OnHotKey;
+  // Called by the backend with a hot key's id.
+  void NotifyHotKey(int id);
 
   // Called by the backend when the native window is destroyed.
   void NotifyDestroyed();

@@ -168,5 +168,31 @@ stored=$(regq MainForm\\RAMLevel Caption)
 quit_all
 wine reg delete 'HKCU\SOFTWARE\Corvantis' /f >/dev/null 2>&1
 
+echo "e2e: hot keys"
+wine reg delete 'HKCU\SOFTWARE\Corvantis' /f >/dev/null 2>&1
+# A small run of the slider's amount, whatever the processor load.
+wine reg add "$opts\\MainForm\\TryTo" /v Checked /t REG_DWORD /d 1 /f >/dev/null 2>&1
+wine reg add "$opts\\MainForm\\Auto" /v Checked /t REG_DWORD /d 0 /f >/dev/null 2>&1
+wine reg add "$opts\\MainForm\\TrackBar" /v Position /t REG_DWORD /d 8 /f >/dev/null 2>&1
+wine reg add "$opts\\MainForm\\CPUCheck" /v Caption /t REG_SZ /d 1 /f >/dev/null 2>&1
+rm -f "$log"
+wine "$exe" /W >/dev/null 2>&1 &
+state=$(probe wait-state normal 20000)
+check "/W shows the window" $? "$state"
+taken=$(probe hotkey-taken 0x41)
+[ "$taken" = 1 ]; check "Ctrl+Alt+A is held while the program runs" $? "$taken"
+out=$(probe hotkey AutoFreeHotKey 0x41)
+check "the AutoFree hot key's atom exists and the key is delivered" $? "$out"
+for _ in $(seq 50); do [ "$(grep -c . "$log" 2>/dev/null)" -ge 5 ] && break; sleep 0.2; done
+probe close >/dev/null
+probe wait-state none 10000 >/dev/null
+log_is "\\*\\*\\* Brantelle started" "    Brantelle started \"AutoFree Now\"" "    Brantelle started freeing RAM" \
+  "    Brantelle finished freeing RAM" "    Brantelle freeing -?[0-9]+ Mb" "\\*\\*\\* Brantelle closed"
+check "the hot key frees memory silently and logs its run" $? "$(cat -A "$log" 2>&1)"
+out=$(probe hotkey AutoFreeHotKey 0x41)
+[[ "$out" == "atom=0" ]]; check "closing releases the hot keys' atoms" $? "$out"
+quit_all
+wine reg delete 'HKCU\SOFTWARE\Corvantis' /f >/dev/null 2>&1
+
 echo "e2e: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

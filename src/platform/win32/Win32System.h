@@ -6,6 +6,7 @@
 #include "platform/System.h"
 #include "platform/win32/PerformanceRegistry.h"
 #include "platform/win32/Win32Files.h"
+#include "platform/win32/Win32HotKeys.h"
 #include "platform/win32/Win32Desktop.h"
 #include "platform/win32/Win32Registry.h"
 
@@ -82,8 +83,9 @@ struct Win32System {
   Win32Sound sound;
   Win32Opener opener;
   Win32TextFiles textFiles;
+  Win32HotKeys hotKeys;
   System system{memory, blocks, launcher, profile, instance, dialogs, environment, performance, files,
-                clock, priority, clipboard, sound, opener, textFiles, registry};
+                clock, priority, clipboard, sound, opener, textFiles, registry, hotKeys};
 };
 
 std::string ModulePath();

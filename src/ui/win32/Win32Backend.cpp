@@ -474,6 +474,7 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       return r;
     }
     case WM_CLOSE: w->Close(); return 0;
+    case WM_HOTKEY: w->NotifyHotKey(static_cast<int>(wp)); return 0;
     case WM_DESTROY:
       SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
       w->NotifyDestroyed();

@@ -236,6 +236,22 @@ int main(int argc, char** argv) {
   if (cmd == "move" && argc >= 4)
     return main && SetWindowPos(main, nullptr, std::atoi(argv[2]), std::atoi(argv[3]), 0, 0,
                                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE) ? 0 : 1;
+  // hotkey ATOM-NAME VK: delivers that hot key to the main window as the system
+  // would (synthesized key presses may not reach a global hot key under Wine);
+  // prints the atom, 0 when no such atom exists
+  if (cmd == "hotkey" && argc >= 4) {
+    const ATOM atom = GlobalFindAtomA(argv[2]);
+    std::printf("atom=%u\n", atom);
+    const LPARAM keys = MAKELPARAM(MOD_CONTROL | MOD_ALT, std::strtoul(argv[3], nullptr, 0));
+    return atom && main && PostMessageA(main, WM_HOTKEY, atom, keys) ? 0 : 1;
+  }
+  // hotkey-taken VK: prints 1 when Ctrl+Alt+VK is held by another program
+  if (cmd == "hotkey-taken" && argc >= 3) {
+    const UINT vk = std::strtoul(argv[2], nullptr, 0);
+    const bool free = RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, vk);
+    if (free) UnregisterHotKey(nullptr, 1);
+    return std::printf("%d\n", free ? 0 : 1), 0;
+  }
   // topmost: prints 1 when the main window has the always-on-top style
   if (cmd == "topmost")
     return std::printf("%d\n", main && (GetWindowLongA(main, GWL_EXSTYLE) & WS_EX_TOPMOST) ? 1 : 0), 0;

@@ -180,7 +180,8 @@ TEST(FreeingRun, ATrayAmountChosenAfterStopDoesNotCancelTheStop) {
 TEST(FreeingRun, ARefusedSilentStarterLeavesTheFlagForTheRunInProgress) {
   RunRig rig;
   rig.duringRun = [&](int pump) {
-    if (pump == 1) rig.form->AutoFree();  // refused by the engine: a run is in progress
+    // The free-everything hot key, refused by the engine: a run is in progress.
+    if (pump == 1) rig.form->NotifyHotKey(rig.sys.hotKeys.IdOf('D'));
   };
   rig.form->Go->Click();
   EXPECT_EQ(rig.sys.blocks.commits, 64);  // one run only

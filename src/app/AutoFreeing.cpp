@@ -1,0 +1,112 @@
+// Freeing without the user watching: the AutoFree action, the periodic timer
+// and its two menu switches, the low-memory trigger and the global hot keys.
+#include <iterator>
+
+#include "app/MainFrm.h"
+#include "engine/MemoryStatus.h"
+#include "i18n/MessageText.h"
+
+namespace app {
+
+namespace {
+
+struct HotKeyDefinition {
+  const char* atomName;
+  const char* setting;
+};
+
+// Registered in this order; the index is the slot in the form's atom table.
+constexpr HotKeyDefinition kHotKeys[] = {
+    {"AutoFreeHotKey", "AHotKey"},
+    {"DefragAllHotKey", "FHotKey"},
+    {"RestoreHotKey", "RHotKey"},
+};
+constexpr size_t kAutoFreeKey = 0, kDefragAllKey = 1, kRestoreKey = 2;
+
+}  // namespace
+
+void TMainForm::WireAutoFreeing() {
+  DisAuto = FindAs<ui::MenuItem>("DisAuto");
+  AutoOpt = FindAs<ui::MenuItem>("AutoOpt");
+  DisAuto->OnClick = [this] { SwitchPeriodicFreeing(*DisAuto, *AutoOpt); };
+  AutoOpt->OnClick = [this] { SwitchPeriodicFreeing(*AutoOpt, *DisAuto); };
+  AutoTimer->OnTimer = [this] { AutoFree(); };
+  OnHotKey = [this](int id) { FormHotKey(id); };
+  // Chained: others may also act on destruction.
+  OnDestroy = [this, before = OnDestroy] {
+    if (before) before();
+    UnregisterHotKeys();
+  };
+  ShowAutoFreeingState();
+}
+
+void TMainForm::AutoFree() {
+  if (RunInProgress()) return;
+  if (FlagOn("CPUCheck") &&
+      engine::RoundHalfEven(CPUUsage->Value()) >= Number("CPUCriticalLevel"))
+    return;
+  SilentRun = true;
+  WriteLogLine("    " + i18n::Message("M68"));
+  const int64_t mb = TryTo->Checked() ? TrackBar->Position()
+                                      : engine::PercentOfTotalMb(DefragMem->TotalMemory(), 25);
+  DefragMem->Defrag(static_cast<int32_t>(mb));
+}
+
+void TMainForm::LowMemoryTrigger() {
+  if (FlagOn("RAMCritical") && engine::BytesToMb(DefragMem->FreeMemory()) <= Number("RAMLevel"))
+    AutoFree();
+}
+
+void TMainForm::SwitchPeriodicFreeing(ui::MenuItem& chosen, ui::MenuItem& twin) {
+  twin.SetChecked(!chosen.Checked());
+  AutoTimer->SetEnabled(!twin.Checked());
+  chosen.SetChecked(twin.Checked());
+  ShowAutoFreeingState();
+}
+
+void TMainForm::ShowAutoFreeingState() {
+  StatusBar->SetPanelText(2, i18n::Message(AutoOpt->Checked() ? "M67" : "M66"));
+}
+
+void TMainForm::RegisterHotKeys() {
+  const uint32_t window = App().GetBackend().NativeHandle(*this);
+  for (size_t i = 0; i < std::size(kHotKeys); ++i) {
+    if (hotKeyAtoms_[i]) continue;  // still registered
+    const std::string& key = Setting(kHotKeys[i].setting);
+    // An empty key (only an edited registry value gives one) would register
+    // Ctrl+Alt alone; it gets no hot key.
+    if (key.empty()) continue;
+    const uint16_t atom = system_.hotKeys.AddGlobalAtom(kHotKeys[i].atomName);
+    if (!atom) continue;
+    hotKeyAtoms_[i] = atom;
+    // Refused (another program holds the combination): left without a key.
+    system_.hotKeys.Register(window, atom, static_cast<unsigned char>(key[0]));
+  }
+}
+
+void TMainForm::UnregisterHotKeys() {
+  const uint32_t window = App().GetBackend().NativeHandle(*this);
+  for (uint16_t& atom : hotKeyAtoms_) {
+    if (!atom) continue;
+    system_.hotKeys.Unregister(window, atom);
+    system_.hotKeys.DeleteGlobalAtom(atom);
+    atom = 0;
+  }
+}
+
+void TMainForm::FormHotKey(int id) {
+  if (id == 0) return;
+  if (id == hotKeyAtoms_[kAutoFreeKey]) {
+    SilentRun = true;
+    AutoFree();
+  } else if (id == hotKeyAtoms_[kDefragAllKey]) {
+    SilentRun = true;
+    DefragMem->Defrag(static_cast<int32_t>(engine::BytesToMb(DefragMem->TotalMemory())));
+  } else if (id == hotKeyAtoms_[kRestoreKey]) {
+    SetState(ui::WindowState::Normal);
+    Show();
+    App().Restore();
+  }
+}
+
+}  // namespace app
