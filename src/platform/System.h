@@ -6,6 +6,7 @@
 #include "platform/Files.h"
 #include "platform/Instance.h"
 #include "platform/Memory.h"
+#include "platform/NotifyArea.h"
 #include "platform/Performance.h"
 #include "platform/Process.h"
 #include "platform/ProcessPriority.h"
@@ -32,6 +33,7 @@ struct System {
   DocumentOpener& opener;
   TextFiles& textFiles;
   Registry& registry;
+  NotifyArea& notifyArea;
 };
 
 }  // namespace platform

@@ -8,6 +8,7 @@
 
 #include "fakes/FakeDesktop.h"
 #include "fakes/FakeFiles.h"
+#include "fakes/FakeNotifyArea.h"
 #include "fakes/FakePerformance.h"
 #include "fakes/FakeRegistry.h"
 #include "platform/System.h"
@@ -122,9 +123,10 @@ struct FakeSystem {
   FakeSound sound;
   FakeOpener opener;
   FakeTextFiles textFiles;
+  FakeNotifyArea notifyArea;
   platform::System system{memory,      blocks, launcher, profile,   instance, dialogs,   environment,
                           performance, files,  clock,    priority,  clipboard, sound,    opener,
-                          textFiles,   registry};
+                          textFiles,   registry, notifyArea};
 };
 
 }  // namespace fakes

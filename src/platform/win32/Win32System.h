@@ -7,6 +7,7 @@
 #include "platform/win32/PerformanceRegistry.h"
 #include "platform/win32/Win32Files.h"
 #include "platform/win32/Win32Desktop.h"
+#include "platform/win32/Win32NotifyArea.h"
 #include "platform/win32/Win32Registry.h"
 
 namespace platform::win32 {
@@ -82,8 +83,9 @@ struct Win32System {
   Win32Sound sound;
   Win32Opener opener;
   Win32TextFiles textFiles;
+  Win32NotifyArea notifyArea;
   System system{memory, blocks, launcher, profile, instance, dialogs, environment, performance, files,
-                clock, priority, clipboard, sound, opener, textFiles, registry};
+                clock, priority, clipboard, sound, opener, textFiles, registry, notifyArea};
 };
 
 std::string ModulePath();
