@@ -92,7 +92,9 @@ void TMainForm::TrayIconDblClick() {
   }
   switch (action) {
     case 0: RestoreClick(); break;
-    case 1: AFree->Click(); break;  // disabled, and so doing nothing, during a run
+    case 1:
+      if (!RunInProgress()) AFree->Click();
+      break;
     case 2: SettingsB->Click(); break;
     case 3: MinimizeClick(); break;
     default: break;
