@@ -127,6 +127,7 @@ TEST_F(Store, TheRealWindowKeepsItsPlaceAndStaysOnTop) {
     form->FormPersist->SetTopMost(true);
     EXPECT_TRUE(GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
     form->Hide();
+    form->ExitRequested = true;
     form->Close();
     DrainMessages();
   }
@@ -141,6 +142,7 @@ TEST_F(Store, TheRealWindowKeepsItsPlaceAndStaysOnTop) {
   EXPECT_EQ(r.left, 61);
   EXPECT_EQ(r.top, 47);
   EXPECT_TRUE(GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  form->ExitRequested = true;
   form->Close();
   DrainMessages();
 }
