@@ -124,9 +124,11 @@ void TMainForm::DefragMemBeforeDefrag() {
   RunRecord.RunStartDate = system_.clock.DateText();
   RunRecord.FreeBeforeRun = DefragMem->FreeMemory();
   for (gauges::TSensor* g : {RAMLoading, RAMUsage, CPUUsage, SwapUsage}) g->SetActive(false);
+  TrayRunning(true);
   ShowRunningState(true);
   Timer->SetEnabled(false);
   SetCaption(Message("M73"));
+  TrayIcon->SetHint(Message("M73"));
   WriteLogLine(kIndent + Message("M72"));
 }
 
@@ -144,6 +146,7 @@ void TMainForm::DefragMemAfterDefrag() {
   RunRecord.RunEndDate = system_.clock.DateText();
   RunRecord.FreeAfterRun = DefragMem->FreeMemory();
   for (gauges::TSensor* g : {RAMLoading, RAMUsage, CPUUsage, SwapUsage}) g->SetActive(true);
+  TrayRunning(false);
   DisplayTick();
   ShowRunningState(false);
   Timer->SetEnabled(true);

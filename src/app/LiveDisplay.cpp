@@ -31,6 +31,7 @@ void TMainForm::StatusTexts() {
                                  Message("M501") + " " + FromInt(total) + " (" +
                                  FromInt(BytesToMb(total)) + " " + Message("M49"));
   StatusBar->SetPanelHint(0, StatusBar->PanelAt(0).text);
+  TrayRefresh();
 }
 
 void TMainForm::TimerTimer() {

@@ -129,13 +129,15 @@ TMainForm::TMainForm(ui::Application& app, platform::System& system)
   AutoTimer->SetInterval(900000);
   IniFile = &Add<settings::TElIniFile>("IniFile", system.registry);
   FormPersist = &Add<settings::TElFormPersist>("FormPersist", *IniFile);
-  TrayIcon = &Add<gauges::TTextTrayIcon>("TrayIcon");
-  for (const char* name : {"ImageList", "ImageList1", "TurnOff", "BIOSInfor", "ActionList"})
-    Add<ui::NonVisual>(name);
+  TrayIcon = &Add<gauges::TTextTrayIcon>("TrayIcon", system.notifyArea);
+  ImageList = &Add<gauges::TImageList>("ImageList", gauges::RunAnimationFrames());
+  ImageList1 = &Add<gauges::TImageList>("ImageList1", gauges::FreeMemoryBackgrounds());
+  for (const char* name : {"TurnOff", "BIOSInfor", "ActionList"}) Add<ui::NonVisual>(name);
 
   WireFreeingRun();
   WireLogMenu();
   WireAutoFreeing();
+  WireTray();
   OnClose = [this] { WriteLogLine("*** " + i18n::Message("M69")); };
 
   // The end of the Windows session ends the program as Exit does.
@@ -182,9 +184,13 @@ void TMainForm::FormCreate() {
   CaptionTrayAmounts();
   TrackBar->SetVisible(TryTo->Checked());
   RunCommandLine();
+  TrayModeSwitch();
   WriteLogLine("*** " + i18n::Message("M76"));
   if (command_.OneShot()) App().Terminate();
-  else RegisterHotKeys();
+  else {
+    RegisterHotKeys();
+    TrayIcon->SetEnabled(true);
+  }
   DisplayTick();
 }
 

@@ -11,6 +11,7 @@
 #include "engine/DefragMem.h"
 #include "gauges/Sensor.h"
 #include "gauges/TextTrayIcon.h"
+#include "gauges/TrayImageList.h"
 #include "platform/System.h"
 #include "settings/FormPersist.h"
 #include "settings/IniFile.h"
@@ -95,6 +96,19 @@ class TMainForm : public ui::Window {
   settings::TElIniFile* IniFile = nullptr;
   settings::TElFormPersist* FormPersist = nullptr;
   gauges::TTextTrayIcon* TrayIcon = nullptr;
+  gauges::TImageList *ImageList = nullptr, *ImageList1 = nullptr;
+
+  // Tray and window behaviour.
+  void TrayRefresh();
+  void TrayModeSwitch();
+  void TrayIconDblClick();
+  void MinimizeClick();
+  void RestoreClick();
+  void StayOnTopClick();
+  void FormCaptionButtonClick(size_t button);
+  // The stay-on-top hand-over around a modal dialog of this window.
+  void BeginModalOnTop(ui::Window& dialog);
+  void EndModalOnTop();
 
  private:
   void CreateSettingLabels(ui::Component* group);
@@ -108,6 +122,9 @@ class TMainForm : public ui::Window {
   // Flips both twin items and the periodic timer.
   void SwitchPeriodicFreeing(ui::MenuItem& chosen, ui::MenuItem& twin);
   void FormHotKey(int id);
+  void WireTray();
+  // The tray animation while a run lasts; false returns to the icon mode.
+  void TrayRunning(bool running);
   void SetRunPriority();
   void ShowRunningState(bool running);
   void DisplayTick();

@@ -7,6 +7,7 @@
 #include "platform/HotKeys.h"
 #include "platform/Instance.h"
 #include "platform/Memory.h"
+#include "platform/NotifyArea.h"
 #include "platform/Performance.h"
 #include "platform/Process.h"
 #include "platform/ProcessPriority.h"
@@ -34,6 +35,7 @@ struct System {
   TextFiles& textFiles;
   Registry& registry;
   HotKeys& hotKeys;
+  NotifyArea& notifyArea;
 };
 
 }  // namespace platform

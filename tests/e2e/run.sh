@@ -17,7 +17,7 @@ check() {  # NAME CONDITION-RESULT DETAIL
   else failed=$((failed + 1)); echo "  FAIL $1: $3"; fi
 }
 probe() { wine "$probe" "$@" 2>/dev/null | tr -d '\r'; }
-quit_all() { probe close >/dev/null; sleep 0.5; wineserver -k >/dev/null 2>&1; sleep 0.3; }
+quit_all() { probe exit >/dev/null; sleep 0.5; wineserver -k >/dev/null 2>&1; sleep 0.3; }
 
 log="$root/build/win32/log.txt"
 stamp=' at [^ ].* [^ ]+'$'\r'  # " at ", the time of day, a space, the date, CR
@@ -74,7 +74,7 @@ out=$(probe go-watch 64 30000)
 check "during a run started by Go! the Exit button reads Stop and Go! is disabled" $? "$out"
 [[ "$out" == "chosen=&Try to free 64 Mb of RAM "* ]]; check "the slider sets the amount in the caption" $? "$out"
 sleep 0.5
-probe close >/dev/null
+probe exit >/dev/null
 probe wait-state none 10000 >/dev/null
 log_is "\\*\\*\\* Brantelle started" "    Brantelle started freeing RAM" "    Brantelle finished freeing RAM" \
   "    Brantelle freeing -?[0-9]+ Mb" "\\*\\*\\* Brantelle closed"
@@ -99,14 +99,20 @@ lime=$(convert "$shot" -fill black +opaque '#00FF00' -fill white -opaque '#00FF0
 title=$(probe title)
 [[ "$title" == "Brantelle "*" : "*"% RAM free ("*" Mb)" ]]; check "the title shows the free memory" $? "$title"
 probe minimize >/dev/null
-state=$(probe wait-state minimized 10000)
-check "minimize from the system menu" $? "$state"
+state=$(probe wait-state hidden 10000)
+check "minimize from the system menu goes to the tray" $? "$state"
 out=$(probe run-watch 30000 "$wexe" /W)
 state=$(probe wait-state normal 10000)
-check "a copy started with /W restores a minimized first copy" $? "$state / $out"
+check "a copy started with /W restores a first copy in the tray" $? "$state / $out"
 probe close >/dev/null
+state=$(probe wait-state hidden 10000)
+check "the close box hides the window to the tray" $? "$state"
+probe tray-dblclick >/dev/null
+state=$(probe wait-state normal 10000)
+check "a tray double click brings it back" $? "$state"
+probe exit >/dev/null
 state=$(probe wait-state none 10000)
-check "closing the window ends the program" $? "$state"
+check "Exit ends the program" $? "$state"
 quit_all
 
 echo "e2e: settings in the registry"
@@ -125,7 +131,7 @@ off=$(probe checked "$report")
 [ "$off" = 0 ]; check "a click turns it off" $? "$off"
 probe move 60 50 >/dev/null; sleep 0.3
 probe minimize >/dev/null
-state=$(probe wait-state minimized 10000)
+state=$(probe wait-state hidden 10000)
 stored=$(regq MainForm\\FreeingReport Checked)
 [ "$stored" = "REG_DWORD 0x0" ]; check "minimizing stores the setting" $? "$stored"
 stored=$(regq MainForm\\RAMLevel Caption)
@@ -136,7 +142,7 @@ stored="$(regq MainForm\\CPUUsage SensType) / $(regq MainForm\\SwapUsage\\Font C
 [ "$stored" = "REG_DWORD 0x0 / REG_DWORD 0xff00" ]; check "the gauges' appearance is stored" $? "$stored"
 stored="$(regq MainForm Left) $(regq MainForm Top)"
 [ "$stored" = "REG_DWORD 0x3c REG_DWORD 0x32" ]; check "the window's place is stored" $? "$stored"
-probe close >/dev/null
+probe exit >/dev/null
 state=$(probe wait-state none 10000)
 check "quitting while minimized" $? "$state"
 stored=$(regq MainForm State)
@@ -150,7 +156,7 @@ probe restore >/dev/null
 state=$(probe wait-state normal 10000)
 place=$(probe place)
 [ "$state $place" = "normal 60 50" ]; check "restored, the window is back in its place" $? "$state $place"
-probe close >/dev/null
+probe exit >/dev/null
 probe wait-state none 10000 >/dev/null
 wine reg add "$opts\\MainForm" /v State /t REG_DWORD /d 0 /f >/dev/null 2>&1
 wine reg add "$opts\\MainForm" /v Topmost /t REG_DWORD /d 1 /f >/dev/null 2>&1
@@ -162,7 +168,7 @@ check "a stored State 0 starts normal" $? "$state"
 top=$(probe topmost)
 [ "$top" = 1 ]; check "a stored Topmost keeps the window on top" $? "$top"
 probe minimize >/dev/null
-probe wait-state minimized 10000 >/dev/null
+probe wait-state hidden 10000 >/dev/null
 stored=$(regq MainForm\\RAMLevel Caption)
 [ "$stored" = "REG_SZ 20" ]; check "a text setting stored as a DWORD reads as its digits" $? "$stored"
 quit_all

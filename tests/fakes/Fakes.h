@@ -9,6 +9,7 @@
 #include "fakes/FakeDesktop.h"
 #include "fakes/FakeFiles.h"
 #include "fakes/FakeHotKeys.h"
+#include "fakes/FakeNotifyArea.h"
 #include "fakes/FakePerformance.h"
 #include "fakes/FakeRegistry.h"
 #include "platform/System.h"
@@ -123,10 +124,11 @@ struct FakeSystem {
   FakeSound sound;
   FakeOpener opener;
   FakeTextFiles textFiles;
+  FakeNotifyArea notifyArea;
   FakeHotKeys hotKeys;
   platform::System system{memory,      blocks, launcher, profile,   instance, dialogs,   environment,
                           performance, files,  clock,    priority,  clipboard, sound,    opener,
-                          textFiles,   registry,  hotKeys};
+                          textFiles,   registry,  hotKeys, notifyArea};
 };
 
 }  // namespace fakes

@@ -8,6 +8,7 @@
 #include "platform/win32/Win32Files.h"
 #include "platform/win32/Win32HotKeys.h"
 #include "platform/win32/Win32Desktop.h"
+#include "platform/win32/Win32NotifyArea.h"
 #include "platform/win32/Win32Registry.h"
 
 namespace platform::win32 {
@@ -83,9 +84,10 @@ struct Win32System {
   Win32Sound sound;
   Win32Opener opener;
   Win32TextFiles textFiles;
+  Win32NotifyArea notifyArea;
   Win32HotKeys hotKeys;
   System system{memory, blocks, launcher, profile, instance, dialogs, environment, performance, files,
-                clock, priority, clipboard, sound, opener, textFiles, registry, hotKeys};
+                clock, priority, clipboard, sound, opener, textFiles, registry, hotKeys, notifyArea};
 };
 
 std::string ModulePath();

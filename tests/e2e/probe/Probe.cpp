@@ -252,6 +252,17 @@ int main(int argc, char** argv) {
     if (free) UnregisterHotKey(nullptr, 1);
     return std::printf("%d\n", free ? 0 : 1), 0;
   }
+  // exit: presses the Exit button the way a click does, also while the window is hidden
+  if (cmd == "exit") {
+    HWND c = Control("Exit");
+    return main && c && PostMessageA(main, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(c), BN_CLICKED),
+                                     reinterpret_cast<LPARAM>(c)) ? 0 : 1;
+  }
+  // tray-dblclick: the shell's double-click notice for the program's first tray icon
+  if (cmd == "tray-dblclick") {
+    HWND tray = FindWindowA("TTrayIconHandler", nullptr);
+    return tray && PostMessageA(tray, WM_USER + 1024, 1, WM_LBUTTONDBLCLK) ? 0 : 1;
+  }
   // topmost: prints 1 when the main window has the always-on-top style
   if (cmd == "topmost")
     return std::printf("%d\n", main && (GetWindowLongA(main, GWL_EXSTYLE) & WS_EX_TOPMOST) ? 1 : 0), 0;

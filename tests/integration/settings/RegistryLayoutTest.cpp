@@ -58,7 +58,7 @@ struct Store : testing::Test {
   platform::System sys{fake.memory, fake.blocks, fake.launcher, fake.profile, fake.instance,
                        fake.dialogs, fake.environment, fake.performance, fake.files,
                        fake.clock, fake.priority, fake.clipboard, fake.sound, fake.opener,
-                       fake.textFiles, registry, fake.hotKeys};
+                       fake.textFiles, registry, fake.hotKeys, fake.notifyArea};
 
   std::unique_ptr<app::TMainForm> Start(ui::Application& app) {
     fake.memory.figures.totalPhys = 256u << 20;
@@ -127,6 +127,7 @@ TEST_F(Store, TheRealWindowKeepsItsPlaceAndStaysOnTop) {
     form->FormPersist->SetTopMost(true);
     EXPECT_TRUE(GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
     form->Hide();
+    form->ExitRequested = true;
     form->Close();
     DrainMessages();
   }
@@ -141,6 +142,7 @@ TEST_F(Store, TheRealWindowKeepsItsPlaceAndStaysOnTop) {
   EXPECT_EQ(r.left, 61);
   EXPECT_EQ(r.top, 47);
   EXPECT_TRUE(GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  form->ExitRequested = true;
   form->Close();
   DrainMessages();
 }

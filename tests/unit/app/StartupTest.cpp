@@ -34,7 +34,7 @@ TEST(Startup, InteractiveStartWithDefaultsIsMinimizedAndHidden) {
   StartRig rig({});
   EXPECT_FALSE(rig.form->Visible());
   EXPECT_EQ(rig.form->State(), ui::WindowState::Minimized);
-  EXPECT_EQ(rig.backend.hides, 1);
+  EXPECT_GE(rig.backend.hides, 1);
   EXPECT_TRUE(rig.runs.empty());
   EXPECT_FALSE(rig.app.IsTerminated());
   EXPECT_TRUE(rig.sys.instance.sent.empty());

@@ -283,6 +283,7 @@ TEST(FormPersist, DestroyingWritesTheWindowValuesOnly) {
   Rig rig(sys);
   rig.form->MoveTo(70, 80);
   rig.form->Find("RAMLevel")->SetCaption("40");  // changed, then the program ends unhidden
+  rig.form->ExitRequested = true;
   rig.form->Close();
   EXPECT_EQ(sys.registry.Get(Key("MainForm"), "Left")->data[0], 70);
   EXPECT_EQ(sys.registry.Get(Key("MainForm\\RAMLevel"), "Caption"), nullptr);
@@ -290,6 +291,7 @@ TEST(FormPersist, DestroyingWritesTheWindowValuesOnly) {
   fakes::FakeSystem tray;
   Rig hidden(tray);
   hidden.app.Minimize();
+  hidden.form->ExitRequested = true;
   hidden.form->Close();
   EXPECT_EQ(tray.registry.Get(Key("MainForm"), "State")->data[0], 1);  // ended while minimized
 }

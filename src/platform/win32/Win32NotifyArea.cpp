@@ -1,0 +1,145 @@
+#include "platform/win32/Win32NotifyArea.h"
+
+#include <shellapi.h>
+
+#include <cstring>
+#include <vector>
+
+#include "gfx/win32/GdiCanvas.h"
+
+namespace platform::win32 {
+
+namespace {
+
+HICON ToHicon(IconHandle h) { return reinterpret_cast<HICON>(static_cast<uintptr_t>(h)); }
+IconHandle FromHicon(HICON h) { return static_cast<IconHandle>(reinterpret_cast<uintptr_t>(h)); }
+
+// The record size every shell of both families accepts.
+constexpr DWORD kNotifyDataSize = 488;
+
+}  // namespace
+
+Win32NotifyArea::~Win32NotifyArea() {
+  if (window_) DestroyWindow(window_);
+}
+
+LRESULT CALLBACK Win32NotifyArea::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  auto* self = reinterpret_cast<Win32NotifyArea*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (self) {
+    if (msg == kCallbackMessage) {
+      self->DeliverMouse(static_cast<uint32_t>(wp), static_cast<uint32_t>(lp));
+      return 0;
+    }
+    if (msg == WM_TIMER) {
+      self->DeliverCycle(static_cast<uint32_t>(wp));
+      return 0;
+    }
+    if (self->taskbarCreated_ && msg == self->taskbarCreated_) {
+      self->DeliverTaskbarCreated();
+      return 0;
+    }
+  }
+  return DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+HWND Win32NotifyArea::Window() {
+  if (window_) return window_;
+  static const char kClass[] = "TTrayIconHandler";
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = Proc;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.lpszClassName = kClass;
+  RegisterClassA(&wc);
+  // A top-level window, not a message-only one: only those hear broadcasts
+  // such as "TaskbarCreated".
+  window_ = CreateWindowExA(WS_EX_TOOLWINDOW, kClass, "TTrayIconHandler", WS_POPUP, 0, 0, 0, 0,
+                            nullptr, nullptr, wc.hInstance, nullptr);
+  if (window_) SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
+  return window_;
+}
+
+bool Win32NotifyArea::Notify(NotifyOp op, const TrayIconData& data) {
+  NOTIFYICONDATAA nid;
+  std::memset(&nid, 0, sizeof nid);
+  nid.cbSize = sizeof nid < kNotifyDataSize ? sizeof nid : kNotifyDataSize;
+  nid.hWnd = Window();
+  nid.uID = data.id;
+  nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+  nid.uCallbackMessage = kCallbackMessage;
+  nid.hIcon = ToHicon(data.icon);
+  const size_t n = data.tip.size() < kTipLength ? data.tip.size() : kTipLength;
+  std::memcpy(nid.szTip, data.tip.data(), n);
+  nid.szTip[n] = '\0';
+  const DWORD message = op == NotifyOp::Add ? NIM_ADD : op == NotifyOp::Modify ? NIM_MODIFY : NIM_DELETE;
+  return Shell_NotifyIconA(message, &nid) != FALSE;
+}
+
+std::unique_ptr<gfx::Canvas> Win32NotifyArea::CreateImage(int width, int height) {
+  auto image = std::make_unique<gfx::win32::GdiBitmap>(width, height);
+  if (!image->Valid()) return nullptr;
+  return image;
+}
+
+IconHandle Win32NotifyArea::MakeIcon(const gfx::IconImage& image) {
+  constexpr int n = gfx::IconImage::kSize;
+  BITMAPINFO bi{};
+  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+  bi.bmiHeader.biWidth = n;
+  bi.bmiHeader.biHeight = -n;  // top-down
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 32;
+  bi.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HBITMAP color = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  // The mask: one bit per pixel, rows padded to 16 bits; a set bit is transparent.
+  std::vector<uint8_t> maskBits(n * 2, 0);
+  if (color && bits) {
+    auto* out = static_cast<uint32_t*>(bits);
+    for (int y = 0; y < n; ++y)
+      for (int x = 0; x < n; ++x) {
+        const gfx::Point p{x, y};
+        const bool clear = image.ClearAt(p);
+        const gfx::Color c = image.At(p);
+        // Transparent pixels must be black, or the XOR step would tint the screen.
+        out[y * n + x] = clear ? 0 : ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
+        if (clear) maskBits[y * 2 + x / 8] |= static_cast<uint8_t>(0x80 >> (x % 8));
+      }
+  }
+  HBITMAP mask = CreateBitmap(n, n, 1, 1, maskBits.data());
+  HICON icon = nullptr;
+  if (color && mask) {
+    ICONINFO info{TRUE, 0, 0, mask, color};
+    icon = CreateIconIndirect(&info);
+  }
+  if (color) DeleteObject(color);
+  if (mask) DeleteObject(mask);
+  return FromHicon(icon);
+}
+
+void Win32NotifyArea::FreeIcon(IconHandle icon) {
+  if (icon) DestroyIcon(ToHicon(icon));
+}
+
+IconHandle Win32NotifyArea::ProgramIcon() {
+  HICON icon = LoadIconA(GetModuleHandleA(nullptr), "MAINICON");
+  return FromHicon(icon ? icon : LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION)));
+}
+
+bool Win32NotifyArea::CursorPos(gfx::Point& at) {
+  POINT p;
+  if (!GetCursorPos(&p)) return false;
+  at = {p.x, p.y};
+  return true;
+}
+
+void Win32NotifyArea::StartCycle(uint32_t id, unsigned ms) {
+  StopCycle(id);
+  if (HWND w = Window()) SetTimer(w, id, ms, nullptr);
+}
+
+void Win32NotifyArea::StopCycle(uint32_t id) {
+  if (window_) KillTimer(window_, id);
+}
+
+}  // namespace platform::win32
