@@ -190,7 +190,7 @@ taken=$(probe hotkey-taken 0x41)
 out=$(probe hotkey AutoFreeHotKey 0x41)
 check "the AutoFree hot key's atom exists and the key is delivered" $? "$out"
 for _ in $(seq 50); do [ "$(grep -c . "$log" 2>/dev/null)" -ge 5 ] && break; sleep 0.2; done
-probe close >/dev/null
+probe exit >/dev/null
 probe wait-state none 10000 >/dev/null
 log_is "\\*\\*\\* Brantelle started" "    Brantelle started \"AutoFree Now\"" "    Brantelle started freeing RAM" \
   "    Brantelle finished freeing RAM" "    Brantelle freeing -?[0-9]+ Mb" "\\*\\*\\* Brantelle closed"

@@ -156,6 +156,7 @@ TEST(AutoFreeing, HotKeysAreRegisteredFromTheKeySettingsAndReleasedWithTheWindow
   EXPECT_EQ(keys.IdOf('A'), 0);
   for (const auto& [atom, refs] : keys.atomRefs) EXPECT_EQ(refs, 1) << atom;
 
+  rig.form->ExitRequested = true;  // a real exit, not a close to the tray
   rig.form->Close();
   EXPECT_TRUE(keys.registered.empty());
   EXPECT_TRUE(keys.atomRefs.empty());
