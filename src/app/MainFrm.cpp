@@ -54,11 +54,11 @@ TMainForm::TMainForm(ui::Application& app, platform::System& system)
   CreateSettingLabels(&group1);
   Auto = &Add<ui::RadioButton>(&group1, "Auto");
   Auto->SetCaption("&AutoFree: Automatically optimizes \r\nto balance speed and memory");
-  Auto->SetBounds({12, 20, 220, 18});
+  Auto->SetBounds({12, 14, 240, 28});  // its text runs over two lines
   Auto->SetChecked(true);
   TryTo = &Add<ui::RadioButton>(&group1, "TryTo");
   TryTo->SetCaption("&Try to free 1 Mb of RAM");
-  TryTo->SetBounds({12, 42, 150, 18});
+  TryTo->SetBounds({12, 45, 150, 18});
   TrackBar = &Add<ui::TrackBar>(&group1, "TrackBar");
   TrackBar->SetBounds({165, 38, 245, 28});
   TrackBar->SetMin(1);
@@ -108,12 +108,13 @@ TMainForm::TMainForm(ui::Application& app, platform::System& system)
 
   StatusBar = &Add<ui::StatusBar>(nullptr, "StatusBar");
   StatusBar->SetBounds({0, kClientHeight - 20, kClientWidth, 20});
-  StatusBar->AddPanel(150);
-  StatusBar->AddPanel(190);
+  // Panels 0 and 1 take turns: the figures while idle, the progress bar in a run.
+  StatusBar->AddPanel(392);
+  StatusBar->AddPanel(392);
   StatusBar->AddPanel(-1);
   StatusBar->SetPanelVisible(1, false);  // the progress panel shows during a run only
   ProgressBar = &Add<ui::ProgressBar>(StatusBar, "ProgressBar");
-  ProgressBar->SetBounds({152, 2, 186, 16});
+  ProgressBar->SetBounds({2, 3, 388, 16});
   ProgressBar->SetVisible(false);
 
   FormCaption = &Add<ui::CaptionBar>(nullptr, "FormCaption");

@@ -149,8 +149,8 @@ class ControlPeer : public Peer {
         cls = "BUTTON";
         style |= WS_TABSTOP | (static_cast<Button&>(c).IsDefault() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
         break;
-      case Kind::CheckBox: cls = "BUTTON", style |= WS_TABSTOP | BS_CHECKBOX; break;
-      case Kind::RadioButton: cls = "BUTTON", style |= WS_TABSTOP | BS_RADIOBUTTON; break;
+      case Kind::CheckBox: cls = "BUTTON", style |= WS_TABSTOP | BS_CHECKBOX | BS_MULTILINE; break;
+      case Kind::RadioButton: cls = "BUTTON", style |= WS_TABSTOP | BS_RADIOBUTTON | BS_MULTILINE; break;
       case Kind::GroupBox: cls = "BUTTON", style |= BS_GROUPBOX; break;
       case Kind::TrackBar: cls = TRACKBAR_CLASSA, style |= WS_TABSTOP | TBS_AUTOTICKS | TBS_HORZ; break;
       case Kind::ProgressBar: cls = PROGRESS_CLASSA; break;
@@ -229,7 +229,8 @@ class ControlPeer : public Peer {
     const int n = static_cast<int>(std::min<size_t>(s.PanelCount(), 16));
     int right = 0;
     for (int i = 0; i < n; ++i) {
-      const int w = s.PanelAt(i).width;
+      // A hidden panel gives its room to the next one.
+      const int w = s.PanelAt(i).visible ? s.PanelAt(i).width : 0;
       edges[i] = w < 0 ? -1 : (right += w);
     }
     SendMessageA(hwnd_, SB_SETPARTS, n, reinterpret_cast<LPARAM>(edges));
