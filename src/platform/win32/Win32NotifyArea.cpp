@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "gfx/win32/GdiCanvas.h"
+#include "platform/win32/HiddenWindow.h"
 
 namespace platform::win32 {
 
@@ -44,17 +45,7 @@ LRESULT CALLBACK Win32NotifyArea::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp
 
 HWND Win32NotifyArea::Window() {
   if (window_) return window_;
-  static const char kClass[] = "TTrayIconHandler";
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = Proc;
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.lpszClassName = kClass;
-  RegisterClassA(&wc);
-  // A top-level window, not a message-only one: only those hear broadcasts
-  // such as "TaskbarCreated".
-  window_ = CreateWindowExA(WS_EX_TOOLWINDOW, kClass, "TTrayIconHandler", WS_POPUP, 0, 0, 0, 0,
-                            nullptr, nullptr, wc.hInstance, nullptr);
-  if (window_) SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  window_ = CreateHiddenWindow("TTrayIconHandler", Proc, this, WS_EX_TOOLWINDOW);
   taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
   return window_;
 }

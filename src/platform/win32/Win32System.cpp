@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/CommandLineSplit.h"
+#include "platform/win32/HiddenWindow.h"
 
 namespace platform::win32 {
 
@@ -102,16 +103,7 @@ LRESULT CALLBACK Win32Instance::MessageProc(HWND hwnd, UINT msg, WPARAM wp, LPAR
 }
 
 HWND Win32Instance::MessageWindow() {
-  if (window_) return window_;
-  static const char kClass[] = "TElOneInstanceWindow";
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = MessageProc;
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.lpszClassName = kClass;
-  RegisterClassA(&wc);
-  window_ = CreateWindowExA(0, kClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                            wc.hInstance, nullptr);
-  SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  if (!window_) window_ = CreateHiddenWindow("TElOneInstanceWindow", MessageProc, this);
   return window_;
 }
 
