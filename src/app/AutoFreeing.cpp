@@ -53,8 +53,7 @@ void TMainForm::AutoFree() {
 }
 
 void TMainForm::LowMemoryTrigger() {
-  if (FlagOn("RAMCritical") && engine::BytesToMb(DefragMem->FreeMemory()) <= Number("RAMLevel"))
-    AutoFree();
+  if (MemoryIsLow()) AutoFree();  // a fresh reading, not the colour's
 }
 
 void TMainForm::SwitchPeriodicFreeing(ui::MenuItem& chosen, ui::MenuItem& twin) {
@@ -72,15 +71,15 @@ void TMainForm::RegisterHotKeys() {
   const uint32_t window = App().GetBackend().NativeHandle(*this);
   for (size_t i = 0; i < std::size(kHotKeys); ++i) {
     if (hotKeyAtoms_[i]) continue;  // still registered
-    const std::string& key = Setting(kHotKeys[i].setting);
     // An empty key (only an edited registry value gives one) would register
     // Ctrl+Alt alone; it gets no hot key.
-    if (key.empty()) continue;
+    const int key = HotKey(kHotKeys[i].setting);
+    if (key == 0) continue;
     const uint16_t atom = system_.hotKeys.AddGlobalAtom(kHotKeys[i].atomName);
     if (!atom) continue;
     hotKeyAtoms_[i] = atom;
     // Refused (another program holds the combination): left without a key.
-    system_.hotKeys.Register(window, atom, static_cast<unsigned char>(key[0]));
+    system_.hotKeys.Register(window, atom, key);
   }
 }
 
@@ -103,9 +102,7 @@ void TMainForm::FormHotKey(int id) {
     SilentRun = true;
     DefragMem->Defrag(static_cast<int32_t>(engine::BytesToMb(DefragMem->TotalMemory())));
   } else if (id == hotKeyAtoms_[kRestoreKey]) {
-    SetState(ui::WindowState::Normal);
-    Show();
-    App().Restore();
+    ComeBack();
   }
 }
 

@@ -34,6 +34,10 @@ void TMainForm::StatusTexts() {
   TrayRefresh();
 }
 
+bool TMainForm::MemoryIsLow() const {
+  return FlagOn("RAMCritical") && engine::BytesToMb(DefragMem->FreeMemory()) <= Number("RAMLevel");
+}
+
 void TMainForm::TimerTimer() {
   StatusTexts();
   // The normal colour is whatever the never-recoloured swap gauge shows.
@@ -41,9 +45,7 @@ void TMainForm::TimerTimer() {
   const bool cpuHigh = FlagOn("CPUCheck") &&
                        engine::RoundHalfEven(CPUUsage->Value()) > Number("CPUCriticalLevel");
   SetFontColor(*CPUUsage, cpuHigh ? kWarningColor : normal);
-  const bool memoryLow = FlagOn("RAMCritical") &&
-                         engine::BytesToMb(DefragMem->FreeMemory()) <= Number("RAMLevel");
-  SetFontColor(*RAMLoading, memoryLow ? kWarningColor : normal);
+  SetFontColor(*RAMLoading, MemoryIsLow() ? kWarningColor : normal);
   LowMemoryTrigger();
 }
 

@@ -149,11 +149,7 @@ TMainForm::TMainForm(ui::Application& app, platform::System& system)
 
   // The guard runs once it is loaded, while the window is still being built.
   OneInstance->OnExists = [](const platform::InstanceBlock&, bool& doSwitch) { doSwitch = true; };
-  OneInstance->OnInstanceRun = [this](const std::vector<std::string>&) {
-    SetState(ui::WindowState::Normal);
-    Show();
-    App().Restore();
-  };
+  OneInstance->OnInstanceRun = [this](const std::vector<std::string>&) { ComeBack(); };
   if (!OneInstance->Loaded(system.environment.Arguments()))
     throw ui::Error("Cannot create the single-instance block");
 }
@@ -173,11 +169,18 @@ const std::string& TMainForm::Setting(const std::string& label) const {
 int32_t TMainForm::Number(const std::string& label) const { return text::ToInt(Setting(label)); }
 
 int TMainForm::HotKey(const std::string& label) const {
+  // The key's code is the first character's; an empty text names no key.
   const std::string& key = Setting(label);
-  return key.size() == 1 ? static_cast<unsigned char>(key[0]) : 0;
+  return key.empty() ? 0 : static_cast<unsigned char>(key[0]);
 }
 
 TMainForm::~TMainForm() { UnregisterHotKeys(); }
+
+void TMainForm::ComeBack() {
+  SetState(ui::WindowState::Normal);
+  Show();
+  App().Restore();
+}
 
 void TMainForm::FormCreate() {
   FormPersist->RestoreWindow();  // first: the stored language choice must be known

@@ -42,6 +42,9 @@ class TMainForm : public ui::Window {
   // The virtual-key code of a hot-key setting (its one character's code), or
   // 0 when the text is not exactly one character.
   int HotKey(const std::string& label) const;
+  // Back from the tray or the task bar, in the normal state: a second copy
+  // started, or the restore hot key.
+  void ComeBack();
 
   // Automatic freeing: a silent run of the Go! amount, unless a run is in
   // progress or the processor is busy.
@@ -133,6 +136,8 @@ class TMainForm : public ui::Window {
   void TimerTimer();
   // Title and status bar from fresh memory readings.
   void StatusTexts();
+  // RAMCritical on and free memory (rounded, read now) at or below RAMLevel.
+  bool MemoryIsLow() const;
 
   platform::System& system_;
   CommandLine command_;
