@@ -21,8 +21,9 @@ struct VendorCase {
   std::string shortName, longName;
 };
 
-TEST_F(CpuTest, VendorIndexComesFromAnExactCaseSensitiveMatch) {
-  const std::vector<VendorCase> cases = {
+// Every vendor the tables know.
+static std::vector<VendorCase> KnownVendors() {
+  return {
       {"GenuineIntel", 1, "Intel ", "Intel Corporation"},
       {"AuthenticAMD", 2, "AMD ", "Advanced Micro Devices"},
       {"CyrixInstead", 3, "Cyrix ", "Cyrix Corporation"},
@@ -30,12 +31,18 @@ TEST_F(CpuTest, VendorIndexComesFromAnExactCaseSensitiveMatch) {
       {"NexGenDriven", 5, "NexGen ", "NexGen Inc"},
       {"UMC UMC UMC ", 6, "UMC ", "United Microelectronics Corp"},
       {"RiseRiseRise", 7, "Rise ", "Rise Technology"},
+  };
+}
+
+TEST_F(CpuTest, VendorIndexComesFromAnExactCaseSensitiveMatch) {
+  std::vector<VendorCase> cases = KnownVendors();
+  cases.insert(cases.end(), {
       {"UMC UMC UMC", 0, "Unknown ", "Unknown Vendor"},  // without the trailing blank
       {"genuineintel", 0, "Unknown ", "Unknown Vendor"},
       {"GenuineIntel ", 0, "Unknown ", "Unknown Vendor"},  // 13 characters
       {"GenuineTMx86", 0, "Unknown ", "Unknown Vendor"},
       {"AMDisbetter!", 0, "Unknown ", "Unknown Vendor"},
-  };
+  });
   for (const VendorCase& c : cases) {
     SCOPED_TRACE(c.id);
     EXPECT_EQ(VendorIndexOf(c.id), c.index);
@@ -47,16 +54,8 @@ TEST_F(CpuTest, VendorIndexComesFromAnExactCaseSensitiveMatch) {
 }
 
 TEST_F(CpuTest, VendorQueriesReadTheVendorStringThroughCpuid) {
-  const std::vector<VendorCase> cases = {
-      {"GenuineIntel", 1, "Intel ", "Intel Corporation"},
-      {"AuthenticAMD", 2, "AMD ", "Advanced Micro Devices"},
-      {"CyrixInstead", 3, "Cyrix ", "Cyrix Corporation"},
-      {"CentaurHauls", 4, "IDT ", "IDT/Centaur"},
-      {"NexGenDriven", 5, "NexGen ", "NexGen Inc"},
-      {"UMC UMC UMC ", 6, "UMC ", "United Microelectronics Corp"},
-      {"RiseRiseRise", 7, "Rise ", "Rise Technology"},
-      {"UMC UMC UMC", 0, "Unknown ", "Unknown Vendor"},  // the 12th byte is zero: "Unknown"
-  };
+  std::vector<VendorCase> cases = KnownVendors();
+  cases.push_back({"UMC UMC UMC", 0, "Unknown ", "Unknown Vendor"});  // the 12th byte is zero: "Unknown"
   for (const VendorCase& c : cases) {
     cpu.SetVendor(c.id);
     SCOPED_TRACE(c.id);
