@@ -9,12 +9,14 @@
 #include "app/RunRecord.h"
 #include "engine/CpuUsage.h"
 #include "engine/DefragMem.h"
+#include "gauges/MoreFrm.h"
 #include "gauges/Sensor.h"
 #include "gauges/TextTrayIcon.h"
 #include "gauges/TrayImageList.h"
 #include "platform/System.h"
 #include "settings/FormPersist.h"
 #include "settings/IniFile.h"
+#include "ui/Action.h"
 #include "ui/Application.h"
 #include "ui/Controls.h"
 #include "ui/Menu.h"
@@ -113,6 +115,18 @@ class TMainForm : public ui::Window {
   void BeginModalOnTop(ui::Window& dialog);
   void EndModalOnTop();
 
+  // The settings dialog (Settings button, both menus, a tray double click).
+  void SettingsBClick();
+  bool SettingsOpen() const { return setupForm_ != nullptr; }
+  // The gauges' appearance commands and the colour window.
+  ui::Action *Style3dAction = nullptr, *DiaAction = nullptr, *BondAction = nullptr,
+             *ColAction = nullptr, *DigAction = nullptr, *PieAction = nullptr;
+  // The Sensors menus' check marks from the reference gauge RAMLoading.
+  void SyncSensorActions();
+  void ColorSetClick();
+  // RAMLoading first: the order in which the gauges get a new appearance.
+  gauges::GaugeSet SensorGauges() const { return {RAMLoading, RAMUsage, CPUUsage, SwapUsage}; }
+
  private:
   void CreateSettingLabels(ui::Component* group);
   void CreateMenus();
@@ -126,6 +140,8 @@ class TMainForm : public ui::Window {
   void SwitchPeriodicFreeing(ui::MenuItem& chosen, ui::MenuItem& twin);
   void FormHotKey(int id);
   void WireTray();
+  void CreateSensorActions();
+  void WireDialogs();
   // The tray animation while a run lasts; false returns to the icon mode.
   void TrayRunning(bool running);
   void SetRunPriority();
@@ -146,6 +162,8 @@ class TMainForm : public ui::Window {
   bool reportOpen_ = false;
   // Atoms of the AutoFree, free-everything and restore hot keys; 0 when none.
   uint16_t hotKeyAtoms_[3] = {};
+  // The settings dialog while it is open.
+  ui::Window* setupForm_ = nullptr;
 };
 
 }  // namespace app

@@ -30,6 +30,9 @@ class Backend {
   virtual void RunModal(Window& w) = 0;
   virtual void PopupMenu(Menu& m, int x, int y) = 0;
   virtual void ShowError(const std::string& title, const std::string& message) = 0;
+  // The system's colour dialog over the window, starting at color; false
+  // when the user cancels.
+  virtual bool ChooseColor(Window* owner, uint32_t& color) = 0;
   // Application window: minimize, restore, hide from the task bar, title.
   virtual void MinimizeApp() = 0;
   virtual void RestoreApp() = 0;
