@@ -83,7 +83,7 @@ void ColorBox::Choose(int i) {
     SetSelected(kBasic[i].color);
   } else {
     uint32_t color = selected_;
-    if (!App().GetBackend().ChooseColor(Owner(), color)) {
+    if (!App().GetBackend().PickColor(Owner(), color)) {
       Changed(Prop::Value);  // the list goes back to the colour it had
       return;
     }

@@ -31,7 +31,7 @@ class HeadlessBackend : public Backend {
   void ShowError(const std::string& title, const std::string& message) override {
     errors.push_back(title + ": " + message);
   }
-  bool ChooseColor(Window*, uint32_t& color) override {
+  bool PickColor(Window*, uint32_t& color) override {
     ++colorDialogs;
     return onChooseColor && onChooseColor(color);
   }

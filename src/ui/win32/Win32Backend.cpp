@@ -1,6 +1,11 @@
 #include "ui/win32/Win32Backend.h"
 
+#include "ui/win32/Win32Peers.h"
+
 #include <commctrl.h>
+#include <commdlg.h>
+
+#include <algorithm>
 
 #include "ui/Controls.h"
 #include "ui/Menu.h"
@@ -23,7 +28,7 @@ constexpr UINT kRunPosted = WM_APP + 2;
 
 Win32Backend* g_backend = nullptr;
 
-HWND ParentHandle(const Component& c);
+HWND WindowHandle(const Window& w);
 
 // Placements are told in work-area coordinates; the window model keeps screen ones.
 POINT WorkAreaOrigin() {
@@ -32,16 +37,11 @@ POINT WorkAreaOrigin() {
   return POINT{work.left, work.top};
 }
 
-// Offset of a component's bounds in its native parent: children of a group
-// box are placed on the window itself.
-POINT Origin(const Component& c) {
-  POINT p{0, 0};
-  for (const Component* up = c.Parent(); up && up->GetKind() == Kind::GroupBox; up = up->Parent())
-    p.x += up->Bounds().left, p.y += up->Bounds().top;
-  return p;
+bool IsContainer(const Component& c) {
+  return c.GetKind() == Kind::GroupBox || c.GetKind() == Kind::TabSheet || c.GetKind() == Kind::PageControl;
 }
 
-class WindowPeer : public Peer {
+class WindowPeer : public NativePeer {
  public:
   WindowPeer(Window& w, Win32Backend& backend) : w_(w), backend_(backend) {
     hwnd_ = CreateWindowExA(0, kFormClass, w.Caption().c_str(),
@@ -61,7 +61,7 @@ class WindowPeer : public Peer {
       DestroyWindow(hwnd_);
     }
   }
-  HWND Handle() const { return hwnd_; }
+  HWND Handle() const override { return hwnd_; }
 
   void Changed(Prop prop) override {
     switch (prop) {
@@ -123,13 +123,18 @@ class WindowPeer : public Peer {
     }
     SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
+  // Dialogs centre over the main window while it is on screen, others on the screen.
   void Center() {
     placed_ = true;
     RECT r;
     GetWindowRect(hwnd_, &r);
     const int w = r.right - r.left, h = r.bottom - r.top;
-    SetWindowPos(hwnd_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - w) / 2,
-                 (GetSystemMetrics(SM_CYSCREEN) - h) / 2, 0, 0,
+    RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    Window* main = w_.App().MainWindow();
+    if (HWND m = main && main != &w_ ? WindowHandle(*main) : nullptr; m && IsWindowVisible(m) && !IsIconic(m))
+      GetWindowRect(m, &area);
+    SetWindowPos(hwnd_, nullptr, std::max(0L, area.left + (area.right - area.left - w) / 2),
+                 std::max(0L, area.top + (area.bottom - area.top - h) / 2), 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   Window& w_;
@@ -138,7 +143,7 @@ class WindowPeer : public Peer {
   bool placed_ = false;
 };
 
-class ControlPeer : public Peer {
+class ControlPeer : public NativePeer {
  public:
   ControlPeer(Component& c, Win32Backend& backend) : c_(c), backend_(backend) {
     const char* cls = "STATIC";
@@ -160,10 +165,10 @@ class ControlPeer : public Peer {
       case Kind::PaintBox: cls = kPaintClass; break;
       default: break;
     }
-    const POINT o = Origin(c);
+    const POINT o = ControlOrigin(c);
     const Rect& b = c.Bounds();
     hwnd_ = CreateWindowExA(0, cls, c.Caption().c_str(), style, o.x + b.left, o.y + b.top, b.width,
-                            b.height, ParentHandle(c), reinterpret_cast<HMENU>(static_cast<intptr_t>(id_ = backend.Register(c))),
+                            b.height, ParentHandleOf(c), reinterpret_cast<HMENU>(static_cast<intptr_t>(id_ = backend.Register(c))),
                             GetModuleHandleA(nullptr), nullptr);
     SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&c));
     SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(backend.Font()), FALSE);
@@ -175,15 +180,15 @@ class ControlPeer : public Peer {
     backend_.Unregister(id_);
     if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
   }
-  HWND Handle() const { return hwnd_; }
+  HWND Handle() const override { return hwnd_; }
 
   void Changed(Prop prop) override {
     switch (prop) {
       case Prop::Caption: SetWindowTextA(hwnd_, c_.Caption().c_str()); break;
       case Prop::Enabled: EnableWindow(hwnd_, c_.Enabled()); break;
-      case Prop::Visible: ShowWindow(hwnd_, c_.Visible() ? SW_SHOWNA : SW_HIDE); break;
+      case Prop::Visible: ShowWindow(hwnd_, c_.Showing() ? SW_SHOWNA : SW_HIDE); break;
       case Prop::Bounds: {
-        const POINT o = Origin(c_);
+        const POINT o = ControlOrigin(c_);
         const Rect& b = c_.Bounds();
         MoveWindow(hwnd_, o.x + b.left, o.y + b.top, b.width, b.height, TRUE);
         break;
@@ -336,12 +341,6 @@ HWND WindowHandle(const Window& w) {
   return peer ? peer->Handle() : nullptr;
 }
 
-HWND ParentHandle(const Component& c) {
-  if (c.Parent() && c.Parent()->GetKind() == Kind::StatusBar)
-    if (auto* p = dynamic_cast<ControlPeer*>(c.Parent()->GetPeer())) return p->Handle();
-  return WindowHandle(*c.Owner());
-}
-
 LRESULT CALLBACK PaintProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   auto* box = reinterpret_cast<PaintBox*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
   switch (msg) {
@@ -403,6 +402,19 @@ bool RunShortCut(const MSG& msg) {
 
 }  // namespace
 
+POINT ControlOrigin(const Component& c) {
+  POINT p{0, 0};
+  for (const Component* up = c.Parent(); up && IsContainer(*up); up = up->Parent())
+    p.x += up->Bounds().left, p.y += up->Bounds().top;
+  return p;
+}
+
+HWND ParentHandleOf(const Component& c) {
+  if (c.Parent() && c.Parent()->GetKind() == Kind::StatusBar)
+    if (auto* p = dynamic_cast<ControlPeer*>(c.Parent()->GetPeer())) return p->Handle();
+  return WindowHandle(*c.Owner());
+}
+
 LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   auto* w = reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
   if (!w || !g_backend) return DefWindowProcA(hwnd, msg, wp, lp);
@@ -419,6 +431,7 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
           else if (c->GetKind() == Kind::RadioButton) static_cast<RadioButton*>(c)->Click();
           else if (c->GetKind() == Kind::Picture) static_cast<Picture*>(c)->Click();
         }
+        InputCommand(*c, code);
         return 0;
       }
       if (auto* item = dynamic_cast<MenuItem*>(g_backend->ById(LOWORD(wp)))) item->Click();
@@ -431,6 +444,33 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
           static_cast<TrackBar*>(c)->SetPosition(static_cast<int>(SendMessageA(reinterpret_cast<HWND>(lp), TBM_GETPOS, 0, 0)));
       }
       return 0;
+    case WM_NOTIFY: {
+      const auto* header = reinterpret_cast<const NMHDR*>(lp);
+      if (auto* c = header ? reinterpret_cast<Component*>(GetWindowLongPtrA(header->hwndFrom, GWLP_USERDATA)) : nullptr)
+        if (InputNotify(*c, *header)) return 0;
+      break;
+    }
+    case WM_MEASUREITEM:
+      if (auto* m = reinterpret_cast<MEASUREITEMSTRUCT*>(lp); m && m->CtlType == ODT_COMBOBOX) {
+        m->itemHeight = 15;
+        return TRUE;
+      }
+      break;
+    case WM_DRAWITEM:
+      if (lp && InputDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp))) return TRUE;
+      break;
+    case WM_SIZE:
+      // The client area is fixed: any other size snaps back.
+      if (wp == SIZE_RESTORED && w->ClientWidth() > 0 &&
+          (LOWORD(lp) != w->ClientWidth() || HIWORD(lp) != w->ClientHeight())) {
+        static bool snapping = false;  // a menu bar that wraps cannot make it loop
+        if (!snapping) {
+          snapping = true;
+          w->Changed(Prop::Bounds);
+          snapping = false;
+        }
+      }
+      break;
     case DM_GETDEFID:
       for (const auto& c : w->Components())
         if (c->GetKind() == Kind::Button && static_cast<Button&>(*c).IsDefault())
@@ -542,8 +582,11 @@ std::unique_ptr<Peer> Win32Backend::CreatePeer(Component& c) {
     case Kind::Menu: return std::make_unique<MenuPeer>(static_cast<Menu&>(c), *this);
     case Kind::MenuItem: return std::make_unique<MenuItemPeer>(static_cast<MenuItem&>(c), *this);
     case Kind::NonVisual:
+    case Kind::Action:
     case Kind::CaptionBar: return nullptr;
-    default: return std::make_unique<ControlPeer>(c, *this);
+    default:
+      if (auto peer = CreateInputPeer(c, *this)) return peer;
+      return std::make_unique<ControlPeer>(c, *this);
   }
 }
 
@@ -555,9 +598,8 @@ void Win32Backend::Realize(Window& w) {
 }
 
 HWND Win32Backend::HandleOf(const Component& c) {
-  if (auto* p = dynamic_cast<ControlPeer*>(c.GetPeer())) return p->Handle();
-  if (auto* p = dynamic_cast<WindowPeer*>(c.GetPeer())) return p->Handle();
-  return nullptr;
+  auto* p = dynamic_cast<NativePeer*>(c.GetPeer());
+  return p ? p->Handle() : nullptr;
 }
 
 int Win32Backend::Register(Component& c) {
@@ -615,16 +657,38 @@ void Win32Backend::Run() {
 
 void Win32Backend::RunModal(Window& w) {
   Realize(w);
+  // The main window and any modal window below this one wait for it.
   HWND owner = app_ && app_->MainWindow() ? WindowHandle(*app_->MainWindow()) : nullptr;
-  if (owner) EnableWindow(owner, FALSE);
+  HWND below = modal_.empty() ? owner : modal_.back();
+  std::vector<HWND> disabled;
+  for (HWND h : {owner, below})
+    if (h && IsWindowEnabled(h) && std::find(disabled.begin(), disabled.end(), h) == disabled.end()) {
+      EnableWindow(h, FALSE);
+      disabled.push_back(h);
+    }
+  HWND self = WindowHandle(w);
+  modal_.push_back(self);
   w.Show();
   MSG msg;
   while (!w.Destroyed() && !(app_ && app_->IsTerminated()) && GetMessageA(&msg, nullptr, 0, 0) > 0)
     Pump(msg);
-  if (owner) {
-    EnableWindow(owner, TRUE);
-    SetForegroundWindow(owner);
-  }
+  modal_.pop_back();
+  for (HWND h : disabled) EnableWindow(h, TRUE);
+  if (below && IsWindow(below)) SetForegroundWindow(below);
+}
+
+bool Win32Backend::PickColor(Window* owner, uint32_t& color) {
+  static COLORREF custom[16] = {};
+  CHOOSECOLORA cc{};
+  cc.lStructSize = sizeof cc;
+  cc.hwndOwner = owner ? WindowHandle(*owner) : nullptr;
+  // A system colour starts the dialog at what it looks like now.
+  cc.rgbResult = (color & 0xFF000000u) == 0x80000000u ? GetSysColor(static_cast<int>(color & 0xFF)) : color;
+  cc.lpCustColors = custom;
+  cc.Flags = CC_RGBINIT | CC_FULLOPEN;
+  if (!ChooseColorA(&cc)) return false;
+  color = cc.rgbResult;
+  return true;
 }
 
 void Win32Backend::PopupMenu(Menu& m, int x, int y) {

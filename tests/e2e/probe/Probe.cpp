@@ -12,6 +12,14 @@ namespace {
 
 constexpr char kFormClass[] = "TBrantelleForm";
 
+// The main window: the program's window with a menu bar (its dialogs share the class).
+HWND MainForm() {
+  for (HWND h = FindWindowExA(nullptr, nullptr, kFormClass, nullptr); h;
+       h = FindWindowExA(nullptr, h, kFormClass, nullptr))
+    if (GetMenu(h)) return h;
+  return nullptr;
+}
+
 struct Watch {
   DWORD pid;
   bool visible;
@@ -72,7 +80,7 @@ const char* State(HWND h) {
 int WaitState(const char* want, DWORD timeout) {
   const DWORD start = GetTickCount();
   for (;;) {
-    const char* now = State(FindWindowA(kFormClass, nullptr));
+    const char* now = State(MainForm());
     if (std::strcmp(now, want) == 0 || GetTickCount() - start > timeout) {
       std::printf("%s\n", now);
       return std::strcmp(now, want) == 0 ? 0 : 1;
@@ -113,11 +121,25 @@ BOOL CALLBACK FindChild(HWND hwnd, LPARAM lp) {
   return TRUE;
 }
 
-HWND Control(const char* text) {
-  HWND main = FindWindowA(kFormClass, nullptr);
+HWND ChildOf(HWND window, const char* text) {
   Find f{text, nullptr};
-  if (main) EnumChildWindows(main, FindChild, reinterpret_cast<LPARAM>(&f));
+  if (window) EnumChildWindows(window, FindChild, reinterpret_cast<LPARAM>(&f));
   return f.found;
+}
+
+HWND Control(const char* text) { return ChildOf(MainForm(), text); }
+
+// wait-window TITLE TIMEOUT: waits until a visible window of the program with that title shows.
+int WaitWindow(const char* title, DWORD timeout) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    HWND h = FindWindowA(kFormClass, title);
+    if ((h && IsWindowVisible(h)) || GetTickCount() - start > timeout) {
+      std::printf("%s\n", h && IsWindowVisible(h) ? "shown" : "none");
+      return h && IsWindowVisible(h) ? 0 : 1;
+    }
+    Sleep(50);
+  }
 }
 
 BOOL CALLBACK FindTrackBar(HWND hwnd, LPARAM lp) {
@@ -138,7 +160,7 @@ std::string Text(HWND h) {
 // clicks Go! and watches the run from outside. Prints whether the Exit button
 // read "Stop" while Go! was disabled, and whether both came back afterwards.
 int GoWatch(int mb, DWORD timeout) {
-  HWND main = FindWindowA(kFormClass, nullptr);
+  HWND main = MainForm();
   HWND go = Control("Go!"), exitb = Control("Exit"), tryTo = Control("&Try to free 1 Mb of RAM");
   if (!main || !go || !exitb || !tryTo) return std::printf("controls missing\n"), 1;
   SendMessageA(tryTo, BM_CLICK, 0, 0);
@@ -193,10 +215,28 @@ int main(int argc, char** argv) {
   const std::string cmd = argv[1];
   if (cmd == "run-watch" && argc >= 4) return RunWatch(argc, argv);
   if (cmd == "wait-state" && argc >= 4) return WaitState(argv[2], std::strtoul(argv[3], nullptr, 10));
-  if (cmd == "state") return std::printf("%s\n", State(FindWindowA(kFormClass, nullptr))), 0;
+  if (cmd == "state") return std::printf("%s\n", State(MainForm())), 0;
   if (cmd == "go-watch" && argc >= 4) return GoWatch(std::atoi(argv[2]), std::strtoul(argv[3], nullptr, 10));
   if (cmd == "touch" && argc >= 4) return Touch(argv[2], std::strtoul(argv[3], nullptr, 10));
-  HWND main = FindWindowA(kFormClass, nullptr);
+  if (cmd == "wait-window" && argc >= 4) return WaitWindow(argv[2], std::strtoul(argv[3], nullptr, 10));
+  // press TITLE TEXT: a click on that window's button, also on a hidden tab page
+  if (cmd == "press" && argc >= 4) {
+    HWND w = FindWindowA(kFormClass, argv[2]), c = ChildOf(w, argv[3]);
+    return c && PostMessageA(w, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(c), BN_CLICKED),
+                             reinterpret_cast<LPARAM>(c)) ? 0 : 1;
+  }
+  // is-checked TITLE TEXT: 1 or 0, the check state of that window's button
+  if (cmd == "is-checked" && argc >= 4) {
+    HWND c = ChildOf(FindWindowA(kFormClass, argv[2]), argv[3]);
+    if (!c) return std::printf("missing\n"), 1;
+    return std::printf("%d\n", SendMessageA(c, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0), 0;
+  }
+  // close-window TITLE: that window's close box
+  if (cmd == "close-window" && argc >= 3) {
+    HWND w = FindWindowA(kFormClass, argv[2]);
+    return w && PostMessageA(w, WM_CLOSE, 0, 0) ? 0 : 1;
+  }
+  HWND main = MainForm();
   if (cmd == "close") return main && PostMessageA(main, WM_CLOSE, 0, 0) ? 0 : 1;
   if (cmd == "minimize") return main && PostMessageA(main, WM_SYSCOMMAND, SC_MINIMIZE, 0) ? 0 : 1;
   if (cmd == "restore") return main && PostMessageA(main, WM_SYSCOMMAND, SC_RESTORE, 0) ? 0 : 1;
