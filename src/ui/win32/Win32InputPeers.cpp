@@ -1,5 +1,6 @@
 // Peers of the value controls and page tabs: drop-down lists, colour
 // pickers, spin boxes, hot-key fields, the tab control and its sheets.
+#include <windows.h>
 #include <commctrl.h>
 
 #include <algorithm>
@@ -17,6 +18,7 @@ namespace ui::win32 {
 namespace {
 
 constexpr int kDropDownHeight = 200;  // the list below a drop-down box
+constexpr char kOriginalProc[] = "BrantelleHotKeyProc";
 
 COLORREF Shown(uint32_t color) {
   return (color & 0xFF000000u) == 0x80000000u ? GetSysColor(static_cast<int>(color & 0xFF)) : color & 0xFFFFFFu;
@@ -59,6 +61,7 @@ class InputPeer : public NativePeer {
                    HKCOMB_A | HKCOMB_C | HKCOMB_CA | HKCOMB_S | HKCOMB_SA | HKCOMB_SC | HKCOMB_SCA, 0);
       original_ = reinterpret_cast<WNDPROC>(
           SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HotKeyProc)));
+      SetPropA(hwnd_, kOriginalProc, reinterpret_cast<HANDLE>(original_));
     }
     for (Prop p : {Prop::Items, Prop::Range, Prop::Value, Prop::ItemIndex, Prop::Enabled, Prop::Visible})
       Changed(p);
@@ -67,7 +70,10 @@ class InputPeer : public NativePeer {
     backend_.Unregister(id_);
     if (spin_ && IsWindow(spin_)) DestroyWindow(spin_);
     if (IsWindow(hwnd_)) {
-      if (original_) SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
+      if (original_) {
+        SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
+        RemovePropA(hwnd_, kOriginalProc);
+      }
       DestroyWindow(hwnd_);
     }
   }
@@ -190,11 +196,12 @@ class InputPeer : public NativePeer {
   }
   // After the field has taken a released key, the model sees what it shows.
   static LRESULT CALLBACK HotKeyProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    // The field's own procedure runs first, also while the peer is being made.
+    auto original = reinterpret_cast<WNDPROC>(GetPropA(hwnd, kOriginalProc));
+    if (!original) return DefWindowProcA(hwnd, msg, wp, lp);
+    const LRESULT r = CallWindowProcA(original, hwnd, msg, wp, lp);
     auto* field = reinterpret_cast<HotKeyEdit*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    auto* peer = field ? dynamic_cast<InputPeer*>(field->GetPeer()) : nullptr;
-    if (!peer) return DefWindowProcA(hwnd, msg, wp, lp);
-    const LRESULT r = CallWindowProcA(peer->original_, hwnd, msg, wp, lp);
-    if (msg == WM_KEYUP || msg == WM_SYSKEYUP) {
+    if (field && (msg == WM_KEYUP || msg == WM_SYSKEYUP)) {
       field->ShowKey(static_cast<int>(SendMessageA(hwnd, HKM_GETHOTKEY, 0, 0) & 0xFF));
       field->KeyUp();
     }

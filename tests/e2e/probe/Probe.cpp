@@ -231,6 +231,12 @@ int main(int argc, char** argv) {
     if (!c) return std::printf("missing\n"), 1;
     return std::printf("%d\n", SendMessageA(c, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0), 0;
   }
+  // click-at TITLE CLASS X Y: a left click inside that window's first control of the class
+  if (cmd == "click-at" && argc >= 6) {
+    HWND c = FindWindowExA(FindWindowA(kFormClass, argv[2]), nullptr, argv[3], nullptr);
+    const LPARAM at = MAKELPARAM(std::atoi(argv[4]), std::atoi(argv[5]));
+    return c && PostMessageA(c, WM_LBUTTONDOWN, MK_LBUTTON, at) && PostMessageA(c, WM_LBUTTONUP, 0, at) ? 0 : 1;
+  }
   // close-window TITLE: that window's close box
   if (cmd == "close-window" && argc >= 3) {
     HWND w = FindWindowA(kFormClass, argv[2]);
