@@ -111,7 +111,7 @@ void TMainForm::CreateMenus() {
   Exit__ = &b.Item(file, "Exit__", "Exit");
 
   auto& settings = b.Item(*MainMenu, "ElMenuItem2", "Settings");
-  b.Item(settings, "Settings", "Settings");
+  b.Item(settings, "Settings", "Configure settings ...");
 
   auto& language = b.Item(*MainMenu, "ElMenuItem42", "Language");
   const char* languages[][2] = {{"Eng", "English"}, {"Ger", "German"},     {"Fr", "French"},

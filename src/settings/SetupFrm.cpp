@@ -22,6 +22,13 @@ int RoundedQuotient(int32_t n, int32_t divisor) {
 // The first character's code names the key; an empty text names none.
 int KeyOf(const std::string& label) { return label.empty() ? 0 : static_cast<unsigned char>(label[0]); }
 
+// A stored number must name an item: -1 (no choice) is none either, and
+// would be saved back as a setting no reader knows.
+void SelectStored(ui::ComboBox& list, int32_t index) {
+  if (index < 0) throw ui::Error("List index out of bounds (" + std::to_string(index) + ")");
+  list.SetItemIndex(index);
+}
+
 }  // namespace
 
 TSetupForm::TSetupForm(ui::Application& app, SetupLinks links)
@@ -92,9 +99,9 @@ void TSetupForm::FormCreate() {
   RHotKey->SetKey(KeyOf(links_.main.Find("RHotKey")->Caption()));
   ClsToTray->SetChecked(Flag("CloseToTray"));
   TextColor->SetSelected(links_.tray.Font().color);
-  CPU->SetItemIndex(Number("Priority"));
-  TDisp->SetItemIndex(Number("TrayType"));
-  LAction->SetItemIndex(Number("TrayAction"));
+  SelectStored(*CPU, Number("Priority"));
+  SelectStored(*TDisp, Number("TrayType"));
+  SelectStored(*LAction, Number("TrayAction"));
   try {
     Style3D->SetChecked(ref.Style3D());
   } catch (const std::exception&) {

@@ -168,6 +168,10 @@ TEST(SetupForm, ALoadingErrorStopsLoadingThereAndTheDialogStillOpens) {
   rig.Open([](TSetupForm&) {});
   EXPECT_EQ(rig.backend.errors.back(), "Brantelle: List index out of bounds (7)");
 
+  rig.SetLabel("TrayAction", "-1");
+  rig.Open([](TSetupForm& d) { EXPECT_EQ(d.LAction->ItemIndex(), 0); });
+  EXPECT_EQ(rig.backend.errors.back(), "Brantelle: List index out of bounds (-1)");
+
   rig.SetLabel("TrayAction", "0");
   rig.SetLabel("Log", "1");
   sys.registry.PutDword(kRun, "Brantelle", 1);
@@ -177,7 +181,7 @@ TEST(SetupForm, ALoadingErrorStopsLoadingThereAndTheDialogStillOpens) {
   // An empty text does not count as starting with Windows.
   sys.registry.PutString(kRun, "Brantelle", "");
   rig.Open([](TSetupForm& d) { EXPECT_FALSE(d.AutoStart->Checked()); });
-  EXPECT_EQ(rig.backend.errors.size(), 3u);
+  EXPECT_EQ(rig.backend.errors.size(), 4u);
 }
 
 TEST(SetupForm, AFailedStartUpEntryStopsSaveAndKeepsTheDialogOpen) {
