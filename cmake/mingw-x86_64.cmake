@@ -10,6 +10,3 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run.sh)
-# GCC 12 reports a false overlap in std::string concatenation at -O2 for this
-# target (GCC bug 105651); with warnings as errors it would stop the build.
-set(CMAKE_CXX_FLAGS_INIT "-Wno-restrict")
