@@ -1,5 +1,6 @@
 #include "ui/win32/Win32Backend.h"
 
+#include "ui/win32/Win32Menus.h"
 #include "ui/win32/Win32Peers.h"
 
 #include <commctrl.h>
@@ -271,72 +272,6 @@ class TimerPeer : public Peer {
   int id_;
 };
 
-Menu* RootMenu(Component& c) {
-  Component* up = &c;
-  while (up && up->GetKind() != Kind::Menu) up = up->Parent();
-  return static_cast<Menu*>(up);
-}
-
-// Menu handles are rebuilt from the model after a batch of changes.
-class MenuPeer : public Peer {
- public:
-  MenuPeer(Menu& m, Win32Backend& backend) : m_(m), backend_(backend) {}
-  ~MenuPeer() override {
-    if (menu_) DestroyMenu(menu_);
-  }
-  void Changed(Prop) override { backend_.MenuChanged(m_); }
-  HMENU Build() {
-    if (menu_) DestroyMenu(menu_);
-    menu_ = m_.IsPopup() ? CreatePopupMenu() : CreateMenu();
-    Fill(menu_, m_.Items());
-    return menu_;
-  }
-
- private:
-  void Fill(HMENU menu, const std::vector<MenuItem*>& items) {
-    for (MenuItem* item : items) {
-      if (!item->Visible()) continue;
-      if (item->IsSeparator()) {
-        AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-        continue;
-      }
-      std::string text = item->Caption();
-      if (!item->ShortCut().empty()) text += "\t" + item->ShortCut();
-      UINT flags = MF_STRING | (item->Enabled() ? 0 : MF_GRAYED) | (item->Checked() ? MF_CHECKED : 0);
-      UINT_PTR id = backend_.Register(*item);
-      if (!item->Items().empty()) {
-        HMENU sub = CreatePopupMenu();
-        Fill(sub, item->Items());
-        flags |= MF_POPUP;
-        id = reinterpret_cast<UINT_PTR>(sub);
-      }
-      AppendMenuA(menu, flags, id, text.c_str());
-      if (item->IsDefault()) SetMenuDefaultItem(menu, GetMenuItemCount(menu) - 1, TRUE);
-      if (item->RadioItem() && item->Checked()) {
-        const int pos = GetMenuItemCount(menu) - 1;
-        CheckMenuRadioItem(menu, pos, pos, pos, MF_BYPOSITION);
-      }
-    }
-  }
-  Menu& m_;
-  Win32Backend& backend_;
-  HMENU menu_ = nullptr;
-};
-
-class MenuItemPeer : public Peer {
- public:
-  MenuItemPeer(MenuItem& item, Win32Backend& backend) : item_(item), backend_(backend) {
-    if (Menu* root = RootMenu(item_)) backend_.MenuChanged(*root);
-  }
-  void Changed(Prop) override {
-    if (Menu* root = RootMenu(item_)) backend_.MenuChanged(*root);
-  }
-
- private:
-  MenuItem& item_;
-  Win32Backend& backend_;
-};
-
 HWND WindowHandle(const Window& w) {
   auto* peer = dynamic_cast<WindowPeer*>(w.GetPeer());
   return peer ? peer->Handle() : nullptr;
@@ -368,37 +303,6 @@ LRESULT CALLBACK PaintProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
   }
   return DefWindowProcA(hwnd, msg, wp, lp);
-}
-
-// The enabled item of the menu tree that carries this shortcut text, or none.
-MenuItem* ItemWithShortCut(const std::vector<MenuItem*>& items, const std::string& shortcut) {
-  for (MenuItem* item : items) {
-    if (!item->Enabled()) continue;
-    if (item->ShortCut() == shortcut) return item;
-    if (MenuItem* inner = ItemWithShortCut(item->Items(), shortcut)) return inner;
-  }
-  return nullptr;
-}
-
-// Ctrl with a letter or digit runs the main menu item of the window that has
-// the keyboard, when one carries that shortcut.
-bool RunShortCut(const MSG& msg) {
-  if (msg.message != WM_KEYDOWN || GetKeyState(VK_CONTROL) >= 0 || GetKeyState(VK_MENU) < 0 ||
-      GetKeyState(VK_SHIFT) < 0)
-    return false;
-  const bool letter = msg.wParam >= 'A' && msg.wParam <= 'Z', digit = msg.wParam >= '0' && msg.wParam <= '9';
-  if (!letter && !digit) return false;
-  HWND root = msg.hwnd;  // the top-level window; GetAncestor is missing on Windows 95
-  while (root && (GetWindowLongA(root, GWL_STYLE) & WS_CHILD)) root = GetParent(root);
-  char cls[32] = {};
-  if (!root || !GetClassNameA(root, cls, sizeof cls) || lstrcmpA(cls, kFormClass) != 0) return false;
-  auto* w = reinterpret_cast<Window*>(GetWindowLongPtrA(root, GWLP_USERDATA));
-  if (!w || !w->MainMenu()) return false;
-  MenuItem* item = ItemWithShortCut(w->MainMenu()->Items(),
-                                    std::string("Ctrl+") + static_cast<char>(msg.wParam));
-  if (!item) return false;
-  item->Click();
-  return true;
 }
 
 }  // namespace
@@ -581,7 +485,7 @@ std::unique_ptr<Peer> Win32Backend::CreatePeer(Component& c) {
     case Kind::Window: return std::make_unique<WindowPeer>(static_cast<Window&>(c), *this);
     case Kind::Timer: return std::make_unique<TimerPeer>(static_cast<Timer&>(c), *this);
     case Kind::Menu: return std::make_unique<MenuPeer>(static_cast<Menu&>(c), *this);
-    case Kind::MenuItem: return std::make_unique<MenuItemPeer>(static_cast<MenuItem&>(c), *this);
+    case Kind::MenuItem: return CreateMenuItemPeer(static_cast<MenuItem&>(c), *this);
     case Kind::NonVisual:
     case Kind::Action:
     case Kind::CaptionBar: return nullptr;
@@ -633,7 +537,7 @@ bool Win32Backend::Pump(MSG& msg) {
     if (app_) app_->Terminate();
     return false;
   }
-  if (RunShortCut(msg)) return true;
+  if (RunShortCut(msg, kFormClass)) return true;
   HWND form = GetActiveWindow();
   if (!form || !IsDialogMessageA(form, &msg)) {
     TranslateMessage(&msg);
