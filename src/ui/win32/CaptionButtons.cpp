@@ -1,0 +1,154 @@
+#include "ui/win32/CaptionButtons.h"
+
+#include <string>
+
+#include "ui/Controls.h"
+
+namespace ui::win32 {
+
+namespace {
+
+// A hit-test code of our own for the buttons; the system knows nothing of it
+// and so starts no move or menu there.
+constexpr LRESULT kHitCaptionButton = HTOBJECT;
+
+struct CaptionLayout {
+  RECT bar;     // the whole caption row
+  RECT title;   // from the last of our buttons to the system buttons
+  int button;   // side of a square button
+};
+
+CaptionLayout Layout(HWND hwnd, size_t buttons) {
+  RECT window;
+  GetWindowRect(hwnd, &window);
+  const int frameX = GetSystemMetrics(SM_CXFIXEDFRAME), frameY = GetSystemMetrics(SM_CYFIXEDFRAME);
+  const int captionH = GetSystemMetrics(SM_CYCAPTION) - 1, sizeX = GetSystemMetrics(SM_CXSIZE);
+  CaptionLayout l;
+  l.bar = {frameX, frameY, window.right - window.left - frameX, frameY + captionH};
+  l.button = GetSystemMetrics(SM_CYSIZE) - 4;
+  // Close, maximize and minimize take three button widths on the right.
+  const int titleLeft = frameX + sizeX + static_cast<int>(buttons) * (l.button + 2) + 2;
+  l.title = {titleLeft, l.bar.top, l.bar.right - 3 * sizeX - 4, l.bar.bottom};
+  return l;
+}
+
+// The pin: lying on its side while up, pushed in (seen from above) while down.
+void DrawPin(HDC dc, const RECT& r, bool down) {
+  HPEN pen = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNTEXT));
+  HGDIOBJ oldPen = SelectObject(dc, pen);
+  HGDIOBJ oldBrush = SelectObject(dc, GetSysColorBrush(COLOR_BTNTEXT));
+  const int cx = (r.left + r.right) / 2 + (down ? 1 : 0), cy = (r.top + r.bottom) / 2 + (down ? 1 : 0);
+  if (down) {
+    Ellipse(dc, cx - 3, cy - 3, cx + 3, cy + 3);
+    MoveToEx(dc, cx - 4, cy + 4, nullptr);
+    LineTo(dc, cx, cy);
+  } else {
+    Rectangle(dc, cx, cy - 3, cx + 2, cy + 4);  // the head
+    MoveToEx(dc, cx + 2, cy, nullptr);
+    LineTo(dc, cx + 5, cy);
+    MoveToEx(dc, cx - 1, cy, nullptr);  // the needle
+    LineTo(dc, cx - 6, cy);
+  }
+  SelectObject(dc, oldBrush);
+  SelectObject(dc, oldPen);
+  DeleteObject(pen);
+}
+
+// The title over the caption's gradient, in the system's caption font.
+void PaintTitle(HWND hwnd, HDC dc, const RECT& title, bool active) {
+  if (title.right <= title.left) return;
+  const COLORREF from = GetSysColor(active ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION);
+  COLORREF to = GetSysColor(active ? COLOR_GRADIENTACTIVECAPTION : COLOR_GRADIENTINACTIVECAPTION);
+  BOOL gradient = FALSE;
+  if (!SystemParametersInfoA(SPI_GETGRADIENTCAPTIONS, 0, &gradient, 0) || !gradient) to = from;
+  const int width = title.right - title.left;
+  for (int x = 0; x < width; ++x) {
+    auto mix = [&](int a, int b) { return a + (b - a) * x / (width > 1 ? width - 1 : 1); };
+    HBRUSH brush = CreateSolidBrush(RGB(mix(GetRValue(from), GetRValue(to)),
+                                        mix(GetGValue(from), GetGValue(to)),
+                                        mix(GetBValue(from), GetBValue(to))));
+    RECT column{title.left + x, title.top, title.left + x + 1, title.bottom};
+    FillRect(dc, &column, brush);
+    DeleteObject(brush);
+  }
+  NONCLIENTMETRICSA metrics{};
+  metrics.cbSize = sizeof metrics;
+  HFONT font = SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)
+                   ? CreateFontIndirectA(&metrics.lfCaptionFont)
+                   : nullptr;
+  HGDIOBJ oldFont = font ? SelectObject(dc, font) : nullptr;
+  char text[256] = {};
+  GetWindowTextA(hwnd, text, sizeof text);
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, GetSysColor(active ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT));
+  RECT r = title;
+  DrawTextA(dc, text, -1, &r, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
+  if (oldFont) SelectObject(dc, oldFont);
+  if (font) DeleteObject(font);
+}
+
+void PaintCaption(HWND hwnd, CaptionBar& bar, bool active) {
+  if (bar.ButtonCount() == 0 || IsIconic(hwnd)) return;
+  HDC dc = GetWindowDC(hwnd);
+  if (!dc) return;
+  const CaptionLayout l = Layout(hwnd, bar.ButtonCount());
+  PaintTitle(hwnd, dc, l.title, active);
+  for (size_t i = 0; i < bar.ButtonCount(); ++i) {
+    RECT r = CaptionButtonRect(hwnd, i);
+    DrawFrameControl(dc, &r, DFC_BUTTON, DFCS_BUTTONPUSH | (bar.Down(i) ? DFCS_PUSHED : 0));
+    DrawPin(dc, r, bar.Down(i));
+  }
+  ReleaseDC(hwnd, dc);
+}
+
+bool Inside(HWND hwnd, const CaptionBar& bar, LPARAM lp, size_t& which) {
+  RECT window;
+  GetWindowRect(hwnd, &window);
+  const POINT p{static_cast<short>(LOWORD(lp)) - window.left, static_cast<short>(HIWORD(lp)) - window.top};
+  for (size_t i = 0; i < bar.ButtonCount(); ++i) {
+    const RECT r = CaptionButtonRect(hwnd, i);
+    if (PtInRect(&r, p)) {
+      which = i;
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+RECT CaptionButtonRect(HWND hwnd, size_t i) {
+  const CaptionLayout l = Layout(hwnd, i + 1);
+  const int left = l.bar.left + GetSystemMetrics(SM_CXSIZE) + static_cast<int>(i) * (l.button + 2);
+  const int top = l.bar.top + (l.bar.bottom - l.bar.top - l.button) / 2;
+  return RECT{left, top, left + l.button + 2, top + l.button};
+}
+
+bool CaptionMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, CaptionBar& bar, LRESULT& result) {
+  size_t which = 0;
+  switch (msg) {
+    case WM_NCPAINT:
+    case WM_SETTEXT:
+      // The system draws the frame and its caption first; ours go on top.
+      result = DefWindowProcA(hwnd, msg, wp, lp);
+      PaintCaption(hwnd, bar, GetActiveWindow() == hwnd);
+      return true;
+    case WM_NCACTIVATE:
+      result = DefWindowProcA(hwnd, msg, wp, lp);
+      PaintCaption(hwnd, bar, wp != FALSE);
+      return true;
+    case WM_NCHITTEST:
+      result = DefWindowProcA(hwnd, msg, wp, lp);
+      if (result == HTCAPTION && Inside(hwnd, bar, lp, which)) result = kHitCaptionButton;
+      return true;
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONDBLCLK:
+      if (wp != static_cast<WPARAM>(kHitCaptionButton) || !Inside(hwnd, bar, lp, which)) return false;
+      bar.ClickButton(which);
+      result = 0;
+      return true;
+    default: return false;
+  }
+}
+
+}  // namespace ui::win32
