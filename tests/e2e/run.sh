@@ -242,6 +242,9 @@ import -window root "$root/build/e2e-pin.png" 2>/dev/null
 probe pin >/dev/null; sleep 0.5
 top=$(probe topmost)
 [ "$top" = 0 ]; check "a second click takes it off again" $? "$top"
+probe resize 700 560 >/dev/null; sleep 0.5
+size=$(probe client)
+[ "$size" = "459x387" ]; check "a resize from outside snaps back to the fixed client size" $? "$size"
 quit_all
 wine reg delete 'HKCU\SOFTWARE\Corvantis' /f >/dev/null 2>&1
 

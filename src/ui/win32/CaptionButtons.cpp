@@ -27,7 +27,9 @@ CaptionLayout Layout(HWND hwnd, size_t buttons) {
   l.bar = {frameX, frameY, window.right - window.left - frameX, frameY + captionH};
   l.button = GetSystemMetrics(SM_CYSIZE) - 4;
   // Close, maximize and minimize take three button widths on the right.
-  const int titleLeft = frameX + sizeX + static_cast<int>(buttons) * (l.button + 2) + 2;
+  // The title starts right at the last button: the system's own text, drawn
+  // from the icon on, must not show through a gap.
+  const int titleLeft = frameX + sizeX + static_cast<int>(buttons) * (l.button + 2);
   l.title = {titleLeft, l.bar.top, l.bar.right - 3 * sizeX - 4, l.bar.bottom};
   return l;
 }
@@ -37,18 +39,26 @@ void DrawPin(HDC dc, const RECT& r, bool down) {
   HPEN pen = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNTEXT));
   HGDIOBJ oldPen = SelectObject(dc, pen);
   HGDIOBJ oldBrush = SelectObject(dc, GetSysColorBrush(COLOR_BTNTEXT));
-  const int cx = (r.left + r.right) / 2 + (down ? 1 : 0), cy = (r.top + r.bottom) / 2 + (down ? 1 : 0);
+  const int cx = (r.left + r.right) / 2 + (down ? 1 : 0), cy = (r.top + r.bottom) / 2 - (down ? 1 : 0);
+  HRGN inside = CreateRectRgn(r.left + 2, r.top + 2, r.right - 2, r.bottom - 2);
+  SelectClipRgn(dc, inside);
+  auto line = [dc](int x0, int y0, int x1, int y1) {
+    MoveToEx(dc, x0, y0, nullptr);
+    LineTo(dc, x1, y1);
+  };
   if (down) {
-    Ellipse(dc, cx - 3, cy - 3, cx + 3, cy + 3);
-    MoveToEx(dc, cx - 4, cy + 4, nullptr);
-    LineTo(dc, cx, cy);
+    // Seen from above: the round head, the needle's shadow falling down-left.
+    Ellipse(dc, cx - 3, cy - 3, cx + 4, cy + 4);
+    line(cx - 2, cy + 2, cx - 5, cy + 5);
   } else {
-    Rectangle(dc, cx, cy - 3, cx + 2, cy + 4);  // the head
-    MoveToEx(dc, cx + 2, cy, nullptr);
-    LineTo(dc, cx + 5, cy);
-    MoveToEx(dc, cx - 1, cy, nullptr);  // the needle
-    LineTo(dc, cx - 6, cy);
+    // On its side: needle, collar, body and end cap, pointing left.
+    line(cx - 6, cy, cx - 1, cy);
+    line(cx - 1, cy - 3, cx - 1, cy + 4);
+    Rectangle(dc, cx, cy - 2, cx + 4, cy + 3);
+    line(cx + 4, cy - 3, cx + 4, cy + 4);
   }
+  SelectClipRgn(dc, nullptr);
+  DeleteObject(inside);
   SelectObject(dc, oldBrush);
   SelectObject(dc, oldPen);
   DeleteObject(pen);
@@ -82,6 +92,7 @@ void PaintTitle(HWND hwnd, HDC dc, const RECT& title, bool active) {
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, GetSysColor(active ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT));
   RECT r = title;
+  r.left += 3;
   DrawTextA(dc, text, -1, &r, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
   if (oldFont) SelectObject(dc, oldFont);
   if (font) DeleteObject(font);

@@ -311,6 +311,16 @@ int main(int argc, char** argv) {
     return tray && PostMessageA(tray, WM_USER + 1024, 1, WM_LBUTTONDBLCLK) ? 0 : 1;
   }
   if (cmd == "pin") return Pin(main);
+  // resize W H: gives the main window that outer size, as another program may
+  if (cmd == "resize" && argc >= 4)
+    return main && SetWindowPos(main, nullptr, 0, 0, std::atoi(argv[2]), std::atoi(argv[3]),
+                                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE) ? 0 : 1;
+  // client: prints the main window's client size as WxH
+  if (cmd == "client") {
+    RECT r{};
+    if (main) GetClientRect(main, &r);
+    return std::printf("%ldx%ld\n", static_cast<long>(r.right), static_cast<long>(r.bottom)), main ? 0 : 1;
+  }
   // topmost: prints 1 when the main window has the always-on-top style
   if (cmd == "topmost")
     return std::printf("%d\n", main && (GetWindowLongA(main, GWL_EXSTYLE) & WS_EX_TOPMOST) ? 1 : 0), 0;
