@@ -3,6 +3,8 @@
 #include <string>
 
 #include "ui/Controls.h"
+#include "ui/Window.h"
+#include "ui/win32/Win32Backend.h"
 
 namespace ui::win32 {
 
@@ -135,7 +137,37 @@ RECT CaptionButtonRect(HWND hwnd, size_t i) {
   return RECT{left, top, left + l.button + 2, top + l.button};
 }
 
-bool CaptionMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, CaptionBar& bar, LRESULT& result) {
+namespace {
+
+class CaptionPeer : public Peer {
+ public:
+  explicit CaptionPeer(CaptionBar& bar) : bar_(bar) {}
+  void Changed(Prop prop) override {
+    if (prop != Prop::Down) return;
+    if (HWND hwnd = Win32Backend::HandleOf(*bar_.Owner()))
+      RedrawWindow(hwnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  }
+
+ private:
+  CaptionBar& bar_;
+};
+
+CaptionBar* CaptionOf(const Window& w) {
+  for (const auto& c : w.Components())
+    if (c->GetKind() == Kind::CaptionBar) return static_cast<CaptionBar*>(c.get());
+  return nullptr;
+}
+
+}  // namespace
+
+std::unique_ptr<Peer> MakeCaptionPeer(CaptionBar& bar) { return std::make_unique<CaptionPeer>(bar); }
+
+bool CaptionMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, const Window& w, LRESULT& result) {
+  const bool nonClient = (msg >= WM_NCCREATE && msg <= WM_NCACTIVATE) || msg == WM_NCLBUTTONDOWN ||
+                         msg == WM_NCLBUTTONDBLCLK || msg == WM_SETTEXT;
+  CaptionBar* found = nonClient ? CaptionOf(w) : nullptr;
+  if (!found) return false;
+  CaptionBar& bar = *found;
   size_t which = 0;
   switch (msg) {
     case WM_NCPAINT:

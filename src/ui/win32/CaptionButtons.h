@@ -4,15 +4,24 @@
 
 #include <windows.h>
 
+#include <memory>
+
+#include "ui/Component.h"
+
 namespace ui {
 class CaptionBar;
+class Window;
 }
 
 namespace ui::win32 {
 
-// Handles the non-client messages that draw the buttons and the title beside
-// them and that click them; true when result is the message's answer.
-bool CaptionMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, CaptionBar& bar, LRESULT& result);
+// Handles, for a window with a caption bar, the non-client messages that draw
+// its buttons and the title beside them and that click them; true when
+// result is the message's answer.
+bool CaptionMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, const Window& w, LRESULT& result);
+
+// The caption bar's peer: a pressed or released button redraws the frame.
+std::unique_ptr<Peer> MakeCaptionPeer(CaptionBar& bar);
 
 // Where button i lies, in window coordinates.
 RECT CaptionButtonRect(HWND hwnd, size_t i);

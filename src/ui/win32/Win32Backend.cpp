@@ -337,28 +337,6 @@ class MenuItemPeer : public Peer {
   Win32Backend& backend_;
 };
 
-HWND WindowHandle(const Window& w);
-
-// The caption bar draws itself in its window's frame: a change redraws the frame.
-class CaptionPeer : public Peer {
- public:
-  explicit CaptionPeer(CaptionBar& bar) : bar_(bar) {}
-  void Changed(Prop prop) override {
-    if (prop != Prop::Down) return;
-    if (HWND hwnd = WindowHandle(*bar_.Owner()))
-      RedrawWindow(hwnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
-  }
-
- private:
-  CaptionBar& bar_;
-};
-
-CaptionBar* CaptionOf(const Window& w) {
-  for (const auto& c : w.Components())
-    if (c->GetKind() == Kind::CaptionBar) return static_cast<CaptionBar*>(c.get());
-  return nullptr;
-}
-
 HWND WindowHandle(const Window& w) {
   auto* peer = dynamic_cast<WindowPeer*>(w.GetPeer());
   return peer ? peer->Handle() : nullptr;
@@ -435,12 +413,7 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   auto* w = reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
   if (!w || !g_backend) return DefWindowProcA(hwnd, msg, wp, lp);
   Application& app = w->App();
-  if ((msg >= WM_NCCREATE && msg <= WM_NCACTIVATE) || msg == WM_NCLBUTTONDOWN ||
-      msg == WM_NCLBUTTONDBLCLK || msg == WM_SETTEXT)
-    if (CaptionBar* bar = CaptionOf(*w)) {
-      LRESULT result = 0;
-      if (CaptionMessage(hwnd, msg, wp, lp, *bar, result)) return result;
-    }
+  if (LRESULT result = 0; CaptionMessage(hwnd, msg, wp, lp, *w, result)) return result;
   switch (msg) {
     case WM_COMMAND: {
       if (lp) {
@@ -581,7 +554,7 @@ std::unique_ptr<Peer> Win32Backend::CreatePeer(Component& c) {
     case Kind::Timer: return std::make_unique<TimerPeer>(static_cast<Timer&>(c), *this);
     case Kind::Menu: return std::make_unique<MenuPeer>(static_cast<Menu&>(c), *this);
     case Kind::MenuItem: return std::make_unique<MenuItemPeer>(static_cast<MenuItem&>(c), *this);
-    case Kind::CaptionBar: return std::make_unique<CaptionPeer>(static_cast<CaptionBar&>(c));
+    case Kind::CaptionBar: return MakeCaptionPeer(static_cast<CaptionBar&>(c));
     case Kind::NonVisual: return nullptr;
     default: return std::make_unique<ControlPeer>(c, *this);
   }
