@@ -43,7 +43,7 @@ TTextTrayIcon::TTextTrayIcon(ui::Window* owner, std::string name, platform::Noti
   font_.color = gfx::clBlack;
   platform::NotifyArea::Listener l;
   l.mouse = [this](uint32_t m) { ui::Dispatch(App(), [&] { MouseMessage(m); }); };
-  l.cycle = [this] { ui::Dispatch(App(), [this] { CycleTick(); }); };
+  l.cycle = [this] { ui::Dispatch(App(), [this] { CycleTick(); }, this); };  // a timer's tick
   l.taskbarCreated = [this] {
     if (visible_) Send(platform::NotifyOp::Add);
   };
