@@ -41,9 +41,10 @@ double CpuUsage::ProcessorLoad(int32_t index) {
   if (instanceCount_ == -1) SampleProcessorLoad();
   if (index < 0 || index >= instanceCount_) return 0;
   if (currentTime_ == previousTime_) return 0;
-  const int64_t idle = current_[index] - previous_[index];
-  const int64_t elapsed = currentTime_ - previousTime_;
-  return static_cast<double>(1.0L - static_cast<long double>(idle) / static_cast<long double>(elapsed));
+  // The counters are raw system figures: their difference may not fit in 64 bits.
+  const long double idle = static_cast<long double>(current_[index]) - previous_[index];
+  const long double elapsed = static_cast<long double>(currentTime_) - previousTime_;
+  return static_cast<double>(1.0L - idle / elapsed);
 }
 
 void CpuUsage::StopProcessorMonitoring() {

@@ -288,3 +288,17 @@ TEST(PerfData, SystemTimeConversion) {
   EXPECT_FALSE(engine::SystemTimeToFileTime({2023, 13, 3, 1, 0, 0, 0, 0}, t));
   EXPECT_FALSE(engine::SystemTimeToFileTime({1600, 12, 3, 31, 0, 0, 0, 0}, t));
 }
+
+TEST(CpuUsageNT, CountersAtTheEndsOfTheirRangeGiveANumber) {
+  FakePerformance perf;
+  perf.block = BuildPerfBlock(At(1), {});
+  perf.haveIdleTimes = true;
+  perf.idleTimes = {INT64_MIN};
+  perf.idleStamp = INT64_MIN;
+  CpuUsage meter(perf);
+  meter.SampleProcessorLoad();
+  perf.idleTimes = {INT64_MAX};
+  perf.idleStamp = INT64_MAX;
+  meter.SampleProcessorLoad();
+  EXPECT_NEAR(meter.ProcessorLoad(0), 0.0, 1e-9);  // no overflow in the differences
+}
