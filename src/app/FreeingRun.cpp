@@ -162,6 +162,4 @@ void TMainForm::DefragMemAfterDefrag() {
   WriteLogLine(kIndent + Message("M71") + " " + text::FromInt(GainedMb(RunRecord)) + " Mb");
 }
 
-void TMainForm::ShowFreeingReport() {}
-
 }  // namespace app

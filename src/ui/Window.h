@@ -13,6 +13,9 @@ class Menu;
 
 enum class WindowState { Normal, Minimized, Maximized };
 
+// Where a window first shows: the middle of the screen, or over the main window.
+enum class Placement { ScreenCenter, MainFormCenter };
+
 class Window : public Component {
  public:
   Window(Application& app, std::string name);
@@ -41,8 +44,21 @@ class Window : public Component {
 
   int ClientWidth() const { return clientWidth_; }
   int ClientHeight() const { return clientHeight_; }
-  // The client area is fixed: a resize snaps back to it.
   void SetClientSize(int w, int h);
+  // With a fixed client size (the default) every resize, by the user or any
+  // other program, snaps back to the size set above.
+  bool FixedClientSize() const { return fixedClientSize_; }
+  void SetFixedClientSize(bool on) { fixedClientSize_ = on; }
+  // The backend tells the client size the native window now has.
+  void NotifyResized(int w, int h);
+  Event OnResize;
+
+  // Styles of the native window: set them before it is realised. Without a
+  // minimize box the caption carries the close box only.
+  bool MinimizeBox() const { return minimizeBox_; }
+  void SetMinimizeBox(bool on) { minimizeBox_ = on; }
+  Placement GetPlacement() const { return placement_; }
+  void SetPlacement(Placement p) { placement_ = p; }
 
   WindowState State() const { return state_; }
   void SetState(WindowState s);
@@ -98,6 +114,8 @@ class Window : public Component {
   int clientWidth_ = 0, clientHeight_ = 0;
   WindowState state_ = WindowState::Normal;
   bool topMost_ = false, destroyed_ = false;
+  bool fixedClientSize_ = true, minimizeBox_ = true, snapping_ = false;
+  Placement placement_ = Placement::ScreenCenter;
   Menu* mainMenu_ = nullptr;
 };
 
