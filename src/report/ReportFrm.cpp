@@ -60,7 +60,6 @@ TReportForm::TReportForm(ui::Application& app, platform::System& system, const T
     b.SetBounds({kMargin + i * (buttonWidth + kMargin), 226, buttonWidth, 24});
     b.OnClick = [this, click = buttons[i].click] { (this->*click)(); };
   }
-  ElPopupButton3->SetDefault(true);
 
   Label4 = &Add<ui::Label>(nullptr, "Label4");
   Label4->SetCaption("Note: to disable the shows of this window,  uncheck ");
