@@ -238,7 +238,8 @@ int ReportCommand(int argc, char** argv) {
     EnumChildWindows(report, FindEdit, reinterpret_cast<LPARAM>(&memo));
     static char buf[4096];
     buf[0] = 0;
-    if (memo) GetWindowTextA(memo, buf, sizeof buf);
+    // Another process's edit text comes only by asking the control itself.
+    if (memo) SendMessageA(memo, WM_GETTEXT, sizeof buf, reinterpret_cast<LPARAM>(buf));
     std::printf("%s\n", buf);
     return memo ? 0 : 1;
   }
