@@ -32,17 +32,9 @@ void Window::SetClientSize(int w, int h) {
   Changed(Prop::Bounds);
 }
 
-void Window::NotifyResized(int w, int h) {
-  // Snapping back resizes once more; a native frame that cannot take the size
-  // (a wrapped menu bar) must not make that endless.
-  if (fixedClientSize_ && clientWidth_ > 0 && (w != clientWidth_ || h != clientHeight_) &&
-      !snapping_) {
-    snapping_ = true;
-    Changed(Prop::Bounds);
-    snapping_ = false;
-    return;
-  }
-  Dispatch(app_, OnResize);
+void Window::NotifyClientResized(int w, int h) {
+  if (clientWidth_ == 0 && clientHeight_ == 0) return;
+  if (w != clientWidth_ || h != clientHeight_) Changed(Prop::Bounds);  // back to the fixed size
 }
 
 void Window::SetState(WindowState s) {

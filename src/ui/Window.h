@@ -44,26 +44,21 @@ class Window : public Component {
 
   int ClientWidth() const { return clientWidth_; }
   int ClientHeight() const { return clientHeight_; }
+  // A fixed client size (0 × 0: none): every resize snaps back to it.
   void SetClientSize(int w, int h);
-  // With a fixed client size (the default) every resize, by the user or any
-  // other program, snaps back to the size set above.
-  bool FixedClientSize() const { return fixedClientSize_; }
-  void SetFixedClientSize(bool on) { fixedClientSize_ = on; }
-  // The backend tells the client size the native window now has.
-  void NotifyResized(int w, int h);
-  Event OnResize;
+  // The backend tells the client size the window got in its normal state.
+  void NotifyClientResized(int w, int h);
 
+  WindowState State() const { return state_; }
+  void SetState(WindowState s);
+  bool TopMost() const { return topMost_; }
+  void SetTopMost(bool on);
   // Styles of the native window: set them before it is realised. Without a
   // minimize box the caption carries the close box only.
   bool MinimizeBox() const { return minimizeBox_; }
   void SetMinimizeBox(bool on) { minimizeBox_ = on; }
   Placement GetPlacement() const { return placement_; }
   void SetPlacement(Placement p) { placement_ = p; }
-
-  WindowState State() const { return state_; }
-  void SetState(WindowState s);
-  bool TopMost() const { return topMost_; }
-  void SetTopMost(bool on);
   // The top-left corner of the window's last normal-state bounds, in screen
   // pixels; a minimized or maximized window keeps where it returns to.
   int Left() const { return left_; }
@@ -114,7 +109,7 @@ class Window : public Component {
   int clientWidth_ = 0, clientHeight_ = 0;
   WindowState state_ = WindowState::Normal;
   bool topMost_ = false, destroyed_ = false;
-  bool fixedClientSize_ = true, minimizeBox_ = true, snapping_ = false;
+  bool minimizeBox_ = true;
   Placement placement_ = Placement::ScreenCenter;
   Menu* mainMenu_ = nullptr;
 };

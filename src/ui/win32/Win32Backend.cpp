@@ -520,7 +520,7 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       return r;
     }
     case WM_SIZE:
-      if (wp == SIZE_RESTORED) w->NotifyResized(LOWORD(lp), HIWORD(lp));
+      if (wp == SIZE_RESTORED) w->NotifyClientResized(LOWORD(lp), HIWORD(lp));
       break;
     case WM_CLOSE: w->Close(); return 0;
     case WM_HOTKEY: w->NotifyHotKey(static_cast<int>(wp)); return 0;
