@@ -44,13 +44,11 @@ void TMainForm::WireReport() {
   OnCloseQuery = [this, query](bool& canClose) {
     if (query) query(canClose);
     if (!canClose || !report_) return;
-    // The run is still waiting for its report: let it write its last lines,
-    // then close again with the closing line last.
+    // The run is still waiting for its report: it writes its last lines,
+    // then closes again, so that the closing line comes last.
     canClose = false;
+    closeAfterRun_ = true;
     report_->Close();
-    App().GetBackend().Post([this] {
-      if (!Destroyed()) Close();
-    });
   };
 }
 

@@ -32,6 +32,7 @@ class HeadlessBackend : public Backend {
   // whole interval that has passed since it started or last ticked.
   void Elapse(Window& w, unsigned ms);
   void PopupMenu(Menu&, int, int) override { ++popups; }
+  void ForegroundApp() override { ++foregrounds; }
   void ShowError(const std::string& title, const std::string& message) override {
     errors.push_back(title + ": " + message);
   }
@@ -50,7 +51,7 @@ class HeadlessBackend : public Backend {
   std::vector<std::string> errors;
   std::vector<Event> posted;
   std::map<const Component*, unsigned> timerElapsed;
-  int pumps = 0, runs = 0, popups = 0, minimizes = 0, restores = 0, hides = 0, shows = 0;
+  int pumps = 0, runs = 0, popups = 0, foregrounds = 0, minimizes = 0, restores = 0, hides = 0, shows = 0;
 };
 
 }  // namespace ui

@@ -89,6 +89,8 @@ class Window : public Component {
   std::function<void(bool& canClose)> OnCloseQuery;
   // The end of the session: answer whether it may end.
   std::function<bool()> OnQueryEndSession;
+  // The session is really ending (no program refused it).
+  Event OnEndSession;
   // A global hot key registered on this window was pressed; the id it was registered with.
   std::function<void(int id)> OnHotKey;
   // Called by the backend with a hot key's id.

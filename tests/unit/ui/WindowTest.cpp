@@ -6,26 +6,26 @@
 namespace {
 
 struct RecordingPeer : ui::Peer {
-  std::vector<ui::Prop>* changes;
-  explicit RecordingPeer(std::vector<ui::Prop>* c) : changes(c) {}
-  void Changed(ui::Prop p) override { changes->push_back(p); }
+  std::vector<ui::Prop>* props;
+  explicit RecordingPeer(std::vector<ui::Prop>* p) : props(p) {}
+  void Changed(ui::Prop p) override { props->push_back(p); }
 };
 
 }  // namespace
 
-TEST(Window, AFixedClientSizeSnapsBackOnEveryResize) {
+TEST(Window, AFixedClientSizeSnapsBackAfterEveryResize) {
   ui::HeadlessBackend backend;
   ui::Application app(backend);
-  ui::Window fixed(app, "ReportForm"), free(app, "Other");
-  fixed.SetClientSize(317, 281);
-  std::vector<ui::Prop> changes, freeChanges;
-  fixed.AttachPeer(std::make_unique<RecordingPeer>(&changes));
-  free.AttachPeer(std::make_unique<RecordingPeer>(&freeChanges));
-
-  fixed.NotifyClientResized(400, 300);
-  EXPECT_EQ(changes, std::vector<ui::Prop>{ui::Prop::Bounds});
-  fixed.NotifyClientResized(317, 281);  // the size it snapped back to
-  EXPECT_EQ(changes.size(), 1u);
-  free.NotifyClientResized(400, 300);  // no size was set: nothing to keep
-  EXPECT_TRUE(freeChanges.empty());
+  ui::Window w(app, "Form");
+  std::vector<ui::Prop> props;
+  w.AttachPeer(std::make_unique<RecordingPeer>(&props));
+  w.NotifyClientResized(500, 300);  // no fixed size: any size goes
+  EXPECT_TRUE(props.empty());
+  w.SetClientSize(459, 387);
+  props.clear();
+  w.NotifyClientResized(459, 387);
+  EXPECT_TRUE(props.empty());
+  w.NotifyClientResized(600, 387);
+  w.NotifyClientResized(459, 100);
+  EXPECT_EQ(props, (std::vector<ui::Prop>{ui::Prop::Bounds, ui::Prop::Bounds}));
 }
