@@ -166,6 +166,7 @@ class Timer : public Component {
       : Component(owner, nullptr, std::move(name), Kind::Timer) {
     SetVisible(false);
   }
+  ~Timer() override;
   unsigned Interval() const { return interval_; }
   void SetInterval(unsigned ms);
   // A timer runs while Enabled is on and its interval is above zero.

@@ -248,5 +248,45 @@ size=$(probe client)
 quit_all
 wine reg delete 'HKCU\SOFTWARE\Corvantis' /f >/dev/null 2>&1
 
+echo "e2e: Windows 98 mode"
+quit_all
+nt_prefix=$WINEPREFIX
+export WINEPREFIX="$nt_prefix-win98"
+rm -rf "$WINEPREFIX"
+cp -a "$(brantelle_template)" "$WINEPREFIX"
+wine reg add 'HKCU\Software\Wine' /v Version /d win98 /f >/dev/null 2>&1
+rm -f "$log"
+out=$(probe run-watch 60000 "$wexe" /FREE 20)
+[[ "$out" == "exit=0 visible=0 "* ]]; check "98: /FREE 20 exits by itself" $? "$out"
+log_is "    Brantelle started freeing RAM" "    Brantelle finished freeing RAM" \
+  "    Brantelle freeing -?[0-9]+ Mb" "\\*\\*\\* Brantelle started"
+check "98: /FREE 20 logs its run" $? "$(cat -A "$log" 2>&1)"
+rm -f "$log"
+wine "$exe" /W >/dev/null 2>&1 &
+state=$(probe wait-state normal 20000)
+check "98: /W shows the window" $? "$state"
+sleep 5  # a failing processor gauge would have raised a box a second by now
+boxes=$(probe boxes)
+[ "$boxes" = 0 ]; check "98: no error box while the gauges sample" $? "boxes: $boxes"
+out=$(probe gauges)
+[[ "$out" == "gauges=4 "* ]]; check "98: the main window shows four gauges" $? "$out"
+out=$(probe go-watch 64 30000)
+check "98: Go! runs" $? "$out"
+sleep 0.5
+out=$(probe run-watch 30000 "$wexe")
+[[ "$out" == "exit=0 visible=0 "* ]]; check "98: a second copy hands over and exits" $? "$out"
+probe close >/dev/null
+state=$(probe wait-state hidden 10000)
+probe tray-dblclick >/dev/null
+state=$(probe wait-state normal 10000)
+check "98: the tray icon brings the window back" $? "$state"
+probe exit >/dev/null
+probe wait-state none 10000 >/dev/null
+log_is "\\*\\*\\* Brantelle started" "    Brantelle started freeing RAM" "    Brantelle finished freeing RAM" \
+  "    Brantelle freeing -?[0-9]+ Mb" "\\*\\*\\* Brantelle closed"
+check "98: Go! logs its run between the start and the closing line" $? "$(cat -A "$log" 2>&1)"
+quit_all
+export WINEPREFIX=$nt_prefix
+
 echo "e2e: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -232,6 +232,22 @@ BOOL CALLBACK SeeGauge(HWND hwnd, LPARAM lp) {
   return TRUE;
 }
 
+// Message boxes (dialog class) that the program whose main window is given shows.
+int CountBoxes(HWND main) {
+  struct Count { DWORD pid; int boxes; } c{0, 0};
+  GetWindowThreadProcessId(main, &c.pid);
+  EnumWindows([](HWND w, LPARAM lp) -> BOOL {
+    auto* count = reinterpret_cast<Count*>(lp);
+    char cls[16] = {};
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    GetClassNameA(w, cls, sizeof cls);
+    if (pid == count->pid && IsWindowVisible(w) && std::strcmp(cls, "#32770") == 0) ++count->boxes;
+    return TRUE;
+  }, reinterpret_cast<LPARAM>(&c));
+  return c.boxes;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -247,6 +263,7 @@ int main(int argc, char** argv) {
   if (cmd == "close") return main && PostMessageA(main, WM_CLOSE, 0, 0) ? 0 : 1;
   if (cmd == "minimize") return main && PostMessageA(main, WM_SYSCOMMAND, SC_MINIMIZE, 0) ? 0 : 1;
   if (cmd == "restore") return main && PostMessageA(main, WM_SYSCOMMAND, SC_RESTORE, 0) ? 0 : 1;
+  if (cmd == "boxes") return std::printf("%d\n", main ? CountBoxes(main) : -1), 0;
   if (cmd == "title") return std::printf("%s\n", main ? [&] {
     static char buf[256];
     GetWindowTextA(main, buf, sizeof buf);
