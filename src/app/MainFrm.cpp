@@ -140,6 +140,7 @@ TMainForm::TMainForm(ui::Application& app, platform::System& system)
   WireLogMenu();
   WireAutoFreeing();
   WireTray();
+  WireReport();
   OnClose = [this] { WriteLogLine("*** " + i18n::Message("M69")); };
 
   // The end of the Windows session ends the program as Exit does: the query

@@ -13,6 +13,7 @@
 #include "gauges/TextTrayIcon.h"
 #include "gauges/TrayImageList.h"
 #include "platform/System.h"
+#include "report/ReportFrm.h"
 #include "settings/FormPersist.h"
 #include "settings/IniFile.h"
 #include "ui/Application.h"
@@ -72,6 +73,8 @@ class TMainForm : public ui::Window {
   // Opens the result report of the run just ended; called only when one is due.
   virtual void ShowFreeingReport();
   bool ReportOpen() const { return reportOpen_; }
+  // The report window while it is open.
+  report::TReportForm* Report() const { return report_; }
   TRunRecord RunRecord;
   uint64_t RunStartTick = 0;
 
@@ -133,6 +136,9 @@ class TMainForm : public ui::Window {
   void SwitchPeriodicFreeing(ui::MenuItem& chosen, ui::MenuItem& twin);
   void FormHotKey(int id);
   void WireTray();
+  // A close of this window while the report is open closes the report first
+  // and comes back once the run has ended.
+  void WireReport();
   // The tray animation while a run lasts; false returns to the icon mode.
   void TrayRunning(bool running);
   void SetRunPriority();
@@ -151,6 +157,7 @@ class TMainForm : public ui::Window {
   // One processor load meter per process; the processor gauge samples it.
   engine::CpuUsage cpuMeter_;
   bool reportOpen_ = false, closeAfterRun_ = false;
+  report::TReportForm* report_ = nullptr;
   // Atoms of the AutoFree, free-everything and restore hot keys; 0 when none.
   uint16_t hotKeyAtoms_[3] = {};
 };

@@ -1,5 +1,6 @@
 #include "ui/Application.h"
 
+#include "ui/Controls.h"
 #include "ui/Headless.h"
 #include "ui/Window.h"
 
@@ -91,6 +92,27 @@ void HeadlessBackend::RunModal(Window& w) {
   w.Show();
   if (onModal) onModal(w);
   if (!w.Destroyed()) w.Close();
+}
+
+}  // namespace ui
+
+namespace ui {
+
+void HeadlessBackend::Elapse(Window& w, unsigned ms) {
+  for (const auto& c : w.Components()) {
+    if (c->GetKind() != Kind::Timer) continue;
+    auto& timer = static_cast<Timer&>(*c);
+    unsigned& passed = timerElapsed[&timer];
+    if (!timer.Running()) {
+      passed = 0;
+      continue;
+    }
+    passed += ms;
+    while (timer.Running() && !w.Destroyed() && passed >= timer.Interval()) {
+      passed -= timer.Interval();
+      timer.Tick();
+    }
+  }
 }
 
 }  // namespace ui

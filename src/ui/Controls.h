@@ -14,6 +14,12 @@ class Label : public Component {
  public:
   Label(Window* owner, Component* parent, std::string name)
       : Component(owner, parent, std::move(name), Kind::Label) {}
+  // A style of the control: set it before the window is realised.
+  bool Centered() const { return centered_; }
+  void SetCentered(bool on) { centered_ = on; }
+
+ private:
+  bool centered_ = false;
 };
 
 class Button : public Component {
@@ -82,9 +88,13 @@ class ProgressBar : public Component {
       : Component(owner, parent, std::move(name), Kind::ProgressBar) {}
   int Position() const { return position_; }
   void SetPosition(int v);
+  // A continuous bar instead of blocks; set it before the window is realised.
+  bool Smooth() const { return smooth_; }
+  void SetSmooth(bool on) { smooth_ = on; }
 
  private:
   int position_ = 0;
+  bool smooth_ = false;
 };
 
 class StatusBar : public Component {

@@ -13,6 +13,9 @@ class Menu;
 
 enum class WindowState { Normal, Minimized, Maximized };
 
+// Where a window first shows: the middle of the screen, or over the main window.
+enum class Placement { ScreenCenter, MainFormCenter };
+
 class Window : public Component {
  public:
   Window(Application& app, std::string name);
@@ -50,6 +53,12 @@ class Window : public Component {
   void SetState(WindowState s);
   bool TopMost() const { return topMost_; }
   void SetTopMost(bool on);
+  // Styles of the native window: set them before it is realised. Without a
+  // minimize box the caption carries the close box only.
+  bool MinimizeBox() const { return minimizeBox_; }
+  void SetMinimizeBox(bool on) { minimizeBox_ = on; }
+  Placement GetPlacement() const { return placement_; }
+  void SetPlacement(Placement p) { placement_ = p; }
   // The top-left corner of the window's last normal-state bounds, in screen
   // pixels; a minimized or maximized window keeps where it returns to.
   int Left() const { return left_; }
@@ -102,6 +111,8 @@ class Window : public Component {
   int clientWidth_ = 0, clientHeight_ = 0;
   WindowState state_ = WindowState::Normal;
   bool topMost_ = false, destroyed_ = false;
+  bool minimizeBox_ = true;
+  Placement placement_ = Placement::ScreenCenter;
   Menu* mainMenu_ = nullptr;
 };
 

@@ -73,13 +73,66 @@ check "/W shows the window" $? "$state"
 out=$(probe go-watch 64 30000)
 check "during a run started by Go! the Exit button reads Stop and Go! is disabled" $? "$out"
 [[ "$out" == "chosen=&Try to free 64 Mb of RAM "* ]]; check "the slider sets the amount in the caption" $? "$out"
-sleep 0.5
+open=$(probe report-wait open 10000)
+check "the run opens the result report" $? "$open"
+shot="$root/build/e2e-report.png"
+import -window root "$shot" 2>/dev/null
+mapfile -t lines < <(probe report-lines)
+[[ "${#lines[@]}" -eq 11 && "${lines[0]}" == "Started at: "* && "${lines[3]}" == "" &&
+   "${lines[4]}" =~ ^"Free RAM before freeing: "[0-9]+" Mb ("[0-9]+"% )"$ &&
+   "${lines[10]}" =~ ^"Available Virtual Memory: "[0-9]+" Mb"$ ]]
+check "the report shows its eleven lines" $? "$(printf '[%s]' "${lines[@]}")"
+log_is "\\*\\*\\* Brantelle started" "    Brantelle started freeing RAM"
+check "the run's last two lines wait for the report" $? "$(cat -A "$log" 2>&1)"
+probe report-resize 520 430 >/dev/null; sleep 0.5
+size="$(probe report-size) box=$(probe report-minimize-box)"
+[ "$size" = "317 281 box=0" ]; check "the report's client area snaps back and its caption has no minimize box" $? "$size"
+rm -f "$cdrive/report" "$cdrive/report.txt"
+out=$(probe save-as 'C:\report')
+[[ -f "$cdrive/report" && ! -e "$cdrive/report.txt" && "$(grep -c $'\r$' "$cdrive/report")" -eq 11 ]] &&
+  cmp -s <(tr -d '\r' < "$cdrive/report") <(printf '%s\n' "${lines[@]}")
+check "Save writes the eleven lines to the name as typed" $? "$out $(cat -A "$cdrive/report" 2>&1 | head -3)"
+probe report-click Print >/dev/null; sleep 1
+open=$(probe report-wait open 1000)
+check "Print without a printer leaves the report open and shows nothing" $? "$open"
+probe report-click Close >/dev/null
+gone=$(probe report-wait none 10000)
+check "Close closes the report" $? "$gone"
+for _ in $(seq 25); do [ "$(grep -c . "$log" 2>/dev/null)" -ge 4 ] && break; sleep 0.2; done
 probe exit >/dev/null
 probe wait-state none 10000 >/dev/null
 log_is "\\*\\*\\* Brantelle started" "    Brantelle started freeing RAM" "    Brantelle finished freeing RAM" \
   "    Brantelle freeing -?[0-9]+ Mb" "\\*\\*\\* Brantelle closed"
 check "the run writes its three lines between the start and the closing line" $? "$(cat -A "$log" 2>&1)"
 quit_all
+
+echo "e2e: result report"
+wine reg delete 'HKCU\SOFTWARE\Corvantis' /f >/dev/null 2>&1
+opts='HKCU\SOFTWARE\Corvantis\Brantelle\Options'
+wine reg add "$opts\\MainForm\\ReportDelay" /v Caption /t REG_SZ /d 4000 /f >/dev/null 2>&1
+wine reg add "$opts\\MainForm\\CPUCheck" /v Caption /t REG_SZ /d 1 /f >/dev/null 2>&1
+rm -f "$log"
+wine "$exe" /W >/dev/null 2>&1 &
+probe wait-state normal 20000 >/dev/null
+probe go-watch 8 30000 >/dev/null
+open=$(probe report-wait open 10000)
+out=$(probe hotkey AutoFreeHotKey 0x41)
+gone=$(probe report-wait none 20000)
+check "with a delay of 4 s the report closes by itself" $? "$open / $gone"
+for _ in $(seq 25); do [ "$(grep -c . "$log" 2>/dev/null)" -ge 8 ] && break; sleep 0.2; done
+log_is "\\*\\*\\* Brantelle started" "    Brantelle started freeing RAM" "    Brantelle started \"AutoFree Now\"" \
+  "    Brantelle started freeing RAM" "    Brantelle finished freeing RAM" "    Brantelle freeing -?[0-9]+ Mb" \
+  "    Brantelle finished freeing RAM" "    Brantelle freeing -?[0-9]+ Mb"
+check "hot keys and timers keep working while the report shows" $? "$(cat -A "$log" 2>&1)"
+probe go-watch 8 30000 >/dev/null
+open=$(probe report-wait open 10000)
+probe exit >/dev/null
+state=$(probe wait-state none 10000)
+check "Exit while the report shows closes it and ends the program" $? "$open / $state"
+[[ "$(tail -3 "$log")" =~ "finished freeing RAM".*"freeing "-?[0-9]+" Mb".*"Brantelle closed" ]]
+check "the run's last lines come before the closing line" $? "$(cat -A "$log" 2>&1)"
+quit_all
+wine reg delete 'HKCU\SOFTWARE\Corvantis' /f >/dev/null 2>&1
 
 echo "e2e: single instance"
 wine "$exe" >/dev/null 2>&1 &

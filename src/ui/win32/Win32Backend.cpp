@@ -2,8 +2,11 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "platform/win32/Handles.h"
 #include "ui/Controls.h"
+#include "ui/Memo.h"
 #include "ui/Menu.h"
 #include "ui/Window.h"
 #include "ui/win32/CaptionButtons.h"
@@ -46,9 +49,13 @@ POINT Origin(const Component& c) {
 class WindowPeer : public Peer {
  public:
   WindowPeer(Window& w, Win32Backend& backend) : w_(w), backend_(backend) {
+    // Other windows belong to the hidden application window, as dialogs do:
+    // no task bar button of their own, and they stay when the main window hides.
+    const Window* main = w.App().MainWindow();
+    HWND owner = main && main != &w ? backend.AppWindow() : nullptr;
     hwnd_ = CreateWindowExA(0, kFormClass, w.Caption().c_str(),
-                            WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-                            CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, nullptr, nullptr,
+                            WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | (w.MinimizeBox() ? WS_MINIMIZEBOX : 0),
+                            CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, owner, nullptr,
                             GetModuleHandleA(nullptr), nullptr);
     SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&w));
     Resize();
@@ -134,9 +141,25 @@ class WindowPeer : public Peer {
     RECT r;
     GetWindowRect(hwnd_, &r);
     const int w = r.right - r.left, h = r.bottom - r.top;
-    SetWindowPos(hwnd_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - w) / 2,
-                 (GetSystemMetrics(SM_CYSCREEN) - h) / 2, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    const Window* main = w_.App().MainWindow();
+    if (w_.GetPlacement() == Placement::MainFormCenter && main && main != &w_) {
+      // Over the main window's normal place, also while it is minimized or hidden.
+      WINDOWPLACEMENT wp{};
+      wp.length = sizeof wp;
+      if (HWND m = Win32Backend::HandleOf(*main); m && GetWindowPlacement(m, &wp)) {
+        const POINT origin = WorkAreaOrigin();
+        area = wp.rcNormalPosition;
+        OffsetRect(&area, origin.x, origin.y);
+      }
+    }
+    int left = (area.left + area.right - w) / 2, top = (area.top + area.bottom - h) / 2;
+    RECT work{};
+    if (SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0)) {
+      left = std::max<int>(work.left, std::min<int>(left, work.right - w));
+      top = std::max<int>(work.top, std::min<int>(top, work.bottom - h));
+    }
+    SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   Window& w_;
   Win32Backend& backend_;
@@ -148,9 +171,11 @@ class ControlPeer : public Peer {
  public:
   ControlPeer(Component& c, Win32Backend& backend) : c_(c), backend_(backend) {
     const char* cls = "STATIC";
-    DWORD style = WS_CHILD;
+    DWORD style = WS_CHILD, exStyle = 0;
     switch (c.GetKind()) {
-      case Kind::Label: style |= SS_LEFT | SS_NOPREFIX; break;
+      case Kind::Label:
+        style |= (static_cast<Label&>(c).Centered() ? SS_CENTER : SS_LEFT) | SS_NOPREFIX;
+        break;
       case Kind::Button:
         cls = "BUTTON";
         style |= WS_TABSTOP | (static_cast<Button&>(c).IsDefault() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
@@ -159,7 +184,16 @@ class ControlPeer : public Peer {
       case Kind::RadioButton: cls = "BUTTON", style |= WS_TABSTOP | BS_RADIOBUTTON | BS_MULTILINE; break;
       case Kind::GroupBox: cls = "BUTTON", style |= BS_GROUPBOX; break;
       case Kind::TrackBar: cls = TRACKBAR_CLASSA, style |= WS_TABSTOP | TBS_AUTOTICKS | TBS_HORZ; break;
-      case Kind::ProgressBar: cls = PROGRESS_CLASSA; break;
+      case Kind::ProgressBar:
+        cls = PROGRESS_CLASSA;
+        if (static_cast<ProgressBar&>(c).Smooth()) style |= PBS_SMOOTH;
+        break;
+      case Kind::Memo:
+        cls = "EDIT", exStyle = WS_EX_CLIENTEDGE;
+        style |= WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL |
+                 (static_cast<Memo&>(c).ReadOnly() ? ES_READONLY : 0) |
+                 (static_cast<Memo&>(c).VerticalScrollBar() ? WS_VSCROLL : 0);
+        break;
       case Kind::StatusBar: cls = STATUSCLASSNAMEA, style |= CCS_BOTTOM; break;
       case Kind::Bevel: style |= SS_ETCHEDHORZ; break;
       case Kind::Picture: style |= SS_NOTIFY | SS_ETCHEDFRAME; break;
@@ -168,13 +202,13 @@ class ControlPeer : public Peer {
     }
     const POINT o = Origin(c);
     const Rect& b = c.Bounds();
-    hwnd_ = CreateWindowExA(0, cls, c.Caption().c_str(), style, o.x + b.left, o.y + b.top, b.width,
+    hwnd_ = CreateWindowExA(exStyle, cls, c.Caption().c_str(), style, o.x + b.left, o.y + b.top, b.width,
                             b.height, ParentHandle(c), reinterpret_cast<HMENU>(static_cast<intptr_t>(id_ = backend.Register(c))),
                             GetModuleHandleA(nullptr), nullptr);
     SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&c));
     SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(backend.Font()), FALSE);
     for (Prop p : {Prop::Enabled, Prop::Checked, Prop::Range, Prop::Frequency, Prop::Position,
-                   Prop::Panels, Prop::Visible})
+                   Prop::Panels, Prop::Lines, Prop::Visible})
       Changed(p);
   }
   ~ControlPeer() override {
@@ -223,6 +257,9 @@ class ControlPeer : public Peer {
         break;
       case Prop::Panels:
         if (c_.GetKind() == Kind::StatusBar) UpdatePanels(static_cast<StatusBar&>(c_));
+        break;
+      case Prop::Lines:
+        if (c_.GetKind() == Kind::Memo) SetWindowTextA(hwnd_, static_cast<Memo&>(c_).Text().c_str());
         break;
       case Prop::Repaint: InvalidateRect(hwnd_, nullptr, FALSE); break;
       default: break;
@@ -464,6 +501,13 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       }
       break;
     case WM_CTLCOLORSTATIC:
+      // A read-only memo keeps the white of a text box.
+      if (auto* c = reinterpret_cast<Component*>(GetWindowLongPtrA(reinterpret_cast<HWND>(lp), GWLP_USERDATA));
+          c && c->GetKind() == Kind::Memo) {
+        SetBkColor(reinterpret_cast<HDC>(wp), GetSysColor(COLOR_WINDOW));
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+      }
+      [[fallthrough]];
     case WM_CTLCOLORBTN:
       SetBkColor(reinterpret_cast<HDC>(wp), GetSysColor(COLOR_BTNFACE));
       return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));

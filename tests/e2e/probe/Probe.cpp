@@ -11,6 +11,23 @@
 namespace {
 
 constexpr char kFormClass[] = "TBrantelleForm";
+constexpr char kReportTitle[] = "Brantelle Result Report";
+
+// The main window is the program's one form that no other window owns; the
+// report and other dialogs belong to the hidden application window.
+BOOL CALLBACK SeeMain(HWND hwnd, LPARAM lp) {
+  char cls[64] = {};
+  GetClassNameA(hwnd, cls, sizeof cls);
+  if (std::strcmp(cls, kFormClass) != 0 || GetWindow(hwnd, GW_OWNER)) return TRUE;
+  *reinterpret_cast<HWND*>(lp) = hwnd;
+  return FALSE;
+}
+
+HWND MainWindow() {
+  HWND found = nullptr;
+  EnumWindows(SeeMain, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
 
 struct Watch {
   DWORD pid;
@@ -72,7 +89,7 @@ const char* State(HWND h) {
 int WaitState(const char* want, DWORD timeout) {
   const DWORD start = GetTickCount();
   for (;;) {
-    const char* now = State(FindWindowA(kFormClass, nullptr));
+    const char* now = State(MainWindow());
     if (std::strcmp(now, want) == 0 || GetTickCount() - start > timeout) {
       std::printf("%s\n", now);
       return std::strcmp(now, want) == 0 ? 0 : 1;
@@ -113,12 +130,13 @@ BOOL CALLBACK FindChild(HWND hwnd, LPARAM lp) {
   return TRUE;
 }
 
-HWND Control(const char* text) {
-  HWND main = FindWindowA(kFormClass, nullptr);
+HWND ControlOf(HWND window, const char* text) {
   Find f{text, nullptr};
-  if (main) EnumChildWindows(main, FindChild, reinterpret_cast<LPARAM>(&f));
+  if (window) EnumChildWindows(window, FindChild, reinterpret_cast<LPARAM>(&f));
   return f.found;
 }
+
+HWND Control(const char* text) { return ControlOf(MainWindow(), text); }
 
 BOOL CALLBACK FindTrackBar(HWND hwnd, LPARAM lp) {
   char cls[64] = {};
@@ -138,7 +156,7 @@ std::string Text(HWND h) {
 // clicks Go! and watches the run from outside. Prints whether the Exit button
 // read "Stop" while Go! was disabled, and whether both came back afterwards.
 int GoWatch(int mb, DWORD timeout) {
-  HWND main = FindWindowA(kFormClass, nullptr);
+  HWND main = MainWindow();
   HWND go = Control("Go!"), exitb = Control("Exit"), tryTo = Control("&Try to free 1 Mb of RAM");
   if (!main || !go || !exitb || !tryTo) return std::printf("controls missing\n"), 1;
   SendMessageA(tryTo, BM_CLICK, 0, 0);
@@ -166,7 +184,7 @@ int GoWatch(int mb, DWORD timeout) {
 // go-close MEGABYTES TIMEOUT: as go-watch, but sends the close box's message
 // as soon as the run shows, then waits for the window to go.
 int GoClose(int mb, DWORD timeout) {
-  HWND main = FindWindowA(kFormClass, nullptr);
+  HWND main = MainWindow();
   HWND go = Control("Go!"), exitb = Control("Exit"), tryTo = Control("&Try to free 1 Mb of RAM");
   if (!main || !go || !exitb || !tryTo) return std::printf("controls missing\n"), 1;
   SendMessageA(tryTo, BM_CLICK, 0, 0);
@@ -248,6 +266,83 @@ int CountBoxes(HWND main) {
   return c.boxes;
 }
 
+BOOL CALLBACK FindEdit(HWND hwnd, LPARAM lp) {
+  char cls[64] = {};
+  GetClassNameA(hwnd, cls, sizeof cls);
+  if (lstrcmpiA(cls, "Edit") != 0) return TRUE;
+  *reinterpret_cast<HWND*>(lp) = hwnd;
+  return FALSE;
+}
+
+// The report window's commands; 2 when the command is not one of them.
+int ReportCommand(int argc, char** argv) {
+  const std::string cmd = argv[1];
+  HWND report = FindWindowA(kFormClass, kReportTitle);
+  // report-wait open|none TIMEOUT: waits until the report is open, or gone
+  if (cmd == "report-wait" && argc >= 4) {
+    const bool wantOpen = std::strcmp(argv[2], "open") == 0;
+    const DWORD start = GetTickCount(), timeout = std::strtoul(argv[3], nullptr, 10);
+    while (((FindWindowA(kFormClass, kReportTitle) && IsWindowVisible(FindWindowA(kFormClass, kReportTitle))) != wantOpen) &&
+           GetTickCount() - start < timeout)
+      Sleep(50);
+    report = FindWindowA(kFormClass, kReportTitle);
+    const bool open = report && IsWindowVisible(report);
+    std::printf("%s\n", open ? "open" : "none");
+    return open == wantOpen ? 0 : 1;
+  }
+  if (!report) {
+    if (cmd.rfind("report-", 0) == 0 || cmd == "save-as") return std::printf("no report\n"), 1;
+    return 2;
+  }
+  // report-lines: the memo's text, line by line
+  if (cmd == "report-lines") {
+    HWND memo = nullptr;
+    EnumChildWindows(report, FindEdit, reinterpret_cast<LPARAM>(&memo));
+    static char buf[4096];
+    buf[0] = 0;
+    // Another process's edit text comes only by asking the control itself.
+    if (memo) SendMessageA(memo, WM_GETTEXT, sizeof buf, reinterpret_cast<LPARAM>(buf));
+    std::printf("%s\n", buf);
+    return memo ? 0 : 1;
+  }
+  // report-click CAPTION: presses that button of the report
+  if (cmd == "report-click" && argc >= 3) {
+    HWND c = ControlOf(report, argv[2]);
+    return c && PostMessageA(c, BM_CLICK, 0, 0) ? 0 : 1;
+  }
+  // report-size: the report's client size; report-resize W H: resizes its frame
+  if (cmd == "report-size") {
+    RECT r;
+    GetClientRect(report, &r);
+    return std::printf("%ld %ld\n", r.right, r.bottom), 0;
+  }
+  if (cmd == "report-resize" && argc >= 4)
+    return SetWindowPos(report, nullptr, 0, 0, std::atoi(argv[2]), std::atoi(argv[3]),
+                        SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE) ? 0 : 1;
+  // report-close-box: the caption's close box
+  if (cmd == "report-close-box") return PostMessageA(report, WM_SYSCOMMAND, SC_CLOSE, 0) ? 0 : 1;
+  // report-minimize-box: 1 when the report's caption has a minimize box
+  if (cmd == "report-minimize-box")
+    return std::printf("%d\n", (GetWindowLongA(report, GWL_STYLE) & WS_MINIMIZEBOX) ? 1 : 0), 0;
+  // save-as NAME: presses Save, types NAME into the save dialog and confirms
+  if (cmd == "save-as" && argc >= 3) {
+    HWND save = ControlOf(report, "Save");
+    if (!save || !PostMessageA(save, BM_CLICK, 0, 0)) return std::printf("no Save\n"), 1;
+    HWND dialog = nullptr;
+    for (int i = 0; i < 200 && !dialog; ++i, Sleep(50)) dialog = FindWindowA("#32770", "Save as ...");
+    if (!dialog) return std::printf("no dialog\n"), 1;
+    // The name box is an edit (edt1) or, in the newer dialog, a combo box (cmb13).
+    HWND name = GetDlgItem(dialog, 0x480);
+    if (!name) name = GetDlgItem(dialog, 0x47c);
+    if (!name) return std::printf("no name box\n"), 1;
+    SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[2]));
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+    for (int i = 0; i < 200 && IsWindow(dialog); ++i) Sleep(50);
+    return IsWindow(dialog) ? (std::printf("dialog stayed\n"), 1) : 0;
+  }
+  return 2;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -255,11 +350,13 @@ int main(int argc, char** argv) {
   const std::string cmd = argv[1];
   if (cmd == "run-watch" && argc >= 4) return RunWatch(argc, argv);
   if (cmd == "wait-state" && argc >= 4) return WaitState(argv[2], std::strtoul(argv[3], nullptr, 10));
-  if (cmd == "state") return std::printf("%s\n", State(FindWindowA(kFormClass, nullptr))), 0;
+  if (cmd == "state") return std::printf("%s
+", State(MainWindow())), 0;
   if (cmd == "go-close" && argc >= 4) return GoClose(std::atoi(argv[2]), std::strtoul(argv[3], nullptr, 10));
   if (cmd == "go-watch" && argc >= 4) return GoWatch(std::atoi(argv[2]), std::strtoul(argv[3], nullptr, 10));
   if (cmd == "touch" && argc >= 4) return Touch(argv[2], std::strtoul(argv[3], nullptr, 10));
-  HWND main = FindWindowA(kFormClass, nullptr);
+  if (const int r = ReportCommand(argc, argv); r != 2) return r;
+  HWND main = MainWindow();
   if (cmd == "close") return main && PostMessageA(main, WM_CLOSE, 0, 0) ? 0 : 1;
   if (cmd == "minimize") return main && PostMessageA(main, WM_SYSCOMMAND, SC_MINIMIZE, 0) ? 0 : 1;
   if (cmd == "restore") return main && PostMessageA(main, WM_SYSCOMMAND, SC_RESTORE, 0) ? 0 : 1;
