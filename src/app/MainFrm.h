@@ -2,6 +2,7 @@
 // invisible labels that hold most settings.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "app/CommandLine.h"
@@ -19,6 +20,10 @@
 #include "ui/Controls.h"
 #include "ui/Menu.h"
 #include "ui/Window.h"
+
+namespace cpu {
+class TCpuForm;
+}
 
 namespace app {
 
@@ -113,6 +118,10 @@ class TMainForm : public ui::Window {
   void BeginModalOnTop(ui::Window& dialog);
   void EndModalOnTop();
 
+  // Opens the processor detection window, unless one is open already; it
+  // detects afresh each time.
+  void RightClick();
+
  private:
   void CreateSettingLabels(ui::Component* group);
   void CreateMenus();
@@ -126,6 +135,8 @@ class TMainForm : public ui::Window {
   void SwitchPeriodicFreeing(ui::MenuItem& chosen, ui::MenuItem& twin);
   void FormHotKey(int id);
   void WireTray();
+  // The strip and the menu items that open the tool windows.
+  void WireToolWindows();
   // The tray animation while a run lasts; false returns to the icon mode.
   void TrayRunning(bool running);
   void SetRunPriority();
@@ -144,6 +155,7 @@ class TMainForm : public ui::Window {
   // One processor load meter per process; the processor gauge samples it.
   engine::CpuUsage cpuMeter_;
   bool reportOpen_ = false;
+  std::unique_ptr<cpu::TCpuForm> cpuForm_;
   // Atoms of the AutoFree, free-everything and restore hot keys; 0 when none.
   uint16_t hotKeyAtoms_[3] = {};
 };

@@ -2,9 +2,15 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <functional>
+
 #include "ui/Controls.h"
+#include "ui/ListView.h"
 #include "ui/Menu.h"
+#include "ui/PageControl.h"
 #include "ui/Window.h"
+#include "ui/win32/Win32Lists.h"
 
 #if __has_include("gfx/win32/GdiCanvas.h")
 #include "gfx/win32/GdiCanvas.h"
@@ -24,6 +30,7 @@ constexpr UINT kRunPosted = WM_APP + 2;
 Win32Backend* g_backend = nullptr;
 
 HWND ParentHandle(const Component& c);
+HWND WindowHandle(const Window& w);
 
 // Placements are told in work-area coordinates; the window model keeps screen ones.
 POINT WorkAreaOrigin() {
@@ -32,21 +39,35 @@ POINT WorkAreaOrigin() {
   return POINT{work.left, work.top};
 }
 
-// Offset of a component's bounds in its native parent: children of a group
-// box are placed on the window itself.
+// Containers whose components are native children of the window itself.
+bool PlacesOnWindow(const Component& c) {
+  const Kind k = c.GetKind();
+  return k == Kind::GroupBox || k == Kind::PageControl || k == Kind::TabSheet;
+}
+
+// Offset of a component's bounds in its native parent.
 POINT Origin(const Component& c) {
   POINT p{0, 0};
-  for (const Component* up = c.Parent(); up && up->GetKind() == Kind::GroupBox; up = up->Parent())
+  for (const Component* up = c.Parent(); up && PlacesOnWindow(*up); up = up->Parent())
     p.x += up->Bounds().left, p.y += up->Bounds().top;
   return p;
+}
+
+bool OnSheet(const Component& c) {
+  for (const Component* up = c.Parent(); up; up = up->Parent())
+    if (up->GetKind() == Kind::TabSheet) return true;
+  return false;
 }
 
 class WindowPeer : public Peer {
  public:
   WindowPeer(Window& w, Win32Backend& backend) : w_(w), backend_(backend) {
+    // Other windows belong to the main one: they stay above it and leave the task bar to it.
+    Window* main = w.App().MainWindow();
+    HWND owner = main && main != &w ? WindowHandle(*main) : nullptr;
     hwnd_ = CreateWindowExA(0, kFormClass, w.Caption().c_str(),
-                            WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-                            CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, nullptr, nullptr,
+                            WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | (w.MinimizeBox() ? WS_MINIMIZEBOX : 0),
+                            CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, owner, nullptr,
                             GetModuleHandleA(nullptr), nullptr);
     SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&w));
     Resize();
@@ -62,6 +83,17 @@ class WindowPeer : public Peer {
     }
   }
   HWND Handle() const { return hwnd_; }
+
+  // The client area is fixed: any other size is put back.
+  void SnapBack() {
+    if (snapping_ || w_.ClientWidth() == 0 || IsIconic(hwnd_) || IsZoomed(hwnd_)) return;
+    RECT r;
+    GetClientRect(hwnd_, &r);
+    if (r.right == w_.ClientWidth() && r.bottom == w_.ClientHeight()) return;
+    snapping_ = true;
+    Resize();
+    snapping_ = false;
+  }
 
   void Changed(Prop prop) override {
     switch (prop) {
@@ -125,24 +157,40 @@ class WindowPeer : public Peer {
   }
   void Center() {
     placed_ = true;
-    RECT r;
+    RECT r, area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     GetWindowRect(hwnd_, &r);
+    Window* main = w_.App().MainWindow();
+    if (w_.GetPlacement() == Placement::MainFormCenter && main && main != &w_)
+      if (HWND over = WindowHandle(*main)) {
+        // A minimized or hidden main window still has the place it returns to.
+        WINDOWPLACEMENT wp{};
+        wp.length = sizeof wp;
+        if (IsIconic(over) || !IsWindowVisible(over)) {
+          if (GetWindowPlacement(over, &wp)) {
+            const POINT origin = WorkAreaOrigin();
+            area = wp.rcNormalPosition;
+            OffsetRect(&area, origin.x, origin.y);
+          }
+        } else {
+          GetWindowRect(over, &area);
+        }
+      }
     const int w = r.right - r.left, h = r.bottom - r.top;
-    SetWindowPos(hwnd_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - w) / 2,
-                 (GetSystemMetrics(SM_CYSCREEN) - h) / 2, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const int left = std::max(0, std::min<int>(area.left + (area.right - area.left - w) / 2, GetSystemMetrics(SM_CXSCREEN) - w));
+    const int top = std::max(0, std::min<int>(area.top + (area.bottom - area.top - h) / 2, GetSystemMetrics(SM_CYSCREEN) - h));
+    SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   Window& w_;
   Win32Backend& backend_;
   HWND hwnd_;
-  bool placed_ = false;
+  bool placed_ = false, snapping_ = false;
 };
 
 class ControlPeer : public Peer {
  public:
   ControlPeer(Component& c, Win32Backend& backend) : c_(c), backend_(backend) {
     const char* cls = "STATIC";
-    DWORD style = WS_CHILD;
+    DWORD style = WS_CHILD, exStyle = 0;
     switch (c.GetKind()) {
       case Kind::Label: style |= SS_LEFT | SS_NOPREFIX; break;
       case Kind::Button:
@@ -156,19 +204,27 @@ class ControlPeer : public Peer {
       case Kind::ProgressBar: cls = PROGRESS_CLASSA; break;
       case Kind::StatusBar: cls = STATUSCLASSNAMEA, style |= CCS_BOTTOM; break;
       case Kind::Bevel: style |= SS_ETCHEDHORZ; break;
-      case Kind::Picture: style |= SS_NOTIFY | SS_ETCHEDFRAME; break;
+      case Kind::Picture:
       case Kind::PaintBox: cls = kPaintClass; break;
+      case Kind::Panel: style |= SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX; break;
+      case Kind::ListView:
+        cls = WC_LISTVIEWA, exStyle = WS_EX_CLIENTEDGE;
+        style |= WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS;
+        break;
+      case Kind::PageControl: cls = WC_TABCONTROLA, style |= WS_TABSTOP | WS_CLIPSIBLINGS; break;
       default: break;
     }
     const POINT o = Origin(c);
     const Rect& b = c.Bounds();
-    hwnd_ = CreateWindowExA(0, cls, c.Caption().c_str(), style, o.x + b.left, o.y + b.top, b.width,
+    hwnd_ = CreateWindowExA(exStyle, cls, c.Caption().c_str(), style, o.x + b.left, o.y + b.top, b.width,
                             b.height, ParentHandle(c), reinterpret_cast<HMENU>(static_cast<intptr_t>(id_ = backend.Register(c))),
                             GetModuleHandleA(nullptr), nullptr);
     SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&c));
     SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(backend.Font()), FALSE);
+    // What lies on a page goes above the page control, which would paint over it.
+    if (OnSheet(c)) SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     for (Prop p : {Prop::Enabled, Prop::Checked, Prop::Range, Prop::Frequency, Prop::Position,
-                   Prop::Panels, Prop::Visible})
+                   Prop::Panels, Prop::Items, Prop::Visible})
       Changed(p);
   }
   ~ControlPeer() override {
@@ -181,7 +237,7 @@ class ControlPeer : public Peer {
     switch (prop) {
       case Prop::Caption: SetWindowTextA(hwnd_, c_.Caption().c_str()); break;
       case Prop::Enabled: EnableWindow(hwnd_, c_.Enabled()); break;
-      case Prop::Visible: ShowWindow(hwnd_, c_.Visible() ? SW_SHOWNA : SW_HIDE); break;
+      case Prop::Visible: ShowWindow(hwnd_, c_.Visible() && OnShownPage(c_) ? SW_SHOWNA : SW_HIDE); break;
       case Prop::Bounds: {
         const POINT o = Origin(c_);
         const Rect& b = c_.Bounds();
@@ -217,6 +273,13 @@ class ControlPeer : public Peer {
         break;
       case Prop::Panels:
         if (c_.GetKind() == Kind::StatusBar) UpdatePanels(static_cast<StatusBar&>(c_));
+        break;
+      case Prop::Items:
+        if (c_.GetKind() == Kind::ListView) FillListView(hwnd_, static_cast<ListView&>(c_));
+        if (c_.GetKind() == Kind::PageControl) FillTabs(hwnd_, static_cast<PageControl&>(c_));
+        break;
+      case Prop::ItemIndex:
+        if (c_.GetKind() == Kind::PageControl) SelectTab(hwnd_, static_cast<PageControl&>(c_));
         break;
       case Prop::Repaint: InvalidateRect(hwnd_, nullptr, FALSE); break;
       default: break;
@@ -342,29 +405,34 @@ HWND ParentHandle(const Component& c) {
   return WindowHandle(*c.Owner());
 }
 
+// Gauges and pictures draw themselves through the canvas.
 LRESULT CALLBACK PaintProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  auto* box = reinterpret_cast<PaintBox*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  auto* c = reinterpret_cast<Component*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  auto* box = c && c->GetKind() == Kind::PaintBox ? static_cast<PaintBox*>(c) : nullptr;
+  auto* picture = c && c->GetKind() == Kind::Picture ? static_cast<Picture*>(c) : nullptr;
   switch (msg) {
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: {
       PAINTSTRUCT ps;
       HDC dc = BeginPaint(hwnd, &ps);
+      RECT r;
+      GetClientRect(hwnd, &r);
+      std::function<void(gfx::Canvas&)> draw;
+      if (box) draw = [box](gfx::Canvas& canvas) { box->Paint(canvas); };
+      if (picture) draw = picture->OnPaint;
 #ifdef BRANTELLE_HAVE_GDI_CANVAS
-      if (box) {
-        RECT r;
-        GetClientRect(hwnd, &r);
-        Dispatch(box->App(), [&] {
-          gfx::win32::PaintBuffered(dc, r.right, r.bottom, [&](gfx::Canvas& c) { box->Paint(c); });
-        });
-      }
-#else
-      (void)dc;
+      if (draw) Dispatch(c->App(), [&] { gfx::win32::PaintBuffered(dc, r.right, r.bottom, draw); });
 #endif
+      if (picture && !draw) {
+        FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
+        DrawEdge(dc, &r, EDGE_ETCHED, BF_RECT);
+      }
       EndPaint(hwnd, &ps);
       return 0;
     }
     case WM_LBUTTONUP:
       if (box) Dispatch(box->App(), box->OnClick);
+      if (picture) picture->Click();
       return 0;
   }
   return DefWindowProcA(hwnd, msg, wp, lp);
@@ -417,7 +485,6 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
           if (c->GetKind() == Kind::Button) static_cast<Button*>(c)->Click();
           else if (c->GetKind() == Kind::CheckBox) static_cast<CheckBox*>(c)->Click();
           else if (c->GetKind() == Kind::RadioButton) static_cast<RadioButton*>(c)->Click();
-          else if (c->GetKind() == Kind::Picture) static_cast<Picture*>(c)->Click();
         }
         return 0;
       }
@@ -456,10 +523,27 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
       }
       break;
+    case WM_NOTIFY: {
+      const auto* hdr = reinterpret_cast<const NMHDR*>(lp);
+      if (!hdr || hdr->code != static_cast<UINT>(TCN_SELCHANGE) || GetParent(hdr->hwndFrom) != hwnd) break;
+      auto* c = reinterpret_cast<Component*>(GetWindowLongPtrA(hdr->hwndFrom, GWLP_USERDATA));
+      if (c && c->GetKind() == Kind::PageControl)
+        static_cast<PageControl*>(c)->SelectTab(static_cast<int>(SendMessageA(hdr->hwndFrom, TCM_GETCURSEL, 0, 0)));
+      return 0;
+    }
     case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-      SetBkColor(reinterpret_cast<HDC>(wp), GetSysColor(COLOR_BTNFACE));
-      return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    case WM_CTLCOLORBTN: {
+      // Header bars in the caption's colours; everything else on the button face.
+      auto* c = reinterpret_cast<Component*>(GetWindowLongPtrA(reinterpret_cast<HWND>(lp), GWLP_USERDATA));
+      const int face = c && c->GetKind() == Kind::Panel ? COLOR_ACTIVECAPTION : COLOR_BTNFACE;
+      if (face == COLOR_ACTIVECAPTION) SetTextColor(reinterpret_cast<HDC>(wp), GetSysColor(COLOR_CAPTIONTEXT));
+      SetBkColor(reinterpret_cast<HDC>(wp), GetSysColor(face));
+      return reinterpret_cast<LRESULT>(GetSysColorBrush(face));
+    }
+    case WM_SIZE:
+      if (wp == SIZE_RESTORED)
+        if (auto* peer = dynamic_cast<WindowPeer*>(w->GetPeer())) peer->SnapBack();
+      break;
     case WM_WINDOWPOSCHANGED: {
       // The normal-state bounds, also while the window is on its way to or
       // from minimized, when the window's own rectangle is the icon's.
@@ -504,7 +588,8 @@ LRESULT CALLBACK AppProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 Win32Backend::Win32Backend() {
   g_backend = this;
-  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_PROGRESS_CLASS};
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_PROGRESS_CLASS |
+                                           ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES};
   InitCommonControlsEx(&icc);
   HINSTANCE inst = GetModuleHandleA(nullptr);
   HICON icon = LoadIconA(inst, "MAINICON");
@@ -541,6 +626,7 @@ std::unique_ptr<Peer> Win32Backend::CreatePeer(Component& c) {
     case Kind::Timer: return std::make_unique<TimerPeer>(static_cast<Timer&>(c), *this);
     case Kind::Menu: return std::make_unique<MenuPeer>(static_cast<Menu&>(c), *this);
     case Kind::MenuItem: return std::make_unique<MenuItemPeer>(static_cast<MenuItem&>(c), *this);
+    case Kind::TabSheet: return MakeSheetPeer(static_cast<TabSheet&>(c));
     case Kind::NonVisual:
     case Kind::CaptionBar: return nullptr;
     default: return std::make_unique<ControlPeer>(c, *this);

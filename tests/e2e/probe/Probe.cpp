@@ -12,6 +12,14 @@ namespace {
 
 constexpr char kFormClass[] = "TBrantelleForm";
 
+// The main window: the program's form that no other window owns (its
+// dialogs are owned by it).
+HWND MainForm() {
+  for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, kFormClass, nullptr));)
+    if (!GetWindow(w, GW_OWNER)) return w;
+  return nullptr;
+}
+
 struct Watch {
   DWORD pid;
   bool visible;
@@ -72,7 +80,7 @@ const char* State(HWND h) {
 int WaitState(const char* want, DWORD timeout) {
   const DWORD start = GetTickCount();
   for (;;) {
-    const char* now = State(FindWindowA(kFormClass, nullptr));
+    const char* now = State(MainForm());
     if (std::strcmp(now, want) == 0 || GetTickCount() - start > timeout) {
       std::printf("%s\n", now);
       return std::strcmp(now, want) == 0 ? 0 : 1;
@@ -114,7 +122,7 @@ BOOL CALLBACK FindChild(HWND hwnd, LPARAM lp) {
 }
 
 HWND Control(const char* text) {
-  HWND main = FindWindowA(kFormClass, nullptr);
+  HWND main = MainForm();
   Find f{text, nullptr};
   if (main) EnumChildWindows(main, FindChild, reinterpret_cast<LPARAM>(&f));
   return f.found;
@@ -138,7 +146,7 @@ std::string Text(HWND h) {
 // clicks Go! and watches the run from outside. Prints whether the Exit button
 // read "Stop" while Go! was disabled, and whether both came back afterwards.
 int GoWatch(int mb, DWORD timeout) {
-  HWND main = FindWindowA(kFormClass, nullptr);
+  HWND main = MainForm();
   HWND go = Control("Go!"), exitb = Control("Exit"), tryTo = Control("&Try to free 1 Mb of RAM");
   if (!main || !go || !exitb || !tryTo) return std::printf("controls missing\n"), 1;
   SendMessageA(tryTo, BM_CLICK, 0, 0);
@@ -186,6 +194,103 @@ BOOL CALLBACK SeeGauge(HWND hwnd, LPARAM lp) {
   return TRUE;
 }
 
+constexpr char kCpuTitle[] = "Processor Detection Toolkit";
+
+BOOL CALLBACK FindRightStrip(HWND hwnd, LPARAM lp) {
+  char cls[64] = {};
+  GetClassNameA(hwnd, cls, sizeof cls);
+  RECT r;
+  GetWindowRect(hwnd, &r);
+  auto* best = reinterpret_cast<HWND*>(lp);
+  RECT b{};
+  if (*best) GetWindowRect(*best, &b);
+  if (std::strcmp(cls, "TBrantellePaintBox") == 0 && r.right - r.left < 20 && (!*best || r.left > b.left))
+    *best = hwnd;
+  return TRUE;
+}
+
+// One line per control of the processor window: "CLASS|text"; list views
+// add their row count and whether they have row pictures, tab controls their tab count.
+BOOL CALLBACK ShowCpuControl(HWND hwnd, LPARAM) {
+  char cls[64] = {};
+  GetClassNameA(hwnd, cls, sizeof cls);
+  if (lstrcmpiA(cls, WC_LISTVIEWA) == 0) {
+    std::printf("rows=%d images=%d\n", static_cast<int>(SendMessageA(hwnd, LVM_GETITEMCOUNT, 0, 0)),
+                SendMessageA(hwnd, LVM_GETIMAGELIST, LVSIL_SMALL, 0) != 0 ? 1 : 0);
+  } else if (lstrcmpiA(cls, WC_TABCONTROLA) == 0) {
+    std::printf("tabs=%d\n", static_cast<int>(SendMessageA(hwnd, TCM_GETITEMCOUNT, 0, 0)));
+  } else {
+    std::printf("%s|%s\n", cls, Text(hwnd).c_str());
+  }
+  return TRUE;
+}
+
+int CpuWindow(const std::string& cmd, int argc, char** argv, HWND main) {
+  HWND cpu = FindWindowA(kFormClass, kCpuTitle);
+  // cpu-open-strip: clicks the strip along the main window's right edge
+  if (cmd == "cpu-open-strip") {
+    HWND strip = nullptr;
+    if (main) EnumChildWindows(main, FindRightStrip, reinterpret_cast<LPARAM>(&strip));
+    if (!strip) return std::printf("strip missing\n"), 1;
+    PostMessageA(strip, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 100));
+    return PostMessageA(strip, WM_LBUTTONUP, 0, MAKELPARAM(5, 100)) ? 0 : 1;
+  }
+  // cpu-open-menu: Tools, its first item, by keys as a user would: the menu
+  // bar from the keyboard, five steps right, down into the menu, Enter
+  if (cmd == "cpu-open-menu") {
+    if (!main) return 1;
+    PostMessageA(main, WM_SYSCOMMAND, SC_KEYMENU, 0);
+    for (int i = 0; i < 5; ++i) PostMessageA(main, WM_KEYDOWN, VK_RIGHT, 0);
+    PostMessageA(main, WM_KEYDOWN, VK_DOWN, 0);
+    return PostMessageA(main, WM_KEYDOWN, VK_RETURN, 0) ? 0 : 1;
+  }
+  // cpu-wait open|none TIMEOUT: waits for the window to show or to go; prints
+  // "open" or "none", and how many there are
+  if (cmd == "cpu-wait" && argc >= 4) {
+    const bool wantOpen = std::strcmp(argv[2], "open") == 0;
+    const DWORD timeout = std::strtoul(argv[3], nullptr, 10), start = GetTickCount();
+    for (;; Sleep(50)) {
+      cpu = FindWindowA(kFormClass, kCpuTitle);
+      const bool open = cpu && IsWindowVisible(cpu);
+      if (open == wantOpen || GetTickCount() - start > timeout) {
+        int count = 0;
+        for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, kFormClass, kCpuTitle));) ++count;
+        std::printf("%s count=%d\n", open ? "open" : "none", count);
+        return open == wantOpen ? 0 : 1;
+      }
+    }
+  }
+  if (!cpu) return std::printf("no window\n"), 1;
+  RECT client;
+  // cpu-show: the client size and every control's text
+  if (cmd == "cpu-show") {
+    GetClientRect(cpu, &client);
+    std::printf("client=%ldx%ld\n", client.right, client.bottom);
+    std::printf("minimizebox=%d\n", (GetWindowLongA(cpu, GWL_STYLE) & WS_MINIMIZEBOX) ? 1 : 0);
+    EnumChildWindows(cpu, ShowCpuControl, 0);
+    return 0;
+  }
+  // cpu-resize: makes the window larger, then prints its client size
+  if (cmd == "cpu-resize") {
+    RECT r;
+    GetWindowRect(cpu, &r);
+    SetWindowPos(cpu, nullptr, 0, 0, r.right - r.left + 60, r.bottom - r.top + 40, SWP_NOMOVE | SWP_NOZORDER);
+    Sleep(200);
+    GetClientRect(cpu, &client);
+    return std::printf("client=%ldx%ld\n", client.right, client.bottom), 0;
+  }
+  // cpu-ok: presses Ok; cpu-close: the close box
+  if (cmd == "cpu-ok") {
+    Find f{"Ok", nullptr};
+    EnumChildWindows(cpu, FindChild, reinterpret_cast<LPARAM>(&f));
+    return f.found && PostMessageA(f.found, BM_CLICK, 0, 0) ? 0 : 1;
+  }
+  // cpu-enter: the Enter key in the window
+  if (cmd == "cpu-enter") return PostMessageA(cpu, WM_KEYDOWN, VK_RETURN, 0) ? 0 : 1;
+  if (cmd == "cpu-close") return PostMessageA(cpu, WM_CLOSE, 0, 0) ? 0 : 1;
+  return 2;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -193,10 +298,11 @@ int main(int argc, char** argv) {
   const std::string cmd = argv[1];
   if (cmd == "run-watch" && argc >= 4) return RunWatch(argc, argv);
   if (cmd == "wait-state" && argc >= 4) return WaitState(argv[2], std::strtoul(argv[3], nullptr, 10));
-  if (cmd == "state") return std::printf("%s\n", State(FindWindowA(kFormClass, nullptr))), 0;
+  if (cmd == "state") return std::printf("%s\n", State(MainForm())), 0;
   if (cmd == "go-watch" && argc >= 4) return GoWatch(std::atoi(argv[2]), std::strtoul(argv[3], nullptr, 10));
   if (cmd == "touch" && argc >= 4) return Touch(argv[2], std::strtoul(argv[3], nullptr, 10));
-  HWND main = FindWindowA(kFormClass, nullptr);
+  HWND main = MainForm();
+  if (cmd.rfind("cpu-", 0) == 0) return CpuWindow(cmd, argc, argv, main);
   if (cmd == "close") return main && PostMessageA(main, WM_CLOSE, 0, 0) ? 0 : 1;
   if (cmd == "minimize") return main && PostMessageA(main, WM_SYSCOMMAND, SC_MINIMIZE, 0) ? 0 : 1;
   if (cmd == "restore") return main && PostMessageA(main, WM_SYSCOMMAND, SC_RESTORE, 0) ? 0 : 1;
