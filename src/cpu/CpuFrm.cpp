@@ -98,7 +98,7 @@ void TCpuForm::CreateFeaturePage() {
   tabFeatureSet->SetCaption("CPU Feature Set");
   Panel4 = &Header(tabFeatureSet, "Panel4", "Feature Set", 6);
   FeatureList = &Add<ui::ListView>(tabFeatureSet, "FeatureList");
-  FeatureList->SetBounds({kHeaderLeft, 30, kHeaderWidth, 288});
+  FeatureList->SetBounds({kHeaderLeft, 30, kHeaderWidth, 276});
   FeatureList->SetShowColumnHeaders(false);
   FeatureList->SetSortedByCaption(true);
   FeatureList->AddColumn("", 75);

@@ -48,21 +48,28 @@ void SmallChip(gfx::Canvas& c, int x, int y) {
   c.FillRect({x + 5, y + 5, x + 7, y + 7}, kDie);
 }
 
+// Blue from the top (shade) to the bottom (shade + span), lit on the left
+// and top edges, navy on the others.
+void BlueTile(gfx::Canvas& c, int shade, int span) {
+  const int w = c.Width(), h = c.Height();
+  for (int y = 0; y < h; ++y) {
+    const int s = h > 1 ? shade + span * y / (h - 1) : shade;
+    c.SetPen(gfx::Rgb(0, s / 4, s));
+    c.Line({0, y}, {w, y});
+  }
+  c.SetPen(gfx::Rgb(128, 128, 255));
+  c.Line({0, h - 1}, {0, 0});
+  c.Line({0, 0}, {w, 0});
+  c.SetPen(kNavy);
+  c.Line({w - 1, 0}, {w - 1, h});
+  c.Line({0, h - 1}, {w, h - 1});
+}
+
 }  // namespace
 
 void DrawProcessorStrip(gfx::Canvas& canvas) {
   const int w = canvas.Width(), h = canvas.Height();
-  // Navy at the top, brightening towards the bottom.
-  for (int y = 0; y < h; ++y) {
-    const int shade = h > 1 ? 128 + 112 * y / (h - 1) : 128;
-    canvas.SetPen(gfx::Rgb(0, shade / 4, shade));
-    canvas.Line({0, y}, {w, y});
-  }
-  canvas.SetPen(gfx::Rgb(128, 128, 255));
-  canvas.Line({0, 0}, {0, h});
-  canvas.SetPen(kNavy);
-  canvas.Line({w - 1, 0}, {w - 1, h});
-
+  BlueTile(canvas, 128, 112);
   const int x = (w - 12) / 2;
   SmallChip(canvas, x, 6);
   gfx::Font font;
@@ -80,7 +87,8 @@ void DrawProcessorStrip(gfx::Canvas& canvas) {
 
 void DrawChip(gfx::Canvas& canvas) {
   const int w = canvas.Width(), h = canvas.Height();
-  canvas.FillRect({0, 0, w, h}, gfx::clBtnFace);
+  // A tile of its own: the picture sits on pages whose colour depends on the system's look.
+  BlueTile(canvas, 96, 128);
   const int size = std::min(w, h);
   const int left = (w - size) / 2, top = (h - size) / 2;
   const int body = size * 5 / 8, inset = (size - body) / 2;

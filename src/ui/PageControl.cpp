@@ -46,10 +46,4 @@ TabSheet::TabSheet(Window* owner, Component* parent, std::string name)
   if (control.active_ < 0) control.SetActivePageIndex(0);
 }
 
-bool OnShownPage(const Component& c) {
-  for (const Component* up = c.Parent(); up; up = up->Parent())
-    if (up->GetKind() == Kind::TabSheet && !up->Visible()) return false;
-  return true;
-}
-
 }  // namespace ui

@@ -1,5 +1,5 @@
-// Page tabs: a page control shows one of its tab sheets at a time. The
-// components placed on a sheet are shown only while that sheet is the active one.
+// Page tabs: a page control shows one of its tab sheets at a time, and with
+// it the components placed on that sheet.
 #pragma once
 
 #include <vector>
@@ -40,8 +40,5 @@ class TabSheet : public Component {
   TabSheet(Window* owner, Component* parent, std::string name);
   PageControl& Control() const { return *static_cast<PageControl*>(Parent()); }
 };
-
-// Whether the component lies on no page or only on active pages.
-bool OnShownPage(const Component& c);
 
 }  // namespace ui

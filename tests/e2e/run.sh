@@ -218,6 +218,8 @@ grep -Eqx 'Static\|[1-9][0-9]* Mhz' <<<"$shown"; check "it shows a measured spee
 grep -qx 'rows=30 images=1' <<<"$shown"; check "it lists thirty features with their marks" $? "$(grep rows <<<"$shown")"
 grep -qx 'client=415x404' <<<"$shown" && grep -qx 'minimizebox=0' <<<"$shown"
 check "its client area is 415 x 404, with only the close box" $? "$(head -2 <<<"$shown")"
+out=$(probe cpu-tab 150)
+[ "$out" = "list=shown" ]; check "the second tab shows the feature list" $? "$out"
 out=$(probe cpu-resize)
 [ "$out" = "client=415x404" ]; check "a resize snaps back" $? "$out"
 probe cpu-ok >/dev/null

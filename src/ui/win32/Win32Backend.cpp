@@ -24,6 +24,7 @@ namespace {
 constexpr char kAppClass[] = "TApplication";
 constexpr char kFormClass[] = "TBrantelleForm";
 constexpr char kPaintClass[] = "TBrantellePaintBox";
+constexpr char kPageClass[] = "TBrantellePage";
 constexpr UINT kRebuildMenu = WM_APP + 1;
 constexpr UINT kRunPosted = WM_APP + 2;
 
@@ -39,24 +40,18 @@ POINT WorkAreaOrigin() {
   return POINT{work.left, work.top};
 }
 
-// Containers whose components are native children of the window itself.
-bool PlacesOnWindow(const Component& c) {
-  const Kind k = c.GetKind();
-  return k == Kind::GroupBox || k == Kind::PageControl || k == Kind::TabSheet;
+// Containers without a window of their own: what they hold is placed on
+// their native parent. (A tab sheet is a window, the parent of what lies on it.)
+bool PlacesOnParent(const Component& c) {
+  return c.GetKind() == Kind::GroupBox || c.GetKind() == Kind::PageControl;
 }
 
 // Offset of a component's bounds in its native parent.
 POINT Origin(const Component& c) {
   POINT p{0, 0};
-  for (const Component* up = c.Parent(); up && PlacesOnWindow(*up); up = up->Parent())
+  for (const Component* up = c.Parent(); up && PlacesOnParent(*up); up = up->Parent())
     p.x += up->Bounds().left, p.y += up->Bounds().top;
   return p;
-}
-
-bool OnSheet(const Component& c) {
-  for (const Component* up = c.Parent(); up; up = up->Parent())
-    if (up->GetKind() == Kind::TabSheet) return true;
-  return false;
 }
 
 class WindowPeer : public Peer {
@@ -212,6 +207,7 @@ class ControlPeer : public Peer {
         style |= WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS;
         break;
       case Kind::PageControl: cls = WC_TABCONTROLA, style |= WS_TABSTOP | WS_CLIPSIBLINGS; break;
+      case Kind::TabSheet: cls = kPageClass, exStyle = WS_EX_CONTROLPARENT; break;
       default: break;
     }
     const POINT o = Origin(c);
@@ -221,8 +217,8 @@ class ControlPeer : public Peer {
                             GetModuleHandleA(nullptr), nullptr);
     SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&c));
     SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(backend.Font()), FALSE);
-    // What lies on a page goes above the page control, which would paint over it.
-    if (OnSheet(c)) SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // A page lies above its page control, over the control's display area.
+    if (c.GetKind() == Kind::TabSheet) FitSheet();
     for (Prop p : {Prop::Enabled, Prop::Checked, Prop::Range, Prop::Frequency, Prop::Position,
                    Prop::Panels, Prop::Items, Prop::Visible})
       Changed(p);
@@ -235,13 +231,19 @@ class ControlPeer : public Peer {
 
   void Changed(Prop prop) override {
     switch (prop) {
-      case Prop::Caption: SetWindowTextA(hwnd_, c_.Caption().c_str()); break;
+      case Prop::Caption:
+        SetWindowTextA(hwnd_, c_.Caption().c_str());
+        if (c_.GetKind() == Kind::TabSheet) static_cast<TabSheet&>(c_).Control().Changed(Prop::Items);
+        break;
       case Prop::Enabled: EnableWindow(hwnd_, c_.Enabled()); break;
-      case Prop::Visible: ShowWindow(hwnd_, c_.Visible() && OnShownPage(c_) ? SW_SHOWNA : SW_HIDE); break;
+      case Prop::Visible: ShowWindow(hwnd_, c_.Visible() ? SW_SHOWNA : SW_HIDE); break;
       case Prop::Bounds: {
         const POINT o = Origin(c_);
         const Rect& b = c_.Bounds();
         MoveWindow(hwnd_, o.x + b.left, o.y + b.top, b.width, b.height, TRUE);
+        if (c_.GetKind() == Kind::TabSheet) FitSheet();
+        if (c_.GetKind() == Kind::PageControl)
+          for (TabSheet* page : static_cast<PageControl&>(c_).Pages()) page->Changed(Prop::Bounds);
         break;
       }
       case Prop::Checked:
@@ -287,6 +289,17 @@ class ControlPeer : public Peer {
   }
 
  private:
+  // Over the display area the page control reports, which its look decides.
+  void FitSheet() {
+    HWND tabs = Win32Backend::HandleOf(static_cast<TabSheet&>(c_).Control());
+    RECT r;
+    if (tabs && GetWindowRect(tabs, &r)) {
+      SendMessageA(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&r));
+      MapWindowPoints(nullptr, GetParent(hwnd_), reinterpret_cast<POINT*>(&r), 2);
+      MoveWindow(hwnd_, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
+    }
+    SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
   void UpdatePanels(StatusBar& s) {
     int edges[16];
     const int n = static_cast<int>(std::min<size_t>(s.PanelCount(), 16));
@@ -402,7 +415,21 @@ HWND WindowHandle(const Window& w) {
 HWND ParentHandle(const Component& c) {
   if (c.Parent() && c.Parent()->GetKind() == Kind::StatusBar)
     if (auto* p = dynamic_cast<ControlPeer*>(c.Parent()->GetPeer())) return p->Handle();
+  for (const Component* up = c.Parent(); up; up = up->Parent())
+    if (up->GetKind() == Kind::TabSheet)
+      if (auto* p = dynamic_cast<ControlPeer*>(up->GetPeer())) return p->Handle();
   return WindowHandle(*c.Owner());
+}
+
+// A page passes what its controls report on to the window, as if they lay on it.
+LRESULT CALLBACK PageProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_COMMAND: case WM_NOTIFY: case WM_HSCROLL: case WM_VSCROLL:
+    case WM_CTLCOLORSTATIC: case WM_CTLCOLORBTN: case WM_CTLCOLOREDIT: case WM_CTLCOLORLISTBOX:
+      if (HWND form = GetParent(hwnd)) return SendMessageA(form, msg, wp, lp);
+      break;
+  }
+  return DefWindowProcA(hwnd, msg, wp, lp);
 }
 
 // Gauges and pictures draw themselves through the canvas.
@@ -609,6 +636,10 @@ Win32Backend::Win32Backend() {
   wc.hIcon = nullptr;
   wc.lpszClassName = kPaintClass;
   RegisterClassA(&wc);
+  wc.lpfnWndProc = PageProc;
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.lpszClassName = kPageClass;
+  RegisterClassA(&wc);
   appWindow_ = CreateWindowExA(0, kAppClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, inst, nullptr);
   font_ = CreateFontA(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "MS Sans Serif");
@@ -626,7 +657,6 @@ std::unique_ptr<Peer> Win32Backend::CreatePeer(Component& c) {
     case Kind::Timer: return std::make_unique<TimerPeer>(static_cast<Timer&>(c), *this);
     case Kind::Menu: return std::make_unique<MenuPeer>(static_cast<Menu&>(c), *this);
     case Kind::MenuItem: return std::make_unique<MenuItemPeer>(static_cast<MenuItem&>(c), *this);
-    case Kind::TabSheet: return MakeSheetPeer(static_cast<TabSheet&>(c));
     case Kind::NonVisual:
     case Kind::CaptionBar: return nullptr;
     default: return std::make_unique<ControlPeer>(c, *this);

@@ -6,7 +6,6 @@
 #include "ui/ImageList.h"
 #include "ui/ListView.h"
 #include "ui/PageControl.h"
-#include "ui/Window.h"
 
 namespace ui::win32 {
 
@@ -24,26 +23,6 @@ HIMAGELIST MakeImageList(const ImageList& images) {
   }
   return list;
 }
-
-bool Inside(const Component& c, const Component& ancestor) {
-  for (const Component* up = c.Parent(); up; up = up->Parent())
-    if (up == &ancestor) return true;
-  return false;
-}
-
-class SheetPeer : public Peer {
- public:
-  explicit SheetPeer(TabSheet& sheet) : sheet_(sheet) {}
-  void Changed(Prop prop) override {
-    if (prop == Prop::Caption) sheet_.Control().Changed(Prop::Items);
-    if (prop != Prop::Visible) return;
-    for (const auto& c : sheet_.Owner()->Components())
-      if (Inside(*c, sheet_)) c->Changed(Prop::Visible);
-  }
-
- private:
-  TabSheet& sheet_;
-};
 
 }  // namespace
 
@@ -104,7 +83,5 @@ void FillTabs(HWND tabs, const PageControl& model) {
 void SelectTab(HWND tabs, const PageControl& model) {
   SendMessageA(tabs, TCM_SETCURSEL, static_cast<WPARAM>(model.ActivePageIndex()), 0);
 }
-
-std::unique_ptr<Peer> MakeSheetPeer(TabSheet& sheet) { return std::make_unique<SheetPeer>(sheet); }
 
 }  // namespace ui::win32

@@ -128,12 +128,25 @@ HWND Control(const char* text) {
   return f.found;
 }
 
-BOOL CALLBACK FindTrackBar(HWND hwnd, LPARAM lp) {
+struct ClassSearch {
+  const char* cls;
+  HWND found;
+};
+
+BOOL CALLBACK FindClass(HWND hwnd, LPARAM lp) {
+  auto* f = reinterpret_cast<ClassSearch*>(lp);
   char cls[64] = {};
   GetClassNameA(hwnd, cls, sizeof cls);
-  if (lstrcmpiA(cls, TRACKBAR_CLASSA) != 0) return TRUE;
-  *reinterpret_cast<HWND*>(lp) = hwnd;
+  if (lstrcmpiA(cls, f->cls) != 0) return TRUE;
+  f->found = hwnd;
   return FALSE;
+}
+
+// The first control of that class anywhere inside the window.
+HWND ChildOfClass(HWND parent, const char* cls) {
+  ClassSearch f{cls, nullptr};
+  EnumChildWindows(parent, FindClass, reinterpret_cast<LPARAM>(&f));
+  return f.found;
 }
 
 std::string Text(HWND h) {
@@ -150,8 +163,7 @@ int GoWatch(int mb, DWORD timeout) {
   HWND go = Control("Go!"), exitb = Control("Exit"), tryTo = Control("&Try to free 1 Mb of RAM");
   if (!main || !go || !exitb || !tryTo) return std::printf("controls missing\n"), 1;
   SendMessageA(tryTo, BM_CLICK, 0, 0);
-  HWND slider = nullptr;
-  EnumChildWindows(main, FindTrackBar, reinterpret_cast<LPARAM>(&slider));
+  HWND slider = ChildOfClass(main, TRACKBAR_CLASSA);
   if (!slider) return std::printf("slider missing\n"), 1;
   SendMessageA(slider, TBM_SETPOS, TRUE, mb);
   SendMessageA(main, WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, mb), reinterpret_cast<LPARAM>(slider));
@@ -195,6 +207,7 @@ BOOL CALLBACK SeeGauge(HWND hwnd, LPARAM lp) {
 }
 
 constexpr char kCpuTitle[] = "Processor Detection Toolkit";
+
 
 BOOL CALLBACK FindRightStrip(HWND hwnd, LPARAM lp) {
   char cls[64] = {};
@@ -244,19 +257,19 @@ int CpuWindow(const std::string& cmd, int argc, char** argv, HWND main) {
     PostMessageA(main, WM_KEYDOWN, VK_DOWN, 0);
     return PostMessageA(main, WM_KEYDOWN, VK_RETURN, 0) ? 0 : 1;
   }
-  // cpu-wait open|none TIMEOUT: waits for the window to show or to go; prints
-  // "open" or "none", and how many there are
+  // cpu-wait open|none TIMEOUT: waits until the window shows, or until there
+  // is none at all; prints "open", "hidden" or "none", and how many there are
   if (cmd == "cpu-wait" && argc >= 4) {
-    const bool wantOpen = std::strcmp(argv[2], "open") == 0;
+    const std::string want = argv[2];
     const DWORD timeout = std::strtoul(argv[3], nullptr, 10), start = GetTickCount();
     for (;; Sleep(50)) {
       cpu = FindWindowA(kFormClass, kCpuTitle);
-      const bool open = cpu && IsWindowVisible(cpu);
-      if (open == wantOpen || GetTickCount() - start > timeout) {
+      const std::string now = !cpu ? "none" : IsWindowVisible(cpu) ? "open" : "hidden";
+      if (now == want || GetTickCount() - start > timeout) {
         int count = 0;
         for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, kFormClass, kCpuTitle));) ++count;
-        std::printf("%s count=%d\n", open ? "open" : "none", count);
-        return open == wantOpen ? 0 : 1;
+        std::printf("%s count=%d\n", now.c_str(), count);
+        return now == want ? 0 : 1;
       }
     }
   }
@@ -284,6 +297,17 @@ int CpuWindow(const std::string& cmd, int argc, char** argv, HWND main) {
     Find f{"Ok", nullptr};
     EnumChildWindows(cpu, FindChild, reinterpret_cast<LPARAM>(&f));
     return f.found && PostMessageA(f.found, BM_CLICK, 0, 0) ? 0 : 1;
+  }
+  // cpu-tab X: clicks the tab row at X pixels from its left end, then prints
+  // whether the feature list shows
+  if (cmd == "cpu-tab" && argc >= 3) {
+    HWND tabs = ChildOfClass(cpu, WC_TABCONTROLA), list = ChildOfClass(cpu, WC_LISTVIEWA);
+    if (!tabs || !list) return std::printf("controls missing\n"), 1;
+    const LPARAM at = MAKELPARAM(std::atoi(argv[2]), 10);
+    PostMessageA(tabs, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageA(tabs, WM_LBUTTONUP, 0, at);
+    Sleep(300);
+    return std::printf("list=%s\n", IsWindowVisible(list) ? "shown" : "hidden"), 0;
   }
   // cpu-enter: the Enter key in the window
   if (cmd == "cpu-enter") return PostMessageA(cpu, WM_KEYDOWN, VK_RETURN, 0) ? 0 : 1;

@@ -31,21 +31,17 @@ std::vector<std::string> Captions(const ui::ListView& list) {
 
 }  // namespace
 
-TEST(PageControl, ShowsOnePageAtATimeAndWhatLiesOnIt) {
+TEST(PageControl, ShowsOnePageAtATime) {
   Rig rig;
   auto& pages = rig.window.Add<ui::PageControl>(nullptr, "Pages");
   pages.SetBounds({8, 8, 300, 200});
   auto& first = rig.window.Add<ui::TabSheet>(&pages, "First");
   auto& second = rig.window.Add<ui::TabSheet>(&pages, "Second");
   auto& group = rig.window.Add<ui::GroupBox>(&second, "Group");
-  auto& label = rig.window.Add<ui::Label>(&group, "Label");
-  auto& outside = rig.window.Add<ui::Label>(nullptr, "Outside");
 
   EXPECT_EQ(pages.ActivePage(), &first);  // the first page added
   EXPECT_TRUE(first.Visible());
   EXPECT_FALSE(second.Visible());
-  EXPECT_FALSE(ui::OnShownPage(label));  // nested below the hidden page
-  EXPECT_TRUE(ui::OnShownPage(outside));
   EXPECT_EQ(second.Bounds().width, 292);  // inside the frame, below the tabs
 
   int changes = 0;
@@ -56,7 +52,7 @@ TEST(PageControl, ShowsOnePageAtATimeAndWhatLiesOnIt) {
   EXPECT_EQ(changes, 1);
   EXPECT_EQ(pages.ActivePageIndex(), 1);
   EXPECT_FALSE(first.Visible());
-  EXPECT_TRUE(ui::OnShownPage(label));
+  EXPECT_TRUE(second.Visible());
 
   EXPECT_THROW(rig.window.Add<ui::TabSheet>(&group, "Stray"), std::logic_error);
 }
