@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs all three test layers: unit (native, ASan+UBSan),
 # integration (Win32 under Wine, through CTest) and end to end (Brantelle.exe
-# under Wine). Each runner prints its summary; the last line sums them up.
+# under Wine). The Wine layers run the Windows build this machine can execute
+# (scripts/wine-env.sh). Each runner prints its summary; the last line sums them up.
 set -uo pipefail
 cd "$(dirname "$0")"
 scripts/setup.sh || exit 1
@@ -11,24 +12,30 @@ status=0
 echo "== unit (native)"
 (cd build/native && ctest --output-on-failure) || status=1
 
+if ! source scripts/wine-env.sh; then
+  echo "all: unit layer only; the Wine layers could not run"
+  exit 1
+fi
+echo "Wine layers: $BRANTELLE_WINE_ARCH build ($BRANTELLE_ARCH_WHY)"
 # A fresh Wine prefix for this run, shared by the integration and end-to-end layers.
-export BRANTELLE_WINEPREFIX="$PWD/build/test-prefix"
-source scripts/wine-env.sh
+export BRANTELLE_WINEPREFIX="$PWD/build/test-prefix-$BRANTELLE_WINE_ARCH" WINEPREFIX="$PWD/build/test-prefix-$BRANTELLE_WINE_ARCH"
+rm -rf "$BRANTELLE_BUILD/results"
 brantelle_display
 brantelle_fresh_prefix
 
 echo "== integration (Wine)"
-(cd build/win32 && ctest --output-on-failure) || status=1
+(cd "$BRANTELLE_BUILD" && ctest --output-on-failure) || status=1
 
 echo "== end to end (Wine)"
 tests/e2e/run.sh | tee build/e2e.log || status=1
 wineserver -k >/dev/null 2>&1
 
 # One closing line for the whole run, from GoogleTest's reports and the e2e log.
-python3 - <<'PY' || true
-import glob, re, xml.etree.ElementTree as ET
+BRANTELLE_BUILD="$BRANTELLE_BUILD" python3 - <<'PY' || true
+import glob, os, re, xml.etree.ElementTree as ET
 p = f = 0
-for path in glob.glob('build/native/results/*.xml') + glob.glob('build/win32/results/*.xml'):
+build = os.environ['BRANTELLE_BUILD']
+for path in glob.glob('build/native/results/*.xml') + glob.glob(build + '/results/*.xml'):
     r = ET.parse(path).getroot()
     t, fl = int(r.get('tests', 0)), int(r.get('failures', 0)) + int(r.get('errors', 0))
     p += t - fl - int(r.get('disabled', 0)); f += fl

@@ -21,7 +21,7 @@
 
 namespace {
 
-double CpuSeconds() {
+[[maybe_unused]] double CpuSeconds() {
 #ifdef _WIN32
   FILETIME created, exited, kernel, user;
   GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);

@@ -1,19 +1,27 @@
 #!/usr/bin/env bash
 # Installs what building and testing Brantelle needs, from Debian's packages.
-# Quick when everything is already there.
+# 64-bit Wine always; 32-bit Wine only where this machine can execute 32-bit
+# programs (elsewhere it would install but never start). Quick when everything
+# is already there.
 set -euo pipefail
+cd "$(dirname "$0")/.."
+
+want=(cmake make g++ g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 xvfb googletest
+      fonts-dejavu-core fonts-liberation imagemagick x11-utils python3)
+runs32=0
+scripts/can-run-32bit.sh && runs32=1
+[ $runs32 = 1 ] && want+=(wine32:i386)
 
 need=()
 have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
-for pkg in cmake make g++ g++-mingw-w64-i686 wine wine32:i386 xvfb googletest \
-           fonts-dejavu-core fonts-liberation imagemagick x11-utils python3; do
+for pkg in "${want[@]}"; do
   have "$pkg" || need+=("$pkg")
 done
 [ ${#need[@]} -eq 0 ] && exit 0
 
 SUDO=; [ "$(id -u)" -ne 0 ] && SUDO=sudo
 echo "setup: installing ${need[*]}"
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
+if [ $runs32 = 1 ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
   $SUDO dpkg --add-architecture i386
 fi
 export DEBIAN_FRONTEND=noninteractive

@@ -2,11 +2,11 @@
 # End-to-end tests of Brantelle.exe under Wine. Prints "e2e: N passed, M failed".
 set -u
 root="$(cd "$(dirname "$0")/../.." && pwd)"
-source "$root/scripts/wine-env.sh"
+source "$root/scripts/wine-env.sh" || exit 1
 brantelle_display
 brantelle_prefix
-exe="$root/build/win32/Brantelle.exe"
-probe="$root/build/win32/probe.exe"
+exe="$BRANTELLE_BUILD/Brantelle.exe"
+probe="$BRANTELLE_BUILD/probe.exe"
 wexe=$(winepath -w "$exe" 2>/dev/null)
 wprobe=$(winepath -w "$probe" 2>/dev/null)
 cdrive="$WINEPREFIX/drive_c"
@@ -19,7 +19,7 @@ check() {  # NAME CONDITION-RESULT DETAIL
 probe() { wine "$probe" "$@" 2>/dev/null | tr -d '\r'; }
 quit_all() { probe exit >/dev/null; sleep 0.5; wineserver -k >/dev/null 2>&1; sleep 0.3; }
 
-log="$root/build/win32/log.txt"
+log="$BRANTELLE_BUILD/log.txt"
 stamp=' at [^ ].* [^ ]+'$'\r'  # " at ", the time of day, a space, the date, CR
 # log_is LINE-REGEX...: the log holds exactly these lines, each stamped and ended by CR LF
 log_is() {

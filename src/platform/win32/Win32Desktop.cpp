@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "platform/win32/Handles.h"
+
 namespace platform::win32 {
 
 uint32_t Win32Clock::TickCount() { return GetTickCount(); }
@@ -41,7 +43,7 @@ void Win32Sound::Beep(unsigned frequencyHz, unsigned durationMs) {
 }
 
 void Win32Opener::Open(const std::string& path, uint32_t ownerWindow) {
-  ShellExecuteA(reinterpret_cast<HWND>(static_cast<uintptr_t>(ownerWindow)), nullptr, path.c_str(),
+  ShellExecuteA(WindowFromBits(ownerWindow), nullptr, path.c_str(),
                 nullptr, nullptr, SW_SHOWNORMAL);
 }
 

@@ -2,11 +2,13 @@
 
 #include <windows.h>
 
+#include "platform/win32/Handles.h"
+
 namespace platform::win32 {
 
 namespace {
 
-HWND AsWindow(uint32_t window) { return reinterpret_cast<HWND>(static_cast<uintptr_t>(window)); }
+HWND AsWindow(uint32_t window) { return WindowFromBits(window); }
 
 }  // namespace
 

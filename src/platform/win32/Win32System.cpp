@@ -4,13 +4,14 @@
 #include <vector>
 
 #include "platform/CommandLineSplit.h"
+#include "platform/win32/Handles.h"
 #include "platform/win32/HiddenWindow.h"
 
 namespace platform::win32 {
 
 MemoryFigures Win32Memory::Query() {
   MEMORYSTATUS s{};
-  s.dwLength = 32;
+  s.dwLength = sizeof s;  // 32 bytes in the 32-bit build, 56 in the 64-bit one
   GlobalMemoryStatus(&s);
   return {s.dwTotalPhys,     s.dwAvailPhys,    s.dwTotalPageFile,
           s.dwAvailPageFile, s.dwTotalVirtual, s.dwAvailVirtual};
@@ -108,15 +109,15 @@ HWND Win32Instance::MessageWindow() {
 }
 
 InstanceBlock Win32Instance::Own(uint32_t mainWindow) {
-  HWND main = reinterpret_cast<HWND>(static_cast<uintptr_t>(mainWindow));
+  HWND main = WindowFromBits(mainWindow);
   HWND app = main ? GetWindow(main, GW_OWNER) : nullptr;
-  return {static_cast<uint32_t>(reinterpret_cast<uintptr_t>(GetModuleHandleA(nullptr))),
-          static_cast<uint32_t>(reinterpret_cast<uintptr_t>(app ? app : main)), mainWindow,
-          static_cast<uint32_t>(reinterpret_cast<uintptr_t>(MessageWindow()))};
+  // Offset 0 is only ever compared, never used as a handle: its low 32 bits do.
+  return {HandleBits(GetModuleHandleA(nullptr)), HandleBits(app ? app : main), mainWindow,
+          HandleBits(MessageWindow())};
 }
 
 long Win32Instance::HandOver(uint32_t messageWindow, const std::string& text) {
-  HWND target = reinterpret_cast<HWND>(static_cast<uintptr_t>(messageWindow));
+  HWND target = WindowFromBits(messageWindow);
   if (!IsWindow(target)) return 0;  // the block may hold anything
   COPYDATASTRUCT cds{0, static_cast<DWORD>(text.size() + 1), const_cast<char*>(text.c_str())};
   DWORD_PTR result = 0;

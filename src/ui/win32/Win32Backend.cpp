@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "platform/win32/Handles.h"
 #include "ui/Controls.h"
 #include "ui/ListView.h"
 #include "ui/Menu.h"
@@ -798,7 +799,7 @@ void Win32Backend::TitleChanged(const std::string& title) { SetWindowTextA(appWi
 void Win32Backend::Terminated() { PostQuitMessage(0); }
 
 uint32_t Win32Backend::NativeHandle(const Window& w) {
-  return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(WindowHandle(w)));
+  return platform::win32::HandleBits(WindowHandle(w));
 }
 
 }  // namespace ui::win32

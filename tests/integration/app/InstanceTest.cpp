@@ -4,6 +4,7 @@
 
 #include "app/OneInstance.h"
 #include "child/Child.h"
+#include "platform/win32/Handles.h"
 #include "platform/win32/Win32System.h"
 
 using platform::OpenResult;
@@ -53,7 +54,7 @@ TEST(InstanceGuard, MalformedCopyDataIsRefused) {
   platform::win32::Win32Instance first;
   ASSERT_EQ(first.Open(UniqueName("malformed")), OpenResult::Created);
   const auto own = first.Own(0);
-  HWND target = reinterpret_cast<HWND>(static_cast<uintptr_t>(own.messageWindow));
+  HWND target = platform::win32::WindowFromBits(own.messageWindow);
   bool called = false;
   first.onHandOver = [&](const std::string&) { called = true; };
   char noZero[4] = {'a', 'b', 'c', 'd'};

@@ -116,7 +116,9 @@ TEST(FormPersist, ASaveWritesExactlyTheLayout) {
       const auto* v = sys.registry.Get(Key(below), name);
       ASSERT_NE(v, nullptr) << below << " " << name;
       EXPECT_EQ(v->type, type) << below << " " << name;
-      if (type == reg::kDword) EXPECT_EQ(v->data.size(), 4u) << below << " " << name;
+      if (type == reg::kDword) {
+        EXPECT_EQ(v->data.size(), 4u) << below << " " << name;
+      }
     }
     EXPECT_EQ(Sorted(sys.registry.ValueNames(Key(below))), Sorted(names)) << below;
   }
