@@ -16,7 +16,9 @@ LauncherSettings ReadLauncherSettings(platform::ProfileReader& profile, const st
 }
 
 std::string LaunchCommandLine(const LauncherSettings& s) {
-  std::string line = "\"" + s.application.substr(0, 255) + "\" " + s.cmdLine;
+  std::string line;
+  line.reserve(s.application.size() + s.cmdLine.size() + 3);
+  line.append(1, '"').append(s.application, 0, 255).append("\" ").append(s.cmdLine);
   return line.substr(0, 255);
 }
 
