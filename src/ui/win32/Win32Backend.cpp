@@ -25,6 +25,7 @@ namespace {
 constexpr char kAppClass[] = "TApplication";
 constexpr char kFormClass[] = "TBrantelleForm";
 constexpr char kPaintClass[] = "TBrantellePaintBox";
+constexpr char kPictureClass[] = "TBrantellePicture";
 constexpr char kPageClass[] = "TBrantellePage";
 constexpr UINT kRebuildMenu = WM_APP + 1;
 constexpr UINT kRunPosted = WM_APP + 2;
@@ -200,7 +201,7 @@ class ControlPeer : public Peer {
       case Kind::ProgressBar: cls = PROGRESS_CLASSA; break;
       case Kind::StatusBar: cls = STATUSCLASSNAMEA, style |= CCS_BOTTOM; break;
       case Kind::Bevel: style |= SS_ETCHEDHORZ; break;
-      case Kind::Picture:
+      case Kind::Picture: cls = kPictureClass; break;
       case Kind::PaintBox: cls = kPaintClass; break;
       case Kind::Panel: style |= SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX; break;
       case Kind::ListView:
@@ -636,6 +637,8 @@ Win32Backend::Win32Backend() {
   wc.hbrBackground = nullptr;
   wc.hIcon = nullptr;
   wc.lpszClassName = kPaintClass;
+  RegisterClassA(&wc);
+  wc.lpszClassName = kPictureClass;
   RegisterClassA(&wc);
   wc.lpfnWndProc = PageProc;
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);

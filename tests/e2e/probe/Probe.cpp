@@ -217,7 +217,7 @@ BOOL CALLBACK FindRightStrip(HWND hwnd, LPARAM lp) {
   auto* best = reinterpret_cast<HWND*>(lp);
   RECT b{};
   if (*best) GetWindowRect(*best, &b);
-  if (std::strcmp(cls, "TBrantellePaintBox") == 0 && r.right - r.left < 20 && (!*best || r.left > b.left))
+  if (std::strcmp(cls, "TBrantellePicture") == 0 && r.right - r.left < 20 && (!*best || r.left > b.left))
     *best = hwnd;
   return TRUE;
 }
