@@ -87,7 +87,10 @@ InstanceBlock Win32Instance::Read() {
 
 void Win32Instance::Write(const InstanceBlock& b) {
   if (!view_) return;
-  view_[0] = b.instance, view_[1] = b.appWindow, view_[2] = b.mainWindow, view_[3] = b.messageWindow;
+  view_[0] = b.instance;
+  view_[1] = b.appWindow;
+  view_[2] = b.mainWindow;
+  view_[3] = b.messageWindow;
 }
 
 LRESULT CALLBACK Win32Instance::MessageProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
