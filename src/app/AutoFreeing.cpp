@@ -99,10 +99,13 @@ void TMainForm::FormHotKey(int id) {
     SilentRun = true;
     AutoFree();
   } else if (id == hotKeyAtoms_[kDefragAllKey]) {
-    SilentRun = true;
-    DefragMem->Defrag(static_cast<int32_t>(engine::BytesToMb(DefragMem->TotalMemory())));
+    SilentRun = true;  // stays set when refused: the run in progress ends without a report
+    // The engine would refuse a second run, but the refused call would also
+    // forget a Stop that is still pending.
+    if (!RunInProgress())
+      DefragMem->Defrag(static_cast<int32_t>(engine::BytesToMb(DefragMem->TotalMemory())));
   } else if (id == hotKeyAtoms_[kRestoreKey]) {
-    ComeBack();
+    RestoreClick();
   }
 }
 

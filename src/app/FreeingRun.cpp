@@ -39,9 +39,20 @@ void TMainForm::WireFreeingRun() {
   AFree->OnClick = [this] { AutoFree(); };
   for (int p = 10; p <= 100; p += 10)
     FindAs<ui::MenuItem>("M" + std::to_string(p))->OnClick = [this, p] { TrayAmountClick(p); };
-  DefragMem->OnBeforeDefrag = [this] { DefragMemBeforeDefrag(); };
-  DefragMem->OnProgress = [this](int progress) { DefragMemProgress(progress); };
-  DefragMem->OnAfterDefrag = [this] { DefragMemAfterDefrag(); };
+  DefragMem->OnBeforeDefrag = [this] { RunStep([this] { DefragMemBeforeDefrag(); }); };
+  DefragMem->OnProgress = [this](int progress) {
+    RunStep([this, progress] { DefragMemProgress(progress); });
+  };
+  DefragMem->OnAfterDefrag = [this] { ui::Dispatch(App(), [this] { DefragMemAfterDefrag(); }); };
+}
+
+void TMainForm::RunStep(const ui::Event& step) {
+  bool done = false;
+  ui::Dispatch(App(), [&] {
+    step();
+    done = true;
+  });
+  if (!done) DefragMem->Abort();
 }
 
 void TMainForm::GoClick() {
@@ -124,6 +135,7 @@ void TMainForm::DefragMemBeforeDefrag() {
   RunRecord.RunStartDate = system_.clock.DateText();
   RunRecord.FreeBeforeRun = DefragMem->FreeMemory();
   for (gauges::TSensor* g : {RAMLoading, RAMUsage, CPUUsage, SwapUsage}) g->SetActive(false);
+  Exitb->SetShowHint(false);
   TrayRunning(true);
   ShowRunningState(true);
   Timer->SetEnabled(false);
@@ -146,13 +158,15 @@ void TMainForm::DefragMemAfterDefrag() {
   RunRecord.RunEndDate = system_.clock.DateText();
   RunRecord.FreeAfterRun = DefragMem->FreeMemory();
   for (gauges::TSensor* g : {RAMLoading, RAMUsage, CPUUsage, SwapUsage}) g->SetActive(true);
+  Exitb->SetShowHint(true);
   TrayRunning(false);
   DisplayTick();
   ShowRunningState(false);
   Timer->SetEnabled(true);
   if (FlagOn("ClearBord")) system_.clipboard.Empty();
   if (FlagOn("DoBeep")) system_.sound.Beep(5000, 50);
-  if (DispRep->Checked() && !SilentRun && !reportOpen_) {
+  // A run ended by a close opens no report: the program is about to end.
+  if (DispRep->Checked() && !SilentRun && !reportOpen_ && !closeAfterRun_) {
     reportOpen_ = true;
     ui::Dispatch(App(), [this] { ShowFreeingReport(); });
     reportOpen_ = false;
@@ -160,6 +174,12 @@ void TMainForm::DefragMemAfterDefrag() {
   SilentRun = false;
   WriteLogLine(kIndent + Message("M701"));
   WriteLogLine(kIndent + Message("M71") + " " + text::FromInt(GainedMb(RunRecord)) + " Mb");
+  if (closeAfterRun_) {
+    closeAfterRun_ = false;
+    // From the message loop, once the run's callers (a tray double click that
+    // restores next, say) have finished with the window.
+    App().GetBackend().Post([this] { Close(); });
+  }
 }
 
 void TMainForm::ShowFreeingReport() {}

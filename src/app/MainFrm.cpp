@@ -92,7 +92,8 @@ TMainForm::TMainForm(ui::Application& app, platform::System& system)
     g.SetCaption(groups[i].caption);
     g.SetBounds({20 + (i % 2) * 212, 136 + (i / 2) * 88, 207, 84});
     *groups[i].slot = &gauges::AddMainWindowGauge(*this, &g, groups[i].gauge, groups[i].type,
-                                                 {&system.memory, &cpuMeter_}, {5, 15, 197, 65});
+                                                 {&system.memory, &cpuMeter_, system.clock.DecimalSeparator()},
+                                                 {5, 15, 197, 65});
   }
 
   Add<ui::Bevel>(nullptr, "Bevel1").SetBounds({20, 316, 419, 2});
@@ -143,15 +144,20 @@ TMainForm::TMainForm(ui::Application& app, platform::System& system)
   WireToolWindows();
   OnClose = [this] { WriteLogLine("*** " + i18n::Message("M69")); };
 
-  // The end of the Windows session ends the program as Exit does.
+  // The end of the Windows session ends the program as Exit does: the query
+  // allows it, and the session's actual end closes the window.
   OnQueryEndSession = [this] {
     ExitRequested = true;
     return true;
   };
+  OnEndSession = [this] {
+    ExitRequested = true;
+    Close();
+  };
 
   // The guard runs once it is loaded, while the window is still being built.
   OneInstance->OnExists = [](const platform::InstanceBlock&, bool& doSwitch) { doSwitch = true; };
-  OneInstance->OnInstanceRun = [this](const std::vector<std::string>&) { ComeBack(); };
+  OneInstance->OnInstanceRun = [this](const std::vector<std::string>&) { RestoreClick(); };
   if (!OneInstance->Loaded(system.environment.Arguments()))
     throw ui::Error("Cannot create the single-instance block");
 }
@@ -178,13 +184,16 @@ int TMainForm::HotKey(const std::string& label) const {
 
 TMainForm::~TMainForm() { UnregisterHotKeys(); }
 
-void TMainForm::ComeBack() {
-  SetState(ui::WindowState::Normal);
-  Show();
-  App().Restore();
+void TMainForm::ScaleSlider() {
+  const int64_t total = DefragMem->TotalMemory();
+  TrackBar->SetFrequency(static_cast<int>(engine::SliderTickSpacing(total)));
+  TrackBar->SetMax(static_cast<int>(engine::BytesToMb(total)));
 }
 
 void TMainForm::FormCreate() {
+  // Before any restore: with the toolkit's maximum of 10 a stored amount would
+  // be cut to 10 MB for every run until the second restore.
+  ScaleSlider();
   FormPersist->RestoreWindow();  // first: the stored language choice must be known
   ShowAutoFreeingState();
   CaptionTrayAmounts();
@@ -221,9 +230,7 @@ void TMainForm::RunCommandLine() {
 
 void TMainForm::AfterCreate() {
   FormPersist->RestoreWindow();  // again, before the slider is scaled
-  const int64_t total = DefragMem->TotalMemory();
-  TrackBar->SetFrequency(static_cast<int>(engine::SliderTickSpacing(total)));
-  TrackBar->SetMax(static_cast<int>(engine::BytesToMb(total)));
+  ScaleSlider();
   if (command_.mode != Mode::ShowWindow && (FlagOn("StartMinimized") || command_.OneShot())) {
     App().Minimize();
     SetState(ui::WindowState::Minimized);

@@ -47,9 +47,6 @@ class TMainForm : public ui::Window {
   // The virtual-key code of a hot-key setting (its one character's code), or
   // 0 when the text is not exactly one character.
   int HotKey(const std::string& label) const;
-  // Back from the tray or the task bar, in the normal state: a second copy
-  // started, or the restore hot key.
-  void ComeBack();
 
   // Automatic freeing: a silent run of the Go! amount, unless a run is in
   // progress or the processor is busy.
@@ -75,6 +72,8 @@ class TMainForm : public ui::Window {
   void DefragMemBeforeDefrag();
   void DefragMemProgress(int progress);
   void DefragMemAfterDefrag();
+  // A close asked for during a run waits for the run to end.
+  bool CloseAfterRun() const { return closeAfterRun_; }
   // Opens the result report of the run just ended; called only when one is due.
   virtual void ShowFreeingReport();
   bool ReportOpen() const { return reportOpen_; }
@@ -111,6 +110,9 @@ class TMainForm : public ui::Window {
   void TrayModeSwitch();
   void TrayIconDblClick();
   void MinimizeClick();
+  // The one Restore: back from the task bar or the tray, shown and in front.
+  // The tray menu, a tray double click, the restore hot key and a second copy
+  // all come here.
   void RestoreClick();
   void StayOnTopClick();
   void FormCaptionButtonClick(size_t button);
@@ -127,6 +129,11 @@ class TMainForm : public ui::Window {
   void CreateMenus();
   void RunCommandLine();
   void WireFreeingRun();
+  // Runs a step of a run's handler; an error in it is shown and ends the run,
+  // so that the after-run handler puts the window back to idle.
+  void RunStep(const ui::Event& step);
+  // The slider's range and ticks from the installed memory.
+  void ScaleSlider();
   void WireLogMenu();
   void WireAutoFreeing();
   // Step 4 of the display tick: free when memory is at or below RAMLevel.
@@ -154,7 +161,7 @@ class TMainForm : public ui::Window {
   CommandLine command_;
   // One processor load meter per process; the processor gauge samples it.
   engine::CpuUsage cpuMeter_;
-  bool reportOpen_ = false;
+  bool reportOpen_ = false, closeAfterRun_ = false;
   std::unique_ptr<cpu::TCpuForm> cpuForm_;
   // Atoms of the AutoFree, free-everything and restore hot keys; 0 when none.
   uint16_t hotKeyAtoms_[3] = {};

@@ -9,6 +9,10 @@ TElOneInstance::TElOneInstance(ui::Window* owner, std::string name,
                                platform::InstanceChannel& channel)
     : ui::NonVisual(owner, std::move(name)), channel_(channel) {}
 
+TElOneInstance::~TElOneInstance() {
+  if (first_) channel_.onHandOver = nullptr;
+}
+
 bool TElOneInstance::Loaded(const std::vector<std::string>& commandLine) {
   if (!Enabled()) return true;
   const platform::OpenResult opened = channel_.Open(MapName);

@@ -14,6 +14,8 @@ namespace app {
 class TElOneInstance : public ui::NonVisual {
  public:
   TElOneInstance(ui::Window* owner, std::string name, platform::InstanceChannel& channel);
+  // The channel outlives the form: its hand-over callback must not.
+  ~TElOneInstance() override;
 
   std::string MapName = "Brantelle";
   bool NoAutoTerminate = false;

@@ -34,13 +34,26 @@ void TMainForm::WireTray() {
     if (FlagOn("CloseToTray") && !ExitRequested) {
       canClose = false;
       MinimizeClick();
+    } else if (RunInProgress()) {
+      // Inside the run's message pumping: the window must outlive the run,
+      // so the run is stopped and the close follows its end.
+      canClose = false;
+      closeAfterRun_ = true;
+      DefragMem->Abort();
     }
   };
 }
 
 void TMainForm::MinimizeClick() { App().Minimize(); }
 
-void TMainForm::RestoreClick() { App().Restore(); }
+void TMainForm::RestoreClick() {
+  if (Destroyed()) return;
+  // The model learns that the window shows again, whatever hid it (a start
+  // in the tray never showed it), so that the next hide saves the settings.
+  SetState(ui::WindowState::Normal);
+  Show();
+  App().Restore();
+}
 
 void TMainForm::TrayRefresh() {
   const std::string& panel = StatusBar->PanelAt(0).text;

@@ -35,15 +35,16 @@ void CpuUsage::SampleProcessorLoad() {
 double CpuUsage::ProcessorLoad(int32_t index) {
   if (!isNT_) {
     if (index != 0) throw ui::Error("CPU index out of bounds");
-    if (!started_) SampleProcessorLoad();
-    return lastUsage_ / 100.0;
+    if (!started_ && !idleTimes9x_) SampleProcessorLoad();
+    if (!idleTimes9x_) return lastUsage_ / 100.0;
   }
   if (instanceCount_ == -1) SampleProcessorLoad();
   if (index < 0 || index >= instanceCount_) return 0;
   if (currentTime_ == previousTime_) return 0;
-  const int64_t idle = current_[index] - previous_[index];
-  const int64_t elapsed = currentTime_ - previousTime_;
-  return static_cast<double>(1.0L - static_cast<long double>(idle) / static_cast<long double>(elapsed));
+  // The counters are raw system figures: their difference may not fit in 64 bits.
+  const long double idle = static_cast<long double>(current_[index]) - previous_[index];
+  const long double elapsed = static_cast<long double>(currentTime_) - previousTime_;
+  return static_cast<double>(1.0L - idle / elapsed);
 }
 
 void CpuUsage::StopProcessorMonitoring() {
@@ -59,9 +60,21 @@ void CpuUsage::StopProcessorMonitoring() {
 }
 
 void CpuUsage::Sample9x() {
+  if (idleTimes9x_) {
+    SampleIdleTimes();
+    return;
+  }
   if (!started_) {
     const auto start = source_.OpenDynData("PerfStats\\StartStat", true);
-    if (!start) throw ui::Error("Unable to start performance monitoring");
+    if (!start) {
+      // A 9x-family system without the dynamic statistics (Wine reporting
+      // Windows 98) may still offer the idle times that NT systems read.
+      if (SampleIdleTimes()) {
+        idleTimes9x_ = true;
+        return;
+      }
+      throw ui::Error("Unable to start performance monitoring");
+    }
     // This read starts the statistic; its figure means nothing yet.
     source_.ReadDynValue(start, kUsageValue, lastUsage_);
     source_.CloseDynData(start);
@@ -90,17 +103,7 @@ void CpuUsage::SampleNT() {
   if (found == PerfDataReader::Status::NoObject) {
     // Some systems (Wine) answer with no processor object at all; the system's
     // own idle times then serve in its place, with the same units.
-    int64_t stamp = 0;
-    if (!source_.ProcessorIdleTimes(scratch_, stamp) || scratch_.empty() ||
-        scratch_.size() > size_t(kMaxProcessors))
-      return;
-    if (instanceCount_ == -1) {
-      instanceCount_ = static_cast<int32_t>(scratch_.size());
-      current_.assign(instanceCount_, 0);
-      previous_.assign(instanceCount_, 0);
-    }
-    if (scratch_.size() < size_t(instanceCount_)) return;
-    Accept(scratch_, stamp, true);
+    SampleIdleTimes();
     return;
   }
   if (found != PerfDataReader::Status::Ok) return;
@@ -118,6 +121,21 @@ void CpuUsage::SampleNT() {
   if (reader.ReadIdleCounters(instanceCount_, scratch_, stamp, stampValid) != PerfDataReader::Status::Ok)
     return;
   Accept(scratch_, stamp, stampValid);
+}
+
+bool CpuUsage::SampleIdleTimes() {
+  int64_t stamp = 0;
+  if (!source_.ProcessorIdleTimes(scratch_, stamp) || scratch_.empty() ||
+      scratch_.size() > size_t(kMaxProcessors))
+    return false;
+  if (instanceCount_ == -1) {
+    instanceCount_ = static_cast<int32_t>(scratch_.size());
+    current_.assign(instanceCount_, 0);
+    previous_.assign(instanceCount_, 0);
+  }
+  if (scratch_.size() < size_t(instanceCount_)) return false;
+  Accept(scratch_, stamp, true);
+  return true;
 }
 
 void CpuUsage::Accept(const std::vector<int64_t>& idle, int64_t stamp, bool stampValid) {

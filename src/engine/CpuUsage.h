@@ -34,6 +34,8 @@ class CpuUsage {
   void Sample9x();
   void SampleNT();
   bool QueryPerformanceData();
+  // Reads the system's per-processor idle times; false when it offers none.
+  bool SampleIdleTimes();
   void Accept(const std::vector<int64_t>& idle, int64_t stamp, bool stampValid);
 
   platform::PerformanceSource& source_;
@@ -42,6 +44,8 @@ class CpuUsage {
   bool started_ = false;
   platform::PerformanceSource::Key statDataKey_ = 0;
   uint32_t lastUsage_ = 0;
+  // No dynamic statistics, but idle times: measured as on NT.
+  bool idleTimes9x_ = false;
   // NT
   std::vector<uint8_t> perfBuffer_;
   int32_t instanceCount_ = -1;

@@ -1,6 +1,7 @@
 #include "engine/MemoryStatus.h"
 
 #include <cmath>
+#include <limits>
 
 namespace engine {
 
@@ -13,6 +14,12 @@ TMemorySnapshot ReadMemoryStatus(platform::MemoryInfo& info) {
 }
 
 int64_t RoundHalfEven(long double x) {
+  // Outside int64's range the conversion is undefined: saturate, and a value
+  // that is not a number counts as 0.
+  if (std::isnan(x)) return 0;
+  constexpr long double kLimit = 9223372036854775808.0L;  // 2^63
+  if (x >= kLimit) return std::numeric_limits<int64_t>::max();
+  if (x <= -kLimit) return std::numeric_limits<int64_t>::min();
   // nearbyintl uses the current rounding mode, which is round-to-nearest-even.
   return static_cast<int64_t>(std::nearbyintl(x));
 }

@@ -6,6 +6,7 @@
 #include "engine/CpuUsage.h"
 #include "engine/MemoryStatus.h"
 #include "gauges/SensorColors.h"
+#include "ui/Application.h"
 #include "ui/Window.h"
 
 namespace gauges {
@@ -137,20 +138,20 @@ void TSensor::SetInterval(unsigned ms) {
 
 void TSensor::StartSampling() {
   if (sampleTimer_ || !Owner()) return;
-  if (!idleTimer_) {
-    idleTimer_ = &Owner()->Add<ui::Timer>(Name() + "SampleTimer");
-    idleTimer_->OnTimer = [this] { SampleTick(); };
-  }
-  sampleTimer_ = idleTimer_;
+  sampleTimer_ = std::make_unique<ui::Timer>(Owner(), Name() + "SampleTimer");
+  sampleTimer_->OnTimer = [this] { SampleTick(); };
   sampleTimer_->SetInterval(kSamplePeriodMs);
-  sampleTimer_->SetEnabled(true);
+  Realized();
 }
 
-void TSensor::StopSampling() {
-  if (!sampleTimer_) return;
-  sampleTimer_->SetEnabled(false);
-  sampleTimer_ = nullptr;
+void TSensor::Realized() {
+  // A gauge of a window that is realised already gets a running timer now;
+  // one realised later gets it with its own peer.
+  if (sampleTimer_ && !sampleTimer_->GetPeer() && GetPeer())
+    sampleTimer_->AttachPeer(App().GetBackend().CreatePeer(*sampleTimer_));
 }
+
+void TSensor::StopSampling() { sampleTimer_.reset(); }
 
 void TSensor::SampleTick() {
   if (!active_ || dataType_ == dtUser) return;

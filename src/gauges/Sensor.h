@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -23,10 +24,12 @@ enum TSensBorderStyle : uint8_t { sbsSingle, sbsLowered, sbsRised };
 enum TSensType : uint8_t { stDiagramm, stBond, stColumn, stDigital, stPie };
 enum TDataType : uint8_t { dtUser, dtCPU, dtPhisMemLoadPercent, dtFreePhisMem, dtFreeSwap, dtLoadSwap };
 
-// Where a sampling gauge takes its figures from; a missing source samples 0.
+// Where a sampling gauge takes its figures from (a missing source samples 0),
+// and the locale's decimal separator its value text is written with.
 struct SensorSources {
   platform::MemoryInfo* memory = nullptr;
   engine::CpuUsage* cpu = nullptr;
+  std::string decimalSeparator = ".";
 };
 
 class TSensor : public ui::PaintBox {
@@ -81,6 +84,7 @@ class TSensor : public ui::PaintBox {
   unsigned Interval() const { return interval_; }
   void SetInterval(unsigned ms);
   const std::string& Suffix() const { return suffix_; }
+  const std::string& DecimalSeparator() const { return sources_.decimalSeparator; }
   void SetSuffix(const std::string& s);
 
   gfx::Color GridColor() const { return gridColor_; }
@@ -90,11 +94,13 @@ class TSensor : public ui::PaintBox {
   const std::vector<double>& History() const { return history_; }
   // How the flat text block is combined into the picture.
   gfx::CopyMode TextCopyMode() const { return textCopyMode_; }
-  // The sampling timer, a component of the owner window; none for dtUser.
-  ui::Timer* SampleTimer() const { return sampleTimer_; }
+  // The sampling timer, the gauge's own (not a named part of its window, so
+  // no language file or stored setting reaches it); none for dtUser.
+  ui::Timer* SampleTimer() const { return sampleTimer_.get(); }
 
   // One tick of the sampling timer.
   void SampleTick();
+  void Realized() override;
 
  private:
   void Repaint() { Invalidate(); }
@@ -119,10 +125,7 @@ class TSensor : public ui::PaintBox {
   bool showText_ = true;
   std::string suffix_;
   TDataType dataType_ = dtUser;
-  ui::Timer* sampleTimer_ = nullptr;
-  // The timer outlives a switch to dtUser disabled, since the window owns its
-  // components until it goes; a later sampling type takes it up again.
-  ui::Timer* idleTimer_ = nullptr;
+  std::unique_ptr<ui::Timer> sampleTimer_;
   unsigned interval_ = 0;
   gfx::Font font_;
   gfx::CopyMode textCopyMode_ = gfx::CopyMode::Copy;

@@ -65,7 +65,7 @@ class Painter {
   }
 
   void TextStep(const Rect& t) {
-    const std::string text = SensorValueText(s_.Value(), s_.Suffix());
+    const std::string text = SensorValueText(s_.Value(), s_.Suffix(), s_.DecimalSeparator());
     c_.SetFont(s_.Font());
     const gfx::Size size = c_.TextExtent(text);
     Point at{t.left, t.top};

@@ -43,7 +43,7 @@ TTextTrayIcon::TTextTrayIcon(ui::Window* owner, std::string name, platform::Noti
   font_.color = gfx::clBlack;
   platform::NotifyArea::Listener l;
   l.mouse = [this](uint32_t m) { ui::Dispatch(App(), [&] { MouseMessage(m); }); };
-  l.cycle = [this] { ui::Dispatch(App(), [this] { CycleTick(); }); };
+  l.cycle = [this] { ui::Dispatch(App(), [this] { CycleTick(); }, this); };  // a timer's tick
   l.taskbarCreated = [this] {
     if (visible_) Send(platform::NotifyOp::Add);
   };
@@ -79,12 +79,12 @@ void TTextTrayIcon::SetHint(const std::string& text) {
 }
 
 void TTextTrayIcon::SetShowHint(bool on) {
-  showHint_ = on;
+  ui::NonVisual::SetShowHint(on);
   Update();
 }
 
 std::string TTextTrayIcon::Tip() const {
-  if (!showHint_) return {};
+  if (!ShowHint()) return {};
   return Hint().substr(0, std::min(Hint().size(), platform::NotifyArea::kTipLength));
 }
 
@@ -184,17 +184,19 @@ void TTextTrayIcon::Redraw() {
   std::unique_ptr<gfx::Canvas> image = area_.CreateImage(kSize, kSize);
   if (!image) return;
   const gfx::Rect whole{0, 0, kSize, kSize};
-  // The key must differ from the ink, or the text would vanish into it. The
-  // image itself tells the ink's RGB value, system colours included.
+  // The key must differ from the ink in value, or the text would vanish into
+  // it: a system colour and a plain one can be the same colour.
+  const gfx::Color ink = image->Rgb(font_.color);
   gfx::Color key = color_;
-  if (color_ == gfx::clNone || color_ == font_.color) {
-    image->FillRect(whole, font_.color);
-    key = image->Pixel({0, 0}) ^ 0xFFFFFF;
-  }
+  if (color_ == gfx::clNone || image->Rgb(color_) == ink) key = ink ^ 0xFFFFFF;
   image->FillRect(whole, key);
-  const gfx::Color keyRgb = image->Pixel({0, 0});
+  const gfx::Color keyRgb = image->Pixel({0, 0});  // as the image holds it
 
-  image->SetFont(font_);
+  // Blended edge pixels would be neither ink nor key: over the coloured
+  // backgrounds they would show as a halo of the key colour.
+  gfx::Font font = font_;
+  font.antialiased = false;
+  image->SetFont(font);
   const std::vector<std::string> lines = Lines(text_);
   const int lineHeight = image->TextExtent("0").cy;
   const int blockHeight = static_cast<int>(lines.size()) * (lineHeight + options_.LineDistance) -
@@ -234,6 +236,9 @@ void TTextTrayIcon::MouseMessage(uint32_t message) {
 void TTextTrayIcon::ShowMenu() {
   gfx::Point at;
   if (!popup_ || !area_.CursorPos(at)) return;
+  // Foreground first: a menu of a background program does not close when
+  // the user clicks elsewhere.
+  App().GetBackend().ForegroundApp();
   App().ProcessMessages();
   App().GetBackend().PopupMenu(*popup_, at.x, at.y);
 }

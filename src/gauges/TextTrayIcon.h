@@ -38,7 +38,6 @@ class TTextTrayIcon : public ui::NonVisual {
   void SetIconVisible(bool on);
   const std::string& Hint() const { return ui::NonVisual::Hint(); }
   void SetHint(const std::string& text);
-  bool ShowHint() const { return showHint_; }
   void SetShowHint(bool on);
   // The tooltip as the shell receives it.
   std::string Tip() const;
@@ -94,7 +93,7 @@ class TTextTrayIcon : public ui::NonVisual {
 
   platform::NotifyArea& area_;
   uint32_t id_;
-  bool visible_ = false, showHint_ = true;
+  bool visible_ = false;
   platform::IconHandle icon_ = 0;
   bool ownsIcon_ = false;
   ui::Menu* popup_ = nullptr;

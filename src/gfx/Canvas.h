@@ -51,6 +51,8 @@ struct Font {
   int height = -11;  // negative: character height in pixels, as the system takes it
   Color color = clBlack;
   bool bold = false, italic = false, underline = false, strikeOut = false;
+  // Off: every pixel of a glyph is the ink or left alone, never a blend.
+  bool antialiased = true;
   bool operator==(const Font&) const = default;
 };
 
@@ -99,6 +101,8 @@ class Canvas {
   virtual void DrawImage(Point at, Canvas& image, CopyMode mode) = 0;
 
   virtual Color Pixel(Point p) = 0;
+  // The plain RGB value c stands for, a system colour resolved.
+  virtual Color Rgb(Color c) = 0;
   virtual void SetPixel(Point p, Color c) = 0;
 
   // A rectangle whose outline and interior are both c; leaves pen and brush at c.

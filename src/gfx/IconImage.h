@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 
 #include "gfx/Canvas.h"
 
@@ -23,5 +24,15 @@ struct IconImage {
   }
   bool operator==(const IconImage&) const = default;
 };
+
+// The two bitmaps a system icon is made of. color: 32-bit pixels, top row
+// first, in the bitmap's byte order (blue in the lowest byte), black where
+// transparent (the screen is XOR-ed with them there). mask: one bit a pixel,
+// the leftmost in the highest bit, rows padded to 16 bits; set = transparent.
+struct IconBits {
+  std::array<uint32_t, IconImage::kSize * IconImage::kSize> color{};
+  std::array<uint8_t, IconImage::kSize * 2> mask{};
+};
+IconBits ToIconBits(const IconImage& image);
 
 }  // namespace gfx

@@ -1,5 +1,5 @@
 // The time: a millisecond counter for durations, and the time of day and the
-// date as the user's regional settings write them.
+// date as the user's regional settings write them, and their decimal separator.
 #pragma once
 
 #include <cstdint>
@@ -16,6 +16,8 @@ class Clock {
   virtual std::string TimeText() = 0;
   // Today in the short date format.
   virtual std::string DateText() = 0;
+  // The decimal separator of the same regional settings.
+  virtual std::string DecimalSeparator() = 0;
 };
 
 }  // namespace platform

@@ -61,7 +61,11 @@ std::optional<int32_t> ParseInt(std::string_view s) {
 }
 
 int32_t ToInt(std::string_view s) {
-  if (auto v = ParseInt(s)) return *v;
+  const bool signedText = !s.empty() && (s[0] == '-' || s[0] == '+');
+  bool decimal = s.size() > size_t(signedText);
+  for (size_t i = signedText; i < s.size(); ++i) decimal = decimal && s[i] >= '0' && s[i] <= '9';
+  if (decimal)
+    if (auto v = ParseInt(s)) return *v;
   throw ui::Error("'" + std::string(s) + "' is not a valid integer value");
 }
 

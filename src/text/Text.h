@@ -15,7 +15,8 @@ std::string_view Trim(std::string_view s);
 // Decimal integer text with optional sign and surrounding blanks, or "$" hex;
 // nothing when the text is not a 32-bit integer.
 std::optional<int32_t> ParseInt(std::string_view s);
-// As ParseInt, but an invalid text raises "'%s' is not a valid integer value".
+// A number setting: decimal digits with an optional sign and nothing else
+// (no blanks, no hex); an invalid text raises "'%s' is not a valid integer value".
 int32_t ToInt(std::string_view s);
 std::string FromInt(int64_t v);
 

@@ -62,6 +62,10 @@ void Application::ShowException(const std::string& message) {
   backend_.ShowError(title_, message);
 }
 
+void Application::HandleException(const std::string& message, const Component*) {
+  ShowException(message);
+}
+
 void HeadlessBackend::RunPosted() {
   while (!posted.empty()) {
     Event call = std::move(posted.front());

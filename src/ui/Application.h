@@ -29,6 +29,8 @@ class Backend {
   // Runs a modal loop until the window is closed.
   virtual void RunModal(Window& w) = 0;
   virtual void PopupMenu(Menu& m, int x, int y) = 0;
+  // Brings the application's window to the foreground (before a popup menu).
+  virtual void ForegroundApp() = 0;
   virtual void ShowError(const std::string& title, const std::string& message) = 0;
   // Application window: minimize, restore, hide from the task bar, title.
   virtual void MinimizeApp() = 0;
@@ -76,6 +78,10 @@ class Application {
 
   // The error box: shows the message and the program goes on.
   void ShowException(const std::string& message);
+  // Every error a handler raised arrives here, from the one dispatch point,
+  // with the component whose event it was (none when unknown); rules about
+  // which errors get a box belong here.
+  void HandleException(const std::string& message, const Component* source);
 
   Event OnMinimize, OnRestore, OnDeactivate;
   // Another program became active: OnDeactivate, then every listener.

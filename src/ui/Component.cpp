@@ -38,6 +38,12 @@ void Component::SetHint(const std::string& text) {
   Changed(Prop::Hint);
 }
 
+void Component::SetShowHint(bool on) {
+  if (on == showHint_) return;
+  showHint_ = on;
+  Changed(Prop::Hint);
+}
+
 void Component::SetEnabled(bool on) {
   if (on == enabled_) return;
   enabled_ = on;
@@ -56,14 +62,20 @@ void Component::SetBounds(const Rect& r) {
   Changed(Prop::Bounds);
 }
 
-void Component::AttachPeer(std::unique_ptr<Peer> peer) { peer_ = std::move(peer); }
+void Component::AttachPeer(std::unique_ptr<Peer> peer) {
+  peer_ = std::move(peer);
+  Realized();
+}
 
-void Dispatch(Application& app, const Event& handler) {
+void Dispatch(Application& app, const Event& handler, const Component* source) {
   if (!handler) return;
   try {
     handler();
   } catch (const std::exception& e) {
-    app.ShowException(e.what());
+    app.HandleException(e.what(), source);
+  } catch (...) {
+    // Nothing may escape into the message loop, which is the system's code.
+    app.HandleException("Unexpected error", source);
   }
 }
 

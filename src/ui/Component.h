@@ -70,6 +70,9 @@ class Component {
   void SetVisible(bool on);
   const Rect& Bounds() const { return bounds_; }
   void SetBounds(const Rect& r);
+  // Whether the hint shows; switching it off keeps the text.
+  bool ShowHint() const { return showHint_; }
+  void SetShowHint(bool on);
 
   // Indexed texts that language files address as lines[i] and items[i];
   // components without them answer false.
@@ -85,6 +88,9 @@ class Component {
 
   Peer* GetPeer() const { return peer_.get(); }
   void AttachPeer(std::unique_ptr<Peer> peer);
+  // Called once the backend has given this component its peer (or none):
+  // a component that owns parts of its own (a gauge's timer) realises them.
+  virtual void Realized() {}
   void Changed(Prop prop) const {
     if (peer_) peer_->Changed(prop);
   }
@@ -95,12 +101,14 @@ class Component {
   std::string name_;
   Kind kind_;
   std::string caption_, hint_;
-  bool enabled_ = true, visible_ = true;
+  bool enabled_ = true, visible_ = true, showHint_ = true;
   Rect bounds_;
   std::unique_ptr<Peer> peer_;
 };
 
-// Runs a handler; an error it throws goes to the application's error box.
-void Dispatch(Application& app, const Event& handler);
+// Runs a handler. This is the one place where a handler's error is caught,
+// whatever its type; it goes to the application with the component whose
+// event raised it (a timer, say), when the caller knows it.
+void Dispatch(Application& app, const Event& handler, const Component* source = nullptr);
 
 }  // namespace ui

@@ -131,7 +131,7 @@ void Timer::SetInterval(unsigned ms) {
 }
 
 void Timer::Tick() {
-  if (Running()) Dispatch(App(), OnTimer);
+  if (Running()) Dispatch(App(), OnTimer, this);
 }
 
 }  // namespace ui

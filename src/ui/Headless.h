@@ -28,6 +28,7 @@ class HeadlessBackend : public Backend {
   void RunPosted();
   void RunModal(Window& w) override;
   void PopupMenu(Menu&, int, int) override { ++popups; }
+  void ForegroundApp() override { ++foregrounds; }
   void ShowError(const std::string& title, const std::string& message) override {
     errors.push_back(title + ": " + message);
   }
@@ -45,7 +46,7 @@ class HeadlessBackend : public Backend {
   std::function<void(Window&)> onModal;
   std::vector<std::string> errors;
   std::vector<Event> posted;
-  int pumps = 0, runs = 0, popups = 0, minimizes = 0, restores = 0, hides = 0, shows = 0;
+  int pumps = 0, runs = 0, popups = 0, foregrounds = 0, minimizes = 0, restores = 0, hides = 0, shows = 0;
 };
 
 }  // namespace ui

@@ -32,6 +32,11 @@ void Window::SetClientSize(int w, int h) {
   Changed(Prop::Bounds);
 }
 
+void Window::NotifyClientResized(int w, int h) {
+  if (clientWidth_ == 0 && clientHeight_ == 0) return;
+  if (w != clientWidth_ || h != clientHeight_) Changed(Prop::Bounds);  // back to the fixed size
+}
+
 void Window::SetState(WindowState s) {
   if (s == state_) return;
   state_ = s;

@@ -43,8 +43,10 @@ class Window : public Component {
 
   int ClientWidth() const { return clientWidth_; }
   int ClientHeight() const { return clientHeight_; }
-  // The client area is fixed: a resize snaps back to it.
+  // A fixed client size (0 × 0: none): every resize snaps back to it.
   void SetClientSize(int w, int h);
+  // The backend tells the client size the window got in its normal state.
+  void NotifyClientResized(int w, int h);
   // Border icons, fixed before the window is realised: the close box always,
   // the minimize box unless this is off.
   bool MinimizeBox() const { return minimizeBox_; }
@@ -86,6 +88,8 @@ class Window : public Component {
   std::function<void(bool& canClose)> OnCloseQuery;
   // The end of the session: answer whether it may end.
   std::function<bool()> OnQueryEndSession;
+  // The session is really ending (no program refused it).
+  Event OnEndSession;
   // A global hot key registered on this window was pressed; the id it was registered with.
   std::function<void(int id)> OnHotKey;
   // Called by the backend with a hot key's id.

@@ -200,6 +200,51 @@ out=$(probe hotkey AutoFreeHotKey 0x41)
 quit_all
 wine reg delete 'HKCU\SOFTWARE\Corvantis' /f >/dev/null 2>&1
 
+echo "e2e: restore from the tray"
+wine reg delete 'HKCU\SOFTWARE\Corvantis' /f >/dev/null 2>&1
+wine "$exe" >/dev/null 2>&1 &
+state=$(probe wait-state hidden 20000)
+check "a default start sits in the tray" $? "$state"
+probe tray-dblclick >/dev/null
+state=$(probe wait-state normal 10000)
+check "a tray double click brings it back" $? "$state"
+probe click "$report" >/dev/null; sleep 0.5
+probe minimize >/dev/null
+probe wait-state hidden 10000 >/dev/null
+stored=$(regq MainForm\\FreeingReport Checked)
+[ "$stored" = "REG_DWORD 0x0" ]; check "after a tray restore, minimizing stores the settings" $? "$stored"
+quit_all
+
+echo "e2e: closing during a run"
+wine reg delete 'HKCU\SOFTWARE\Corvantis' /f >/dev/null 2>&1
+wine reg add "$opts\\MainForm\\CloseToTray" /v Caption /t REG_SZ /d 1 /f >/dev/null 2>&1
+rm -f "$log"
+wine "$exe" /W >/dev/null 2>&1 &
+probe wait-state normal 20000 >/dev/null
+out=$(probe go-close 64 30000)
+check "the close box during a run ends the program once the run is over" $? "$out"
+log_is "\\*\\*\\* Brantelle started" "    Brantelle started freeing RAM" "    Brantelle finished freeing RAM" \
+  "    Brantelle freeing -?[0-9]+ Mb" "\\*\\*\\* Brantelle closed"
+check "the closing line comes after the run's lines" $? "$(cat -A "$log" 2>&1)"
+quit_all
+
+echo "e2e: caption pin"
+wine reg delete 'HKCU\SOFTWARE\Corvantis' /f >/dev/null 2>&1
+wine "$exe" /W >/dev/null 2>&1 &
+probe wait-state normal 20000 >/dev/null
+sleep 1
+out=$(probe pin)
+check "the caption bar's pin answers where it is drawn" $? "$out"
+sleep 0.5
+top=$(probe topmost)
+[ "$top" = 1 ]; check "the pin puts the window on top" $? "$top"
+import -window root "$root/build/e2e-pin.png" 2>/dev/null
+probe pin >/dev/null; sleep 0.5
+top=$(probe topmost)
+[ "$top" = 0 ]; check "a second click takes it off again" $? "$top"
+probe resize 700 560 >/dev/null; sleep 0.5
+size=$(probe client)
+[ "$size" = "459x387" ]; check "a resize from outside snaps back to the fixed client size" $? "$size"
 echo "e2e: processor detection window"
 wine reg delete 'HKCU\SOFTWARE\Corvantis' /f >/dev/null 2>&1
 wine "$exe" /W >/dev/null 2>&1 &

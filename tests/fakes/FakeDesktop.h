@@ -20,6 +20,8 @@ class FakeClock : public platform::Clock {
   uint32_t TickCount() override { return tick; }
   std::string TimeText() override { return time; }
   std::string DateText() override { return date; }
+  std::string decimal = ".";
+  std::string DecimalSeparator() override { return decimal; }
 };
 
 class FakePriority : public platform::ProcessPriority {

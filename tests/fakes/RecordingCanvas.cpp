@@ -88,6 +88,11 @@ gfx::Color RecordingCanvas::Pixel(gfx::Point p) {
   return it == pixels.end() ? gfx::clBlack : it->second;
 }
 
+gfx::Color RecordingCanvas::Rgb(gfx::Color c) {
+  if (!gfx::IsSystemColor(c)) return c & 0xFFFFFF;
+  return c == gfx::clBtnFace ? 0xC0C0C0 : 0x808080;
+}
+
 void RecordingCanvas::SetPixel(gfx::Point p, gfx::Color c) {
   pixels[{p.x, p.y}] = c;
   DrawOp op = Begin(DrawOp::SetPixel);

@@ -52,6 +52,8 @@ class RecordingCanvas : public gfx::Canvas {
   std::unique_ptr<gfx::Canvas> CreateImage(int width, int height) override;
   void DrawImage(gfx::Point at, gfx::Canvas& image, gfx::CopyMode mode) override;
   gfx::Color Pixel(gfx::Point p) override;
+  // System colours as a classic desktop shows them: the face 0xC0C0C0, shadows 0x808080.
+  gfx::Color Rgb(gfx::Color c) override;
   void SetPixel(gfx::Point p, gfx::Color c) override;
 
   // The recorded operations of one kind, in order.

@@ -12,6 +12,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   ui::win32::Win32Backend backend;
   ui::Application application(backend);
   backend.SetApplication(application);
+  system.dialogs.owner = backend.AppWindow();
   try {
     return app::RunBrantelle(application, system.system);
   } catch (const std::exception& e) {

@@ -60,7 +60,8 @@ void GdiCanvas::SetFont(const Font& f) {
   if (hasFont_ && f == fontSpec_) return;
   HFONT font = CreateFontA(f.height, 0, 0, 0, f.bold ? FW_BOLD : FW_NORMAL, f.italic, f.underline,
                            f.strikeOut, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                           DEFAULT_QUALITY, DEFAULT_PITCH, f.name.c_str());
+                           f.antialiased ? DEFAULT_QUALITY : NONANTIALIASED_QUALITY, DEFAULT_PITCH,
+                           f.name.c_str());
   if (!font) return;
   HGDIOBJ old = SelectObject(dc_, font);
   if (!oldFont_) oldFont_ = old;
@@ -130,6 +131,8 @@ Color GdiCanvas::Pixel(Point p) {
   const COLORREF c = GetPixel(dc_, p.x, p.y);
   return c == CLR_INVALID ? clNone : static_cast<Color>(c);
 }
+
+Color GdiCanvas::Rgb(Color c) { return ToColorRef(c) & 0xFFFFFF; }
 
 void GdiCanvas::SetPixel(Point p, Color c) { ::SetPixel(dc_, p.x, p.y, ToColorRef(c)); }
 

@@ -40,6 +40,7 @@ class GdiCanvas : public Canvas {
   std::unique_ptr<Canvas> CreateImage(int width, int height) override;
   void DrawImage(Point at, Canvas& image, CopyMode mode) override;
   Color Pixel(Point p) override;
+  Color Rgb(Color c) override;
   void SetPixel(Point p, Color c) override;
 
  protected:

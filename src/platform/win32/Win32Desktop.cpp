@@ -25,6 +25,12 @@ std::string Win32Clock::TimeText() { return NowText(GetTimeFormatA, 0); }
 
 std::string Win32Clock::DateText() { return NowText(GetDateFormatA, DATE_SHORTDATE); }
 
+std::string Win32Clock::DecimalSeparator() {
+  char buffer[8] = {};  // the system allows at most three characters
+  const int n = GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, buffer, sizeof buffer);
+  return n > 1 ? std::string(buffer, static_cast<size_t>(n - 1)) : std::string(".");
+}
+
 void Win32Priority::Set(PriorityClass priority) {
   const DWORD cls = priority == PriorityClass::High   ? HIGH_PRIORITY_CLASS
                     : priority == PriorityClass::Idle ? IDLE_PRIORITY_CLASS

@@ -13,6 +13,7 @@ class Win32Clock : public Clock {
   uint32_t TickCount() override;
   std::string TimeText() override;
   std::string DateText() override;
+  std::string DecimalSeparator() override;
 };
 
 class Win32Priority : public ProcessPriority {

@@ -135,13 +135,20 @@ void Win32Dialogs::ShowMessage(const std::string& text, const std::string& title
   if (icon == BoxIcon::Information) flags |= MB_ICONINFORMATION;
   if (icon == BoxIcon::Warning) flags |= MB_ICONWARNING;
   if (icon == BoxIcon::Error) flags |= MB_ICONERROR;
-  MessageBoxA(GetActiveWindow(), text.c_str(), title.c_str(), flags);
+  MessageBoxA(owner, text.c_str(), title.c_str(), flags);
 }
 
 std::string ModulePath() {
-  char path[MAX_PATH + 1] = {};
-  const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  return std::string(path, n);
+  // A deep folder gives a longer path than MAX_PATH; a cut one would name
+  // another folder. The result fills the buffer exactly when it was cut.
+  std::vector<char> path(MAX_PATH + 1);
+  for (;;) {
+    const DWORD n = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (n == 0) return std::string();
+    if (n < path.size()) return std::string(path.data(), n);
+    if (path.size() >= 65536) return std::string();  // no path is longer
+    path.resize(path.size() * 2);
+  }
 }
 
 std::vector<std::string> Win32Environment::Arguments() {

@@ -57,6 +57,8 @@ class Win32Instance : public InstanceChannel {
 class Win32Dialogs : public Dialogs {
  public:
   void ShowMessage(const std::string& text, const std::string& title, BoxIcon icon) override;
+  // The application window, which owns the boxes.
+  HWND owner = nullptr;
 };
 
 class Win32Environment : public Environment {

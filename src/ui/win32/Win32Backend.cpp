@@ -11,6 +11,7 @@
 #include "ui/Menu.h"
 #include "ui/PageControl.h"
 #include "ui/Window.h"
+#include "ui/win32/CaptionButtons.h"
 #include "ui/win32/Win32Lists.h"
 
 #if __has_include("gfx/win32/GdiCanvas.h")
@@ -81,17 +82,6 @@ class WindowPeer : public Peer {
   }
   HWND Handle() const { return hwnd_; }
 
-  // The client area is fixed: any other size is put back.
-  void SnapBack() {
-    if (snapping_ || w_.ClientWidth() == 0 || IsIconic(hwnd_) || IsZoomed(hwnd_)) return;
-    RECT r;
-    GetClientRect(hwnd_, &r);
-    if (r.right == w_.ClientWidth() && r.bottom == w_.ClientHeight()) return;
-    snapping_ = true;
-    Resize();
-    snapping_ = false;
-  }
-
   void Changed(Prop prop) override {
     switch (prop) {
       case Prop::Caption: SetWindowTextA(hwnd_, w_.Caption().c_str()); break;
@@ -125,13 +115,17 @@ class WindowPeer : public Peer {
   }
 
  private:
+  // The frame around the fixed client area is measured, not computed: a menu
+  // bar that wraps takes more height than AdjustWindowRectEx knows of.
   void Resize() {
-    if (w_.ClientWidth() == 0) return;
-    RECT r{0, 0, w_.ClientWidth(), w_.ClientHeight()};
-    AdjustWindowRectEx(&r, GetWindowLongA(hwnd_, GWL_STYLE), w_.MainMenu() != nullptr,
-                       GetWindowLongA(hwnd_, GWL_EXSTYLE));
-    SetWindowPos(hwnd_, nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (w_.ClientWidth() == 0 || IsIconic(hwnd_)) return;
+    RECT frame, client;
+    GetWindowRect(hwnd_, &frame);
+    GetClientRect(hwnd_, &client);
+    if (client.right != w_.ClientWidth() || client.bottom != w_.ClientHeight())
+      SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left - client.right + w_.ClientWidth(),
+                   frame.bottom - frame.top - client.bottom + w_.ClientHeight(),
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     for (const auto& c : w_.Components())
       if (c->GetKind() == Kind::StatusBar)
         if (HWND bar = Win32Backend::HandleOf(*c)) SendMessageA(bar, WM_SIZE, 0, 0);
@@ -180,7 +174,7 @@ class WindowPeer : public Peer {
   Window& w_;
   Win32Backend& backend_;
   HWND hwnd_;
-  bool placed_ = false, snapping_ = false;
+  bool placed_ = false;
 };
 
 class ControlPeer : public Peer {
@@ -504,6 +498,7 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   auto* w = reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
   if (!w || !g_backend) return DefWindowProcA(hwnd, msg, wp, lp);
   Application& app = w->App();
+  if (LRESULT result = 0; CaptionMessage(hwnd, msg, wp, lp, *w, result)) return result;
   switch (msg) {
     case WM_COMMAND: {
       if (lp) {
@@ -569,10 +564,6 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       SetBkColor(reinterpret_cast<HDC>(wp), GetSysColor(face));
       return reinterpret_cast<LRESULT>(GetSysColorBrush(face));
     }
-    case WM_SIZE:
-      if (wp == SIZE_RESTORED)
-        if (auto* peer = dynamic_cast<WindowPeer*>(w->GetPeer())) peer->SnapBack();
-      break;
     case WM_WINDOWPOSCHANGED: {
       // The normal-state bounds, also while the window is on its way to or
       // from minimized, when the window's own rectangle is the icon's.
@@ -587,6 +578,9 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       }
       return r;
     }
+    case WM_SIZE:
+      if (wp == SIZE_RESTORED) w->NotifyClientResized(LOWORD(lp), HIWORD(lp));
+      break;
     case WM_CLOSE: w->Close(); return 0;
     case WM_HOTKEY: w->NotifyHotKey(static_cast<int>(wp)); return 0;
     case WM_DESTROY:
@@ -598,6 +592,9 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       if (w->OnQueryEndSession) Dispatch(app, [&] { ok = w->OnQueryEndSession(); });
       return ok ? 1 : 0;
     }
+    case WM_ENDSESSION:
+      if (wp) Dispatch(app, w->OnEndSession);
+      return 0;
   }
   return DefWindowProcA(hwnd, msg, wp, lp);
 }
@@ -661,8 +658,8 @@ std::unique_ptr<Peer> Win32Backend::CreatePeer(Component& c) {
     case Kind::Timer: return std::make_unique<TimerPeer>(static_cast<Timer&>(c), *this);
     case Kind::Menu: return std::make_unique<MenuPeer>(static_cast<Menu&>(c), *this);
     case Kind::MenuItem: return std::make_unique<MenuItemPeer>(static_cast<MenuItem&>(c), *this);
-    case Kind::NonVisual:
-    case Kind::CaptionBar: return nullptr;
+    case Kind::CaptionBar: return MakeCaptionPeer(static_cast<CaptionBar&>(c));
+    case Kind::NonVisual: return nullptr;
     default: return std::make_unique<ControlPeer>(c, *this);
   }
 }
@@ -752,9 +749,13 @@ void Win32Backend::PopupMenu(Menu& m, int x, int y) {
   HWND owner = app_ && app_->MainWindow() ? WindowHandle(*app_->MainWindow()) : appWindow_;
   if (!peer || !owner) return;
   HMENU menu = peer->Build();
-  SetForegroundWindow(owner);
   TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON, x, y, 0, owner, nullptr);
   PostMessageA(owner, WM_NULL, 0, 0);
+}
+
+void Win32Backend::ForegroundApp() {
+  HWND owner = app_ && app_->MainWindow() ? WindowHandle(*app_->MainWindow()) : appWindow_;
+  if (owner) SetForegroundWindow(owner);
 }
 
 void Win32Backend::Post(Event call) {

@@ -22,6 +22,7 @@ class Win32Backend : public Backend {
   void Run() override;
   void RunModal(Window& w) override;
   void PopupMenu(Menu& m, int x, int y) override;
+  void ForegroundApp() override;
   void ShowError(const std::string& title, const std::string& message) override;
   void MinimizeApp() override;
   void RestoreApp() override;

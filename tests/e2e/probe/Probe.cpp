@@ -183,6 +183,52 @@ int GoWatch(int mb, DWORD timeout) {
   return running && idleAgain ? 0 : 1;
 }
 
+// go-close MEGABYTES TIMEOUT: as go-watch, but sends the close box's message
+// as soon as the run shows, then waits for the window to go.
+int GoClose(int mb, DWORD timeout) {
+  HWND main = MainForm();
+  HWND go = Control("Go!"), exitb = Control("Exit"), tryTo = Control("&Try to free 1 Mb of RAM");
+  if (!main || !go || !exitb || !tryTo) return std::printf("controls missing\n"), 1;
+  SendMessageA(tryTo, BM_CLICK, 0, 0);
+  HWND slider = nullptr;
+  EnumChildWindows(main, FindTrackBar, reinterpret_cast<LPARAM>(&slider));
+  if (!slider) return std::printf("slider missing\n"), 1;
+  SendMessageA(slider, TBM_SETPOS, TRUE, mb);
+  SendMessageA(main, WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, mb), reinterpret_cast<LPARAM>(slider));
+  PostMessageA(go, BM_CLICK, 0, 0);
+  bool running = false, gone = false;
+  const DWORD start = GetTickCount();
+  for (; GetTickCount() - start < timeout; Sleep(1)) {
+    if (!running && Text(exitb) == "Stop") {
+      running = true;
+      PostMessageA(main, WM_CLOSE, 0, 0);
+    }
+    if (running && !IsWindow(main)) {
+      gone = true;
+      break;
+    }
+  }
+  std::printf("running=%d gone=%d\n", running, gone);
+  return running && gone ? 0 : 1;
+}
+
+// pin: clicks the caption bar's pin button, found where the program draws it
+// (after the system icon) and confirmed by the window's own hit test.
+int Pin(HWND main) {
+  if (!main) return std::printf("no window\n"), 1;
+  RECT r;
+  GetWindowRect(main, &r);
+  const int button = GetSystemMetrics(SM_CYSIZE) - 4;
+  const int x = r.left + GetSystemMetrics(SM_CXFIXEDFRAME) + GetSystemMetrics(SM_CXSIZE) + button / 2;
+  const int y = r.top + GetSystemMetrics(SM_CYFIXEDFRAME) + (GetSystemMetrics(SM_CYCAPTION) - 1) / 2;
+  const LPARAM at = MAKELPARAM(x, y);
+  const LRESULT hit = SendMessageA(main, WM_NCHITTEST, 0, at);
+  if (hit != HTOBJECT) return std::printf("hit=%ld\n", static_cast<long>(hit)), 1;
+  PostMessageA(main, WM_NCLBUTTONDOWN, hit, at);
+  PostMessageA(main, WM_NCLBUTTONUP, hit, at);
+  return std::printf("clicked\n"), 0;
+}
+
 struct Gauges {
   int count = 0, painted = 0;
 };
@@ -323,6 +369,7 @@ int main(int argc, char** argv) {
   if (cmd == "run-watch" && argc >= 4) return RunWatch(argc, argv);
   if (cmd == "wait-state" && argc >= 4) return WaitState(argv[2], std::strtoul(argv[3], nullptr, 10));
   if (cmd == "state") return std::printf("%s\n", State(MainForm())), 0;
+  if (cmd == "go-close" && argc >= 4) return GoClose(std::atoi(argv[2]), std::strtoul(argv[3], nullptr, 10));
   if (cmd == "go-watch" && argc >= 4) return GoWatch(std::atoi(argv[2]), std::strtoul(argv[3], nullptr, 10));
   if (cmd == "touch" && argc >= 4) return Touch(argv[2], std::strtoul(argv[3], nullptr, 10));
   HWND main = MainForm();
@@ -392,6 +439,17 @@ int main(int argc, char** argv) {
   if (cmd == "tray-dblclick") {
     HWND tray = FindWindowA("TTrayIconHandler", nullptr);
     return tray && PostMessageA(tray, WM_USER + 1024, 1, WM_LBUTTONDBLCLK) ? 0 : 1;
+  }
+  if (cmd == "pin") return Pin(main);
+  // resize W H: gives the main window that outer size, as another program may
+  if (cmd == "resize" && argc >= 4)
+    return main && SetWindowPos(main, nullptr, 0, 0, std::atoi(argv[2]), std::atoi(argv[3]),
+                                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE) ? 0 : 1;
+  // client: prints the main window's client size as WxH
+  if (cmd == "client") {
+    RECT r{};
+    if (main) GetClientRect(main, &r);
+    return std::printf("%ldx%ld\n", static_cast<long>(r.right), static_cast<long>(r.bottom)), main ? 0 : 1;
   }
   // topmost: prints 1 when the main window has the always-on-top style
   if (cmd == "topmost")

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <new>
+
 #include "app/Startup.h"
 #include "fakes/Fakes.h"
 #include "ui/Headless.h"
@@ -84,6 +86,7 @@ TEST(FreeingRun, WindowIsInItsRunningStateDuringProgressAndIdleAfterwards) {
     for (auto* g : {f.RAMUsage, f.RAMLoading, f.CPUUsage, f.SwapUsage}) EXPECT_FALSE(g->Active());
     EXPECT_FALSE(f.Timer->Running());
     EXPECT_EQ(f.Caption(), "Brantelle is optimizing your memory ...");
+    EXPECT_FALSE(f.Exitb->ShowHint());
     EXPECT_TRUE(f.DefragMem->Busy());
   };
   f.Go->Click();
@@ -296,4 +299,54 @@ TEST(FreeingRun, ExitWhenIdleClosesAndLogsTheClosingLine) {
   EXPECT_TRUE(rig.form->ExitRequested);
   EXPECT_TRUE(rig.app.IsTerminated());
   EXPECT_EQ(rig.Log(), Lines({{"*** Brantelle closed", kStamp}}));
+}
+
+TEST(FreeingRun, StopThenTheFreeEverythingHotKeyInOneBatchStillStops) {
+  RunRig rig;
+  rig.duringRun = [&](int pump) {
+    if (pump != 3) return;
+    rig.form->Exitb->Click();
+    rig.form->NotifyHotKey(rig.sys.hotKeys.IdOf('D'));
+  };
+  rig.form->Go->Click();
+  EXPECT_EQ(rig.sys.blocks.commits, 3);
+  EXPECT_EQ(rig.form->reports, 0);  // the hot key's silence still holds for this run
+}
+
+TEST(FreeingRun, CloseDuringARunStopsItAndClosesAfterItsLastLine) {
+  RunRig rig;
+  rig.form->Find("CloseToTray")->SetCaption("1");
+  rig.duringRun = [&](int pump) {
+    if (pump == 3) rig.form->Close();
+  };
+  rig.form->Go->Click();
+  EXPECT_EQ(rig.sys.blocks.commits, 3);
+  EXPECT_EQ(rig.form->reports, 0);
+  EXPECT_FALSE(rig.form->Destroyed());  // not while the run's handlers still use it
+  EXPECT_TRUE(rig.form->Go->Enabled());
+  rig.backend.RunPosted();
+  EXPECT_TRUE(rig.form->Destroyed());
+  EXPECT_TRUE(rig.app.IsTerminated());
+  EXPECT_EQ(rig.Log(), Lines({{"    Brantelle started freeing RAM", kStamp},
+                              {"    Brantelle finished freeing RAM", kStamp},
+                              {"    Brantelle freeing 0 Mb", kStamp},
+                              {"*** Brantelle closed", kStamp}}));
+}
+
+TEST(FreeingRun, AnyErrorInsideARunIsShownAndTheWindowReturnsToIdle) {
+  RunRig rig;
+  rig.duringRun = [&](int pump) {
+    if (pump == 2) throw std::bad_alloc();
+  };
+  rig.form->Go->Click();
+  ASSERT_EQ(rig.backend.errors.size(), 1u);
+  EXPECT_NE(rig.backend.errors[0].find("bad_alloc"), std::string::npos);
+  EXPECT_EQ(rig.sys.blocks.commits, 2);  // the run ended there
+  EXPECT_TRUE(rig.form->Go->Enabled());
+  EXPECT_TRUE(rig.form->Timer->Running());
+  EXPECT_TRUE(rig.form->Exitb->ShowHint());
+  EXPECT_TRUE(rig.sys.notifyArea.cycles.empty());
+
+  ui::Dispatch(rig.app, [] { throw 42; });  // not even an exception class
+  EXPECT_EQ(rig.backend.errors.back(), ": Unexpected error");
 }

@@ -2,9 +2,16 @@
 
 #include "app/Startup.h"
 #include "fakes/Fakes.h"
+#include "fakes/SettingsLayout.h"
 #include "ui/Headless.h"
 
 using namespace app;
+
+namespace {
+
+std::string Stored(const std::string& below) { return std::string(fakes::kSettingsRoot) + "\\" + below; }
+
+}  // namespace
 
 namespace {
 
@@ -15,9 +22,11 @@ struct StartRig {
   std::unique_ptr<TMainForm> form;
   std::vector<int32_t> runs;  // megabytes of each run, from the blocks asked for
 
-  explicit StartRig(std::vector<std::string> args, const char* defragWhenStart = "1") {
+  explicit StartRig(std::vector<std::string> args, const char* defragWhenStart = "1",
+                    std::function<void(fakes::FakeRegistry&)> stored = {}) {
     sys.memory.figures.totalPhys = 267894784;  // 255.48 MB
     sys.memory.figures.availPhys = 100u << 20;
+    if (stored) stored(sys.registry);
     sys.environment.args.insert(sys.environment.args.end(), args.begin(), args.end());
     form = std::make_unique<TMainForm>(app, sys.system);
     form->Find("DefragWhenStart")->SetCaption(defragWhenStart);
@@ -152,4 +161,65 @@ TEST(Startup, EndOfSessionIsAllowedAndMarksARealExit) {
   ASSERT_TRUE(rig.form->OnQueryEndSession);
   EXPECT_TRUE(rig.form->OnQueryEndSession());
   EXPECT_TRUE(rig.form->ExitRequested);
+}
+
+TEST(Startup, AStoredSliderAmountOutlivesTheRestoresOfStartUp) {
+  auto slider = [](uint32_t position) {
+    return [position](fakes::FakeRegistry& r) {
+      r.PutDword(Stored("MainForm\\Auto"), "Checked", 0);
+      r.PutDword(Stored("MainForm\\TryTo"), "Checked", 1);
+      r.PutDword(Stored("MainForm\\TrackBar"), "Position", position);
+    };
+  };
+  StartRig rig({}, "0", slider(200));  // the start-up run of the slider's amount
+  EXPECT_EQ(rig.runs, (std::vector<int32_t>{200}));
+  EXPECT_EQ(rig.form->TrackBar->Position(), 200);
+  StartRig above({}, "0", slider(300));
+  EXPECT_EQ(above.runs, (std::vector<int32_t>{255}));  // still limited to the installed megabytes
+}
+
+TEST(Startup, ATrayRestoreAfterADefaultStartLetsTheNextMinimizeSave) {
+  StartRig rig({});  // minimized and hidden
+  rig.sys.notifyArea.DeliverMouse(1, platform::kLButtonDblClk);  // TrayAction "0"
+  EXPECT_TRUE(rig.form->Visible());
+  EXPECT_FALSE(rig.app.Minimized());
+  rig.form->FreeingReport->Click();
+  rig.form->Minimize->Click();
+  const platform::RegValue* stored = rig.sys.registry.Get(Stored("MainForm\\FreeingReport"), "Checked");
+  ASSERT_NE(stored, nullptr);
+  EXPECT_EQ(stored->data, (std::vector<uint8_t>{0, 0, 0, 0}));
+}
+
+TEST(Startup, TheSessionsEndClosesAsExitDoes) {
+  StartRig rig({"/W"}, "1");
+  ASSERT_TRUE(rig.form->OnQueryEndSession());
+  rig.form->OnEndSession();
+  EXPECT_TRUE(rig.form->Destroyed());
+  EXPECT_TRUE(rig.app.IsTerminated());
+  const std::string& log = rig.sys.textFiles.files["C:\\Brantelle\\log.txt"];
+  EXPECT_EQ(log.rfind("*** Brantelle closed"), log.rfind("***"));
+  EXPECT_NE(rig.sys.registry.Get(Stored("MainForm"), "State"), nullptr);  // the window values
+}
+
+TEST(Startup, TheHandOverCallbackGoesWithTheForm) {
+  fakes::FakeSystem sys;
+  sys.environment.args.push_back("/W");
+  {
+    ui::HeadlessBackend backend;
+    ui::Application app(backend);
+    TMainForm form(app, sys.system);
+    StartUp(app, form);
+    ASSERT_TRUE(sys.instance.onHandOver);
+  }
+  EXPECT_FALSE(sys.instance.onHandOver);
+}
+
+TEST(Startup, NumberSettingsAreDecimalDigitsOnly) {
+  StartRig rig({"/W"});
+  for (const char* text : {"$1F", "0x1F", " 15", "15 ", "", "-"}) {
+    rig.form->Find("RAMLevel")->SetCaption(text);
+    EXPECT_THROW(rig.form->Number("RAMLevel"), ui::Error) << text;
+  }
+  rig.form->Find("RAMLevel")->SetCaption("-15");
+  EXPECT_EQ(rig.form->Number("RAMLevel"), -15);
 }

@@ -156,3 +156,12 @@ TEST(TrayBehaviour, IconComesBackWhenTheTaskBarIsRecreated) {
   EXPECT_EQ(rig.sys.notifyArea.Last().op, NotifyOp::Add);
   EXPECT_NE(rig.sys.notifyArea.Last().data.icon, 0u);
 }
+
+TEST(TrayBehaviour, TrayMenuOpensInTheForegroundAfterPendingMessages) {
+  TrayRig rig;
+  int foregroundsWhilePumping = -1;
+  rig.backend.onProcessMessages = [&] { foregroundsWhilePumping = rig.backend.foregrounds; };
+  rig.sys.notifyArea.DeliverMouse(1, platform::kRButtonDown);
+  EXPECT_EQ(foregroundsWhilePumping, 1);
+  EXPECT_EQ(rig.backend.popups, 1);
+}

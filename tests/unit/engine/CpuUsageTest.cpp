@@ -103,6 +103,32 @@ TEST_F(Win9x, StoppingEndsTheStatisticOnce) {
   EXPECT_TRUE(perf.openKeys.empty());
 }
 
+TEST_F(Win9x, WithoutTheStatisticsTheSystemsIdleTimesServe) {
+  perf.dynKeys.clear();  // Wine reporting Windows 98
+  perf.haveIdleTimes = true;
+  perf.idleTimes = {1'000'000'000};
+  perf.idleStamp = 133'000'000'000'000'000;
+  CpuUsage meter(perf);
+  EXPECT_GT(meter.ProcessorLoad(0), 0.999);  // the first reading, as on NT
+  perf.idleTimes = {1'000'000'000 + 7'500'000};
+  perf.idleStamp += 10'000'000;
+  meter.SampleProcessorLoad();
+  EXPECT_NEAR(meter.ProcessorLoad(0), 0.25, 1e-12);
+  EXPECT_EQ(ErrorOf([&] { meter.ProcessorLoad(1); }), "CPU index out of bounds");
+  EXPECT_FALSE(meter.Started());  // nothing to stop at the end
+  perf.log.clear();
+  meter.StopProcessorMonitoring();
+  EXPECT_TRUE(perf.log.empty());
+}
+
+TEST_F(Win9x, WithNeitherSourceTheStartErrorStands) {
+  perf.dynKeys.clear();  // a real Windows 9x system lacks the idle-time query
+  CpuUsage meter(perf);
+  EXPECT_EQ(ErrorOf([&] { meter.SampleProcessorLoad(); }), "Unable to start performance monitoring");
+  perf.dynKeys = {"PerfStats\\StartStat", "PerfStats\\StatData"};
+  EXPECT_DOUBLE_EQ(meter.ProcessorLoad(0), 0.37);
+}
+
 TEST(CpuUsageNT, TwoProcessorsOverOneSecond) {
   FakePerformance perf;
   perf.block = BuildPerfBlock(At(1), {{.idle = {50'000'000'000, 60'000'000'000, 110'000'000'000}}});
@@ -261,4 +287,18 @@ TEST(PerfData, SystemTimeConversion) {
   EXPECT_FALSE(engine::SystemTimeToFileTime({2023, 2, 3, 29, 0, 0, 0, 0}, t));
   EXPECT_FALSE(engine::SystemTimeToFileTime({2023, 13, 3, 1, 0, 0, 0, 0}, t));
   EXPECT_FALSE(engine::SystemTimeToFileTime({1600, 12, 3, 31, 0, 0, 0, 0}, t));
+}
+
+TEST(CpuUsageNT, CountersAtTheEndsOfTheirRangeGiveANumber) {
+  FakePerformance perf;
+  perf.block = BuildPerfBlock(At(1), {});
+  perf.haveIdleTimes = true;
+  perf.idleTimes = {INT64_MIN};
+  perf.idleStamp = INT64_MIN;
+  CpuUsage meter(perf);
+  meter.SampleProcessorLoad();
+  perf.idleTimes = {INT64_MAX};
+  perf.idleStamp = INT64_MAX;
+  meter.SampleProcessorLoad();
+  EXPECT_NEAR(meter.ProcessorLoad(0), 0.0, 1e-9);  // no overflow in the differences
 }

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <limits>
+
 #include "engine/MemoryStatus.h"
 #include "fakes/Fakes.h"
 
@@ -62,4 +65,12 @@ TEST(Units, GaugeFigures) {
   EXPECT_DOUBLE_EQ(LoadPercent(s), 75);
   EXPECT_DOUBLE_EQ(PageFileUsedMb(s), 400);
   EXPECT_DOUBLE_EQ(PageFileFreeMb(s), 200);
+}
+
+TEST(Units, RoundingSaturatesOutsideTheIntegerRange) {
+  EXPECT_EQ(RoundHalfEven(1e30L), INT64_MAX);
+  EXPECT_EQ(RoundHalfEven(-1e30L), INT64_MIN);
+  EXPECT_EQ(RoundHalfEven(std::numeric_limits<long double>::infinity()), INT64_MAX);
+  EXPECT_EQ(RoundHalfEven(std::numeric_limits<long double>::quiet_NaN()), 0);
+  EXPECT_EQ(RoundHalfEven(-2.5L), -2);
 }

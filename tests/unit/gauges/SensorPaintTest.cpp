@@ -42,6 +42,8 @@ TEST(SensorText, TwoDecimalsAndTheUnit) {
   EXPECT_EQ(SensorValueText(51.73046875, " mb"), "51.73 mb");
   EXPECT_EQ(SensorValueText(-2.5, ""), "-2.50");
   EXPECT_EQ(SensorValueText(0, " %"), "0.00 %");
+  EXPECT_EQ(SensorValueText(51.73046875, " mb", ","), "51,73 mb");  // the locale's separator
+  EXPECT_EQ(SensorValueText(-2.5, "", ","), "-2,50");
 }
 
 TEST_F(Painted, FlatDiagramCurveOnTheMainWindowGauge) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "fakes/Fakes.h"
 #include "gauges/TextTrayIcon.h"
 #include "ui/Headless.h"
@@ -160,4 +162,60 @@ TEST(TextTrayIcon, PresenceTipAndShellRestart) {
   }
   EXPECT_EQ(area.Last().op, NotifyOp::Delete);  // the window took its icon along
   area.DeliverMouse(1, platform::kLButtonDblClk);  // a late message finds nobody
+}
+
+TEST(TextTrayIcon, InkOfTheKeysValueStillShowsAndIsNeverBlended) {
+  TrayRig rig;
+  gfx::Font font = rig.tray.Font();
+  font.color = 0x00C0C0C0;  // the value of the button face, the key
+  rig.tray.SetFont(font);
+  rig.tray.SetText("5");
+  gfx::Color key = 0;
+  for (const auto& op : rig.area.lastImageOps)
+    if (op.kind == DrawOp::Rectangle) key = op.brush;
+  EXPECT_EQ(key, 0x003F3F3Fu);
+  EXPECT_FALSE(rig.TextOp().font.antialiased);
+  EXPECT_TRUE(rig.tray.Font().antialiased);  // the property itself is untouched
+}
+
+TEST(TextTrayIcon, IconBitsAreBlueFirstWithAMaskBitPerTransparentPixel) {
+  gfx::IconImage image;
+  image.Set({0, 0}, 0x00112233);           // red 0x33, green 0x22, blue 0x11
+  image.Set({9, 0}, gfx::clRed, true);     // transparent whatever its colour
+  image.Set({15, 15}, gfx::clWhite, true);
+  const gfx::IconBits bits = gfx::ToIconBits(image);
+  EXPECT_EQ(bits.color[0], 0x00332211u);
+  EXPECT_EQ(bits.color[9], 0u);
+  EXPECT_EQ(bits.color[255], 0u);
+  EXPECT_EQ(bits.mask[0], 0x00);
+  EXPECT_EQ(bits.mask[1], 0x40);   // x 9: second byte of the row, second bit from the top
+  EXPECT_EQ(bits.mask[31], 0x01);  // the last pixel: the last bit of the last padded row
+  for (size_t i = 2; i < 31; ++i) EXPECT_EQ(bits.mask[i], 0) << i;
+}
+
+TEST(TextTrayIcon, EveryIconMadeIsFreedExactlyOnce) {
+  fakes::FakeNotifyArea area;
+  {
+    ui::HeadlessBackend backend;
+    ui::Application app{backend};
+    ui::Window window{app, "Form"};
+    auto& frames = window.Add<gauges::TImageList>("ImageList", gauges::RunAnimationFrames());
+    auto& tray = window.Add<TTextTrayIcon>("TrayIcon", area);
+    tray.SetIconVisible(true);
+    tray.SetText("12");
+    tray.SetText("13");
+    tray.SetIconList(&frames);
+    tray.SetCycleInterval(200);
+    tray.SetCycleIcons(true);
+    for (int i = 0; i < 14; ++i) area.DeliverCycle(1);
+    tray.SetIconList(nullptr);
+    tray.SetProgramIcon();
+    tray.SetText("14");
+  }
+  ASSERT_GT(area.madeIcons.size(), 15u);
+  std::vector<platform::IconHandle> made, freed = area.freed;
+  for (size_t i = 0; i < area.madeIcons.size(); ++i)
+    made.push_back(fakes::FakeNotifyArea::kFirstIcon + static_cast<platform::IconHandle>(i));
+  std::sort(freed.begin(), freed.end());
+  EXPECT_EQ(freed, made);
 }
