@@ -298,6 +298,42 @@ top=$(probe topmost)
 probe resize 700 560 >/dev/null; sleep 0.5
 size=$(probe client)
 [ "$size" = "459x387" ]; check "a resize from outside snaps back to the fixed client size" $? "$size"
+echo "e2e: processor detection window"
+wine reg delete 'HKCU\SOFTWARE\Corvantis' /f >/dev/null 2>&1
+wine "$exe" /W >/dev/null 2>&1 &
+probe wait-state normal 20000 >/dev/null
+probe cpu-open-menu >/dev/null
+out=$(probe cpu-wait open 20000)
+[ "$out" = "open count=1" ]; check "Tools, Processor Detection Toolkit opens one window" $? "$out"
+shown=$(probe cpu-show)
+case "$(grep -m1 '^vendor_id' /proc/cpuinfo | awk '{print $3}')" in
+  GenuineIntel) vendor="Intel Corporation" ;;
+  AuthenticAMD) vendor="Advanced Micro Devices" ;;
+  *) vendor="Unknown Vendor" ;;
+esac
+grep -qxF "Static|$vendor" <<<"$shown"; check "it names the host's vendor" $? "$shown"
+grep -Eqx 'Static\|[1-9][0-9]* Mhz' <<<"$shown"; check "it shows a measured speed" $? "$(grep Mhz <<<"$shown")"
+grep -qx 'rows=30 images=1' <<<"$shown"; check "it lists thirty features with their marks" $? "$(grep rows <<<"$shown")"
+grep -qx 'client=415x404' <<<"$shown" && grep -qx 'minimizebox=0' <<<"$shown"
+check "its client area is 415 x 404, with only the close box" $? "$(head -2 <<<"$shown")"
+out=$(probe cpu-tab 150)
+[ "$out" = "list=shown" ]; check "the second tab shows the feature list" $? "$out"
+out=$(probe cpu-resize)
+[ "$out" = "client=415x404" ]; check "a resize snaps back" $? "$out"
+probe cpu-ok >/dev/null
+out=$(probe cpu-wait none 10000)
+check "Ok closes it" $? "$out"
+probe cpu-open-strip >/dev/null
+out=$(probe cpu-wait open 20000)
+[ "$out" = "open count=1" ]; check "the strip at the right edge opens it" $? "$out"
+probe cpu-enter >/dev/null
+out=$(probe cpu-wait none 10000)
+check "Enter closes it" $? "$out"
+probe cpu-open-strip >/dev/null
+probe cpu-wait open 20000 >/dev/null
+probe cpu-close >/dev/null
+out=$(probe cpu-wait none 10000)
+check "the close box closes it" $? "$out"
 quit_all
 wine reg delete 'HKCU\SOFTWARE\Corvantis' /f >/dev/null 2>&1
 
