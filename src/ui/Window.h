@@ -15,9 +15,6 @@ enum class WindowState { Normal, Minimized, Maximized };
 // Where a window first shows: centred on the screen or over the main window.
 enum class Placement { ScreenCenter, MainFormCenter };
 
-// Where a window first shows: the middle of the screen, or over the main window.
-enum class Placement { ScreenCenter, MainFormCenter };
-
 class Window : public Component {
  public:
   Window(Application& app, std::string name);
@@ -61,12 +58,6 @@ class Window : public Component {
   void SetState(WindowState s);
   bool TopMost() const { return topMost_; }
   void SetTopMost(bool on);
-  // Styles of the native window: set them before it is realised. Without a
-  // minimize box the caption carries the close box only.
-  bool MinimizeBox() const { return minimizeBox_; }
-  void SetMinimizeBox(bool on) { minimizeBox_ = on; }
-  Placement GetPlacement() const { return placement_; }
-  void SetPlacement(Placement p) { placement_ = p; }
   // The top-left corner of the window's last normal-state bounds, in screen
   // pixels; a minimized or maximized window keeps where it returns to.
   int Left() const { return left_; }

@@ -480,8 +480,7 @@ int main(int argc, char** argv) {
   const std::string cmd = argv[1];
   if (cmd == "run-watch" && argc >= 4) return RunWatch(argc, argv);
   if (cmd == "wait-state" && argc >= 4) return WaitState(argv[2], std::strtoul(argv[3], nullptr, 10));
-  if (cmd == "state") return std::printf("%s
-", State(MainWindow())), 0;
+  if (cmd == "state") return std::printf("%s\n", State(MainWindow())), 0;
   if (cmd == "go-close" && argc >= 4) return GoClose(std::atoi(argv[2]), std::strtoul(argv[3], nullptr, 10));
   if (cmd == "go-watch" && argc >= 4) return GoWatch(std::atoi(argv[2]), std::strtoul(argv[3], nullptr, 10));
   if (cmd == "touch" && argc >= 4) return Touch(argv[2], std::strtoul(argv[3], nullptr, 10));
