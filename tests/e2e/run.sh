@@ -359,9 +359,6 @@ boxes=$(probe boxes)
 [ "$boxes" = 0 ]; check "98: no error box while the gauges sample" $? "boxes: $boxes"
 out=$(probe gauges)
 [[ "$out" == "gauges=4 "* ]]; check "98: the main window shows four gauges" $? "$out"
-out=$(probe go-watch 64 30000)
-check "98: Go! runs" $? "$out"
-sleep 0.5
 out=$(probe run-watch 30000 "$wexe")
 [[ "$out" == "exit=0 visible=0 "* ]]; check "98: a second copy hands over and exits" $? "$out"
 probe close >/dev/null
@@ -369,11 +366,15 @@ state=$(probe wait-state hidden 10000)
 probe tray-dblclick >/dev/null
 state=$(probe wait-state normal 10000)
 check "98: the tray icon brings the window back" $? "$state"
+rm -f "$log"  # the second copy logged its own start
+out=$(probe go-watch 64 30000)
+check "98: Go! runs" $? "$out"
+sleep 0.5
 probe exit >/dev/null
 probe wait-state none 10000 >/dev/null
-log_is "\\*\\*\\* Brantelle started" "    Brantelle started freeing RAM" "    Brantelle finished freeing RAM" \
+log_is "    Brantelle started freeing RAM" "    Brantelle finished freeing RAM" \
   "    Brantelle freeing -?[0-9]+ Mb" "\\*\\*\\* Brantelle closed"
-check "98: Go! logs its run between the start and the closing line" $? "$(cat -A "$log" 2>&1)"
+check "98: Go! logs its run, then the closing line" $? "$(cat -A "$log" 2>&1)"
 quit_all
 export WINEPREFIX=$nt_prefix
 
