@@ -2,6 +2,7 @@
 // invisible labels that hold most settings.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "app/CommandLine.h"
@@ -20,6 +21,10 @@
 #include "ui/Controls.h"
 #include "ui/Menu.h"
 #include "ui/Window.h"
+
+namespace cpu {
+class TCpuForm;
+}
 
 namespace app {
 
@@ -118,6 +123,10 @@ class TMainForm : public ui::Window {
   void BeginModalOnTop(ui::Window& dialog);
   void EndModalOnTop();
 
+  // Opens the processor detection window, unless one is open already; it
+  // detects afresh each time.
+  void RightClick();
+
  private:
   void CreateSettingLabels(ui::Component* group);
   void CreateMenus();
@@ -139,6 +148,8 @@ class TMainForm : public ui::Window {
   // A close of this window while the report is open closes the report first
   // and comes back once the run has ended.
   void WireReport();
+  // The strip and the menu items that open the tool windows.
+  void WireToolWindows();
   // The tray animation while a run lasts; false returns to the icon mode.
   void TrayRunning(bool running);
   void SetRunPriority();
@@ -158,6 +169,7 @@ class TMainForm : public ui::Window {
   engine::CpuUsage cpuMeter_;
   bool reportOpen_ = false, closeAfterRun_ = false;
   report::TReportForm* report_ = nullptr;
+  std::unique_ptr<cpu::TCpuForm> cpuForm_;
   // Atoms of the AutoFree, free-everything and restore hot keys; 0 when none.
   uint16_t hotKeyAtoms_[3] = {};
 };

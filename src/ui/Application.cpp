@@ -63,8 +63,21 @@ void Application::ShowException(const std::string& message) {
   backend_.ShowError(title_, message);
 }
 
-void Application::HandleException(const std::string& message, const Component*) {
+void Application::HandleException(const std::string& message, const Component* source) {
+  if (!source) return ShowException(message);
+  // A timer that fails fails again every tick: one box, then quiet until a
+  // tick has worked, and never a second box over one still open.
+  if (!failing_.insert(source).second || boxOpen_.count(source)) return;
+  boxOpen_.insert(source);
   ShowException(message);
+  boxOpen_.erase(source);
+}
+
+void Application::HandlerSucceeded(const Component* source) { failing_.erase(source); }
+
+void Application::Forget(const Component* source) {
+  failing_.erase(source);
+  boxOpen_.erase(source);
 }
 
 void HeadlessBackend::RunPosted() {

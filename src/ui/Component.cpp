@@ -71,6 +71,7 @@ void Dispatch(Application& app, const Event& handler, const Component* source) {
   if (!handler) return;
   try {
     handler();
+    if (source) app.HandlerSucceeded(source);
   } catch (const std::exception& e) {
     app.HandleException(e.what(), source);
   } catch (...) {

@@ -29,7 +29,7 @@ struct Rect {
 enum class Kind {
   Window, Label, Button, CheckBox, RadioButton, TrackBar, ProgressBar, StatusBar,
   GroupBox, Bevel, Picture, PaintBox, CaptionBar, Memo, ComboBox, SpinEdit,
-  HotKeyEdit, ListView, PageControl, Menu, MenuItem, Timer, NonVisual,
+  HotKeyEdit, ListView, PageControl, TabSheet, Panel, Menu, MenuItem, Timer, NonVisual,
 };
 
 // Which property changed, so that a peer updates only what it must.

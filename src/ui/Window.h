@@ -12,8 +12,7 @@ namespace ui {
 class Menu;
 
 enum class WindowState { Normal, Minimized, Maximized };
-
-// Where a window first shows: the middle of the screen, or over the main window.
+// Where a window first shows: centred on the screen or over the main window.
 enum class Placement { ScreenCenter, MainFormCenter };
 
 class Window : public Component {
@@ -48,17 +47,17 @@ class Window : public Component {
   void SetClientSize(int w, int h);
   // The backend tells the client size the window got in its normal state.
   void NotifyClientResized(int w, int h);
+  // Border icons, fixed before the window is realised: the close box always,
+  // the minimize box unless this is off.
+  bool MinimizeBox() const { return minimizeBox_; }
+  void SetMinimizeBox(bool on) { minimizeBox_ = on; }
+  Placement GetPlacement() const { return placement_; }
+  void SetPlacement(Placement p) { placement_ = p; }
 
   WindowState State() const { return state_; }
   void SetState(WindowState s);
   bool TopMost() const { return topMost_; }
   void SetTopMost(bool on);
-  // Styles of the native window: set them before it is realised. Without a
-  // minimize box the caption carries the close box only.
-  bool MinimizeBox() const { return minimizeBox_; }
-  void SetMinimizeBox(bool on) { minimizeBox_ = on; }
-  Placement GetPlacement() const { return placement_; }
-  void SetPlacement(Placement p) { placement_ = p; }
   // The top-left corner of the window's last normal-state bounds, in screen
   // pixels; a minimized or maximized window keeps where it returns to.
   int Left() const { return left_; }
@@ -110,8 +109,7 @@ class Window : public Component {
   std::vector<std::unique_ptr<Component>> components_;
   int clientWidth_ = 0, clientHeight_ = 0;
   WindowState state_ = WindowState::Normal;
-  bool topMost_ = false, destroyed_ = false;
-  bool minimizeBox_ = true;
+  bool topMost_ = false, destroyed_ = false, minimizeBox_ = true;
   Placement placement_ = Placement::ScreenCenter;
   Menu* mainMenu_ = nullptr;
 };

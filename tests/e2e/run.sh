@@ -298,8 +298,85 @@ top=$(probe topmost)
 probe resize 700 560 >/dev/null; sleep 0.5
 size=$(probe client)
 [ "$size" = "459x387" ]; check "a resize from outside snaps back to the fixed client size" $? "$size"
+echo "e2e: processor detection window"
+wine reg delete 'HKCU\SOFTWARE\Corvantis' /f >/dev/null 2>&1
+wine "$exe" /W >/dev/null 2>&1 &
+probe wait-state normal 20000 >/dev/null
+probe cpu-open-menu >/dev/null
+out=$(probe cpu-wait open 20000)
+[ "$out" = "open count=1" ]; check "Tools, Processor Detection Toolkit opens one window" $? "$out"
+shown=$(probe cpu-show)
+case "$(grep -m1 '^vendor_id' /proc/cpuinfo | awk '{print $3}')" in
+  GenuineIntel) vendor="Intel Corporation" ;;
+  AuthenticAMD) vendor="Advanced Micro Devices" ;;
+  *) vendor="Unknown Vendor" ;;
+esac
+grep -qxF "Static|$vendor" <<<"$shown"; check "it names the host's vendor" $? "$shown"
+grep -Eqx 'Static\|[1-9][0-9]* Mhz' <<<"$shown"; check "it shows a measured speed" $? "$(grep Mhz <<<"$shown")"
+grep -qx 'rows=30 images=1' <<<"$shown"; check "it lists thirty features with their marks" $? "$(grep rows <<<"$shown")"
+grep -qx 'client=415x404' <<<"$shown" && grep -qx 'minimizebox=0' <<<"$shown"
+check "its client area is 415 x 404, with only the close box" $? "$(head -2 <<<"$shown")"
+out=$(probe cpu-tab 150)
+[ "$out" = "list=shown" ]; check "the second tab shows the feature list" $? "$out"
+out=$(probe cpu-resize)
+[ "$out" = "client=415x404" ]; check "a resize snaps back" $? "$out"
+probe cpu-ok >/dev/null
+out=$(probe cpu-wait none 10000)
+check "Ok closes it" $? "$out"
+probe cpu-open-strip >/dev/null
+out=$(probe cpu-wait open 20000)
+[ "$out" = "open count=1" ]; check "the strip at the right edge opens it" $? "$out"
+probe cpu-enter >/dev/null
+out=$(probe cpu-wait none 10000)
+check "Enter closes it" $? "$out"
+probe cpu-open-strip >/dev/null
+probe cpu-wait open 20000 >/dev/null
+probe cpu-close >/dev/null
+out=$(probe cpu-wait none 10000)
+check "the close box closes it" $? "$out"
 quit_all
 wine reg delete 'HKCU\SOFTWARE\Corvantis' /f >/dev/null 2>&1
+
+echo "e2e: Windows 98 mode"
+quit_all
+nt_prefix=$WINEPREFIX
+export WINEPREFIX="$nt_prefix-win98"
+rm -rf "$WINEPREFIX"
+cp -a "$(brantelle_template)" "$WINEPREFIX"
+wine reg add 'HKCU\Software\Wine' /v Version /d win98 /f >/dev/null 2>&1
+rm -f "$log"
+out=$(probe run-watch 60000 "$wexe" /FREE 20)
+[[ "$out" == "exit=0 visible=0 "* ]]; check "98: /FREE 20 exits by itself" $? "$out"
+log_is "    Brantelle started freeing RAM" "    Brantelle finished freeing RAM" \
+  "    Brantelle freeing -?[0-9]+ Mb" "\\*\\*\\* Brantelle started"
+check "98: /FREE 20 logs its run" $? "$(cat -A "$log" 2>&1)"
+rm -f "$log"
+wine "$exe" /W >/dev/null 2>&1 &
+state=$(probe wait-state normal 20000)
+check "98: /W shows the window" $? "$state"
+sleep 5  # a failing processor gauge would have raised a box a second by now
+boxes=$(probe boxes)
+[ "$boxes" = 0 ]; check "98: no error box while the gauges sample" $? "boxes: $boxes"
+out=$(probe gauges)
+[[ "$out" == "gauges=4 "* ]]; check "98: the main window shows four gauges" $? "$out"
+out=$(probe run-watch 30000 "$wexe")
+[[ "$out" == "exit=0 visible=0 "* ]]; check "98: a second copy hands over and exits" $? "$out"
+probe close >/dev/null
+state=$(probe wait-state hidden 10000)
+probe tray-dblclick >/dev/null
+state=$(probe wait-state normal 10000)
+check "98: the tray icon brings the window back" $? "$state"
+rm -f "$log"  # the second copy logged its own start
+out=$(probe go-watch 64 30000)
+check "98: Go! runs" $? "$out"
+sleep 0.5
+probe exit >/dev/null
+probe wait-state none 10000 >/dev/null
+log_is "    Brantelle started freeing RAM" "    Brantelle finished freeing RAM" \
+  "    Brantelle freeing -?[0-9]+ Mb" "\\*\\*\\* Brantelle closed"
+check "98: Go! logs its run, then the closing line" $? "$(cat -A "$log" 2>&1)"
+quit_all
+export WINEPREFIX=$nt_prefix
 
 echo "e2e: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

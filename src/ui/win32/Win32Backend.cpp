@@ -3,13 +3,17 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <functional>
 
 #include "platform/win32/Handles.h"
 #include "ui/Controls.h"
+#include "ui/ListView.h"
 #include "ui/Memo.h"
 #include "ui/Menu.h"
+#include "ui/PageControl.h"
 #include "ui/Window.h"
 #include "ui/win32/CaptionButtons.h"
+#include "ui/win32/Win32Lists.h"
 
 #if __has_include("gfx/win32/GdiCanvas.h")
 #include "gfx/win32/GdiCanvas.h"
@@ -23,12 +27,15 @@ namespace {
 constexpr char kAppClass[] = "TApplication";
 constexpr char kFormClass[] = "TBrantelleForm";
 constexpr char kPaintClass[] = "TBrantellePaintBox";
+constexpr char kPictureClass[] = "TBrantellePicture";
+constexpr char kPageClass[] = "TBrantellePage";
 constexpr UINT kRebuildMenu = WM_APP + 1;
 constexpr UINT kRunPosted = WM_APP + 2;
 
 Win32Backend* g_backend = nullptr;
 
 HWND ParentHandle(const Component& c);
+HWND WindowHandle(const Window& w);
 
 // Placements are told in work-area coordinates; the window model keeps screen ones.
 POINT WorkAreaOrigin() {
@@ -37,11 +44,16 @@ POINT WorkAreaOrigin() {
   return POINT{work.left, work.top};
 }
 
-// Offset of a component's bounds in its native parent: children of a group
-// box are placed on the window itself.
+// Containers without a window of their own: what they hold is placed on
+// their native parent. (A tab sheet is a window, the parent of what lies on it.)
+bool PlacesOnParent(const Component& c) {
+  return c.GetKind() == Kind::GroupBox || c.GetKind() == Kind::PageControl;
+}
+
+// Offset of a component's bounds in its native parent.
 POINT Origin(const Component& c) {
   POINT p{0, 0};
-  for (const Component* up = c.Parent(); up && up->GetKind() == Kind::GroupBox; up = up->Parent())
+  for (const Component* up = c.Parent(); up && PlacesOnParent(*up); up = up->Parent())
     p.x += up->Bounds().left, p.y += up->Bounds().top;
   return p;
 }
@@ -138,21 +150,25 @@ class WindowPeer : public Peer {
   }
   void Center() {
     placed_ = true;
-    RECT r;
+    RECT r, area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     GetWindowRect(hwnd_, &r);
-    const int w = r.right - r.left, h = r.bottom - r.top;
-    RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    const Window* main = w_.App().MainWindow();
-    if (w_.GetPlacement() == Placement::MainFormCenter && main && main != &w_) {
-      // Over the main window's normal place, also while it is minimized or hidden.
-      WINDOWPLACEMENT wp{};
-      wp.length = sizeof wp;
-      if (HWND m = Win32Backend::HandleOf(*main); m && GetWindowPlacement(m, &wp)) {
-        const POINT origin = WorkAreaOrigin();
-        area = wp.rcNormalPosition;
-        OffsetRect(&area, origin.x, origin.y);
+    Window* main = w_.App().MainWindow();
+    if (w_.GetPlacement() == Placement::MainFormCenter && main && main != &w_)
+      if (HWND over = WindowHandle(*main)) {
+        // A minimized or hidden main window still has the place it returns to.
+        WINDOWPLACEMENT wp{};
+        wp.length = sizeof wp;
+        if (IsIconic(over) || !IsWindowVisible(over)) {
+          if (GetWindowPlacement(over, &wp)) {
+            const POINT origin = WorkAreaOrigin();
+            area = wp.rcNormalPosition;
+            OffsetRect(&area, origin.x, origin.y);
+          }
+        } else {
+          GetWindowRect(over, &area);
+        }
       }
-    }
+    const int w = r.right - r.left, h = r.bottom - r.top;
     int left = (area.left + area.right - w) / 2, top = (area.top + area.bottom - h) / 2;
     RECT work{};
     if (SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0)) {
@@ -196,8 +212,15 @@ class ControlPeer : public Peer {
         break;
       case Kind::StatusBar: cls = STATUSCLASSNAMEA, style |= CCS_BOTTOM; break;
       case Kind::Bevel: style |= SS_ETCHEDHORZ; break;
-      case Kind::Picture: style |= SS_NOTIFY | SS_ETCHEDFRAME; break;
+      case Kind::Picture: cls = kPictureClass; break;
       case Kind::PaintBox: cls = kPaintClass; break;
+      case Kind::Panel: style |= SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX; break;
+      case Kind::ListView:
+        cls = WC_LISTVIEWA, exStyle = WS_EX_CLIENTEDGE;
+        style |= WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS;
+        break;
+      case Kind::PageControl: cls = WC_TABCONTROLA, style |= WS_TABSTOP | WS_CLIPSIBLINGS; break;
+      case Kind::TabSheet: cls = kPageClass, exStyle = WS_EX_CONTROLPARENT; break;
       default: break;
     }
     const POINT o = Origin(c);
@@ -207,8 +230,10 @@ class ControlPeer : public Peer {
                             GetModuleHandleA(nullptr), nullptr);
     SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&c));
     SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(backend.Font()), FALSE);
+    // A page lies above its page control, over the control's display area.
+    if (c.GetKind() == Kind::TabSheet) FitSheet();
     for (Prop p : {Prop::Enabled, Prop::Checked, Prop::Range, Prop::Frequency, Prop::Position,
-                   Prop::Panels, Prop::Lines, Prop::Visible})
+                   Prop::Panels, Prop::Lines, Prop::Items, Prop::Visible})
       Changed(p);
   }
   ~ControlPeer() override {
@@ -219,13 +244,19 @@ class ControlPeer : public Peer {
 
   void Changed(Prop prop) override {
     switch (prop) {
-      case Prop::Caption: SetWindowTextA(hwnd_, c_.Caption().c_str()); break;
+      case Prop::Caption:
+        SetWindowTextA(hwnd_, c_.Caption().c_str());
+        if (c_.GetKind() == Kind::TabSheet) static_cast<TabSheet&>(c_).Control().Changed(Prop::Items);
+        break;
       case Prop::Enabled: EnableWindow(hwnd_, c_.Enabled()); break;
       case Prop::Visible: ShowWindow(hwnd_, c_.Visible() ? SW_SHOWNA : SW_HIDE); break;
       case Prop::Bounds: {
         const POINT o = Origin(c_);
         const Rect& b = c_.Bounds();
         MoveWindow(hwnd_, o.x + b.left, o.y + b.top, b.width, b.height, TRUE);
+        if (c_.GetKind() == Kind::TabSheet) FitSheet();
+        if (c_.GetKind() == Kind::PageControl)
+          for (TabSheet* page : static_cast<PageControl&>(c_).Pages()) page->Changed(Prop::Bounds);
         break;
       }
       case Prop::Checked:
@@ -261,12 +292,30 @@ class ControlPeer : public Peer {
       case Prop::Lines:
         if (c_.GetKind() == Kind::Memo) SetWindowTextA(hwnd_, static_cast<Memo&>(c_).Text().c_str());
         break;
+      case Prop::Items:
+        if (c_.GetKind() == Kind::ListView) FillListView(hwnd_, static_cast<ListView&>(c_));
+        if (c_.GetKind() == Kind::PageControl) FillTabs(hwnd_, static_cast<PageControl&>(c_));
+        break;
+      case Prop::ItemIndex:
+        if (c_.GetKind() == Kind::PageControl) SelectTab(hwnd_, static_cast<PageControl&>(c_));
+        break;
       case Prop::Repaint: InvalidateRect(hwnd_, nullptr, FALSE); break;
       default: break;
     }
   }
 
  private:
+  // Over the display area the page control reports, which its look decides.
+  void FitSheet() {
+    HWND tabs = Win32Backend::HandleOf(static_cast<TabSheet&>(c_).Control());
+    RECT r;
+    if (tabs && GetWindowRect(tabs, &r)) {
+      SendMessageA(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&r));
+      MapWindowPoints(nullptr, GetParent(hwnd_), reinterpret_cast<POINT*>(&r), 2);
+      MoveWindow(hwnd_, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
+    }
+    SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
   void UpdatePanels(StatusBar& s) {
     int edges[16];
     const int n = static_cast<int>(std::min<size_t>(s.PanelCount(), 16));
@@ -382,32 +431,51 @@ HWND WindowHandle(const Window& w) {
 HWND ParentHandle(const Component& c) {
   if (c.Parent() && c.Parent()->GetKind() == Kind::StatusBar)
     if (auto* p = dynamic_cast<ControlPeer*>(c.Parent()->GetPeer())) return p->Handle();
+  for (const Component* up = c.Parent(); up; up = up->Parent())
+    if (up->GetKind() == Kind::TabSheet)
+      if (auto* p = dynamic_cast<ControlPeer*>(up->GetPeer())) return p->Handle();
   return WindowHandle(*c.Owner());
 }
 
+// A page passes what its controls report on to the window, as if they lay on it.
+LRESULT CALLBACK PageProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_COMMAND: case WM_NOTIFY: case WM_HSCROLL: case WM_VSCROLL:
+    case WM_CTLCOLORSTATIC: case WM_CTLCOLORBTN: case WM_CTLCOLOREDIT: case WM_CTLCOLORLISTBOX:
+      if (HWND form = GetParent(hwnd)) return SendMessageA(form, msg, wp, lp);
+      break;
+  }
+  return DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+// Gauges and pictures draw themselves through the canvas.
 LRESULT CALLBACK PaintProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  auto* box = reinterpret_cast<PaintBox*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  auto* c = reinterpret_cast<Component*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  auto* box = c && c->GetKind() == Kind::PaintBox ? static_cast<PaintBox*>(c) : nullptr;
+  auto* picture = c && c->GetKind() == Kind::Picture ? static_cast<Picture*>(c) : nullptr;
   switch (msg) {
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: {
       PAINTSTRUCT ps;
       HDC dc = BeginPaint(hwnd, &ps);
+      RECT r;
+      GetClientRect(hwnd, &r);
+      std::function<void(gfx::Canvas&)> draw;
+      if (box) draw = [box](gfx::Canvas& canvas) { box->Paint(canvas); };
+      if (picture) draw = picture->OnPaint;
 #ifdef BRANTELLE_HAVE_GDI_CANVAS
-      if (box) {
-        RECT r;
-        GetClientRect(hwnd, &r);
-        Dispatch(box->App(), [&] {
-          gfx::win32::PaintBuffered(dc, r.right, r.bottom, [&](gfx::Canvas& c) { box->Paint(c); });
-        });
-      }
-#else
-      (void)dc;
+      if (draw) Dispatch(c->App(), [&] { gfx::win32::PaintBuffered(dc, r.right, r.bottom, draw); });
 #endif
+      if (picture && !draw) {
+        FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
+        DrawEdge(dc, &r, EDGE_ETCHED, BF_RECT);
+      }
       EndPaint(hwnd, &ps);
       return 0;
     }
     case WM_LBUTTONUP:
       if (box) Dispatch(box->App(), box->OnClick);
+      if (picture) picture->Click();
       return 0;
   }
   return DefWindowProcA(hwnd, msg, wp, lp);
@@ -461,7 +529,6 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
           if (c->GetKind() == Kind::Button) static_cast<Button*>(c)->Click();
           else if (c->GetKind() == Kind::CheckBox) static_cast<CheckBox*>(c)->Click();
           else if (c->GetKind() == Kind::RadioButton) static_cast<RadioButton*>(c)->Click();
-          else if (c->GetKind() == Kind::Picture) static_cast<Picture*>(c)->Click();
         }
         return 0;
       }
@@ -500,6 +567,14 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
       }
       break;
+    case WM_NOTIFY: {
+      const auto* hdr = reinterpret_cast<const NMHDR*>(lp);
+      if (!hdr || hdr->code != static_cast<UINT>(TCN_SELCHANGE) || GetParent(hdr->hwndFrom) != hwnd) break;
+      auto* c = reinterpret_cast<Component*>(GetWindowLongPtrA(hdr->hwndFrom, GWLP_USERDATA));
+      if (c && c->GetKind() == Kind::PageControl)
+        static_cast<PageControl*>(c)->SelectTab(static_cast<int>(SendMessageA(hdr->hwndFrom, TCM_GETCURSEL, 0, 0)));
+      return 0;
+    }
     case WM_CTLCOLORSTATIC:
       // A read-only memo keeps the white of a text box.
       if (auto* c = reinterpret_cast<Component*>(GetWindowLongPtrA(reinterpret_cast<HWND>(lp), GWLP_USERDATA));
@@ -508,9 +583,14 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
       }
       [[fallthrough]];
-    case WM_CTLCOLORBTN:
-      SetBkColor(reinterpret_cast<HDC>(wp), GetSysColor(COLOR_BTNFACE));
-      return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    case WM_CTLCOLORBTN: {
+      // Header bars in the caption's colours; everything else on the button face.
+      auto* c = reinterpret_cast<Component*>(GetWindowLongPtrA(reinterpret_cast<HWND>(lp), GWLP_USERDATA));
+      const int face = c && c->GetKind() == Kind::Panel ? COLOR_ACTIVECAPTION : COLOR_BTNFACE;
+      if (face == COLOR_ACTIVECAPTION) SetTextColor(reinterpret_cast<HDC>(wp), GetSysColor(COLOR_CAPTIONTEXT));
+      SetBkColor(reinterpret_cast<HDC>(wp), GetSysColor(face));
+      return reinterpret_cast<LRESULT>(GetSysColorBrush(face));
+    }
     case WM_WINDOWPOSCHANGED: {
       // The normal-state bounds, also while the window is on its way to or
       // from minimized, when the window's own rectangle is the icon's.
@@ -561,7 +641,8 @@ LRESULT CALLBACK AppProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 Win32Backend::Win32Backend() {
   g_backend = this;
-  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_PROGRESS_CLASS};
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_PROGRESS_CLASS |
+                                           ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES};
   InitCommonControlsEx(&icc);
   HINSTANCE inst = GetModuleHandleA(nullptr);
   HICON icon = LoadIconA(inst, "MAINICON");
@@ -580,6 +661,12 @@ Win32Backend::Win32Backend() {
   wc.hbrBackground = nullptr;
   wc.hIcon = nullptr;
   wc.lpszClassName = kPaintClass;
+  RegisterClassA(&wc);
+  wc.lpszClassName = kPictureClass;
+  RegisterClassA(&wc);
+  wc.lpfnWndProc = PageProc;
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.lpszClassName = kPageClass;
   RegisterClassA(&wc);
   appWindow_ = CreateWindowExA(0, kAppClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, inst, nullptr);
   font_ = CreateFontA(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
