@@ -271,19 +271,26 @@ BOOL CALLBACK SeeGauge(HWND hwnd, LPARAM lp) {
   return TRUE;
 }
 
+struct BoxCount {
+  DWORD pid;
+  int boxes;
+};
+
+BOOL CALLBACK SeeBox(HWND w, LPARAM lp) {
+  auto* count = reinterpret_cast<BoxCount*>(lp);
+  char cls[16] = {};
+  DWORD pid = 0;
+  GetWindowThreadProcessId(w, &pid);
+  GetClassNameA(w, cls, sizeof cls);
+  if (pid == count->pid && IsWindowVisible(w) && std::strcmp(cls, "#32770") == 0) ++count->boxes;
+  return TRUE;
+}
+
 // Message boxes (dialog class) that the program whose main window is given shows.
 int CountBoxes(HWND main) {
-  struct Count { DWORD pid; int boxes; } c{0, 0};
+  BoxCount c{0, 0};
   GetWindowThreadProcessId(main, &c.pid);
-  EnumWindows([](HWND w, LPARAM lp) -> BOOL {
-    auto* count = reinterpret_cast<Count*>(lp);
-    char cls[16] = {};
-    DWORD pid = 0;
-    GetWindowThreadProcessId(w, &pid);
-    GetClassNameA(w, cls, sizeof cls);
-    if (pid == count->pid && IsWindowVisible(w) && std::strcmp(cls, "#32770") == 0) ++count->boxes;
-    return TRUE;
-  }, reinterpret_cast<LPARAM>(&c));
+  EnumWindows(SeeBox, reinterpret_cast<LPARAM>(&c));
   return c.boxes;
 }
 
