@@ -190,8 +190,7 @@ int GoClose(int mb, DWORD timeout) {
   HWND go = Control("Go!"), exitb = Control("Exit"), tryTo = Control("&Try to free 1 Mb of RAM");
   if (!main || !go || !exitb || !tryTo) return std::printf("controls missing\n"), 1;
   SendMessageA(tryTo, BM_CLICK, 0, 0);
-  HWND slider = nullptr;
-  EnumChildWindows(main, FindTrackBar, reinterpret_cast<LPARAM>(&slider));
+  HWND slider = ChildOfClass(main, TRACKBAR_CLASSA);
   if (!slider) return std::printf("slider missing\n"), 1;
   SendMessageA(slider, TBM_SETPOS, TRUE, mb);
   SendMessageA(main, WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, mb), reinterpret_cast<LPARAM>(slider));
