@@ -297,6 +297,11 @@ int CpuWindow(const std::string& cmd, int argc, char** argv, HWND main) {
   // bar from the keyboard, five steps right, down into the menu, Enter
   if (cmd == "cpu-open-menu") {
     if (!main) return 1;
+    // A menu opened before the window is active is closed again by its activation.
+    for (int i = 0; i < 100 && GetForegroundWindow() != main; ++i) {
+      SetForegroundWindow(main);
+      Sleep(50);
+    }
     PostMessageA(main, WM_SYSCOMMAND, SC_KEYMENU, 0);
     for (int i = 0; i < 5; ++i) PostMessageA(main, WM_KEYDOWN, VK_RIGHT, 0);
     PostMessageA(main, WM_KEYDOWN, VK_DOWN, 0);
