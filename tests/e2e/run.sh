@@ -302,9 +302,9 @@ echo "e2e: processor detection window"
 wine reg delete 'HKCU\SOFTWARE\Corvantis' /f >/dev/null 2>&1
 wine "$exe" /W >/dev/null 2>&1 &
 probe wait-state normal 20000 >/dev/null
-probe cpu-open-menu >/dev/null
+probe cpu-open-strip >/dev/null
 out=$(probe cpu-wait open 20000)
-[ "$out" = "open count=1" ]; check "Tools, Processor Detection Toolkit opens one window" $? "$out"
+[ "$out" = "open count=1" ]; check "the strip at the right edge opens one window" $? "$out"
 shown=$(probe cpu-show)
 case "$(grep -m1 '^vendor_id' /proc/cpuinfo | awk '{print $3}')" in
   GenuineIntel) vendor="Intel Corporation" ;;
@@ -323,9 +323,9 @@ out=$(probe cpu-resize)
 probe cpu-ok >/dev/null
 out=$(probe cpu-wait none 10000)
 check "Ok closes it" $? "$out"
-probe cpu-open-strip >/dev/null
+probe cpu-open-menu >/dev/null
 out=$(probe cpu-wait open 20000)
-[ "$out" = "open count=1" ]; check "the strip at the right edge opens it" $? "$out"
+[ "$out" = "open count=1" ]; check "Tools, Processor Detection Toolkit opens it" $? "$out"
 probe cpu-enter >/dev/null
 out=$(probe cpu-wait none 10000)
 check "Enter closes it" $? "$out"

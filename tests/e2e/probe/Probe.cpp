@@ -209,8 +209,7 @@ int GoClose(int mb, DWORD timeout) {
   HWND go = Control("Go!"), exitb = Control("Exit"), tryTo = Control("&Try to free 1 Mb of RAM");
   if (!main || !go || !exitb || !tryTo) return std::printf("controls missing\n"), 1;
   SendMessageA(tryTo, BM_CLICK, 0, 0);
-  HWND slider = nullptr;
-  EnumChildWindows(main, FindTrackBar, reinterpret_cast<LPARAM>(&slider));
+  HWND slider = ChildOfClass(main, TRACKBAR_CLASSA);
   if (!slider) return std::printf("slider missing\n"), 1;
   SendMessageA(slider, TBM_SETPOS, TRUE, mb);
   SendMessageA(main, WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, mb), reinterpret_cast<LPARAM>(slider));
@@ -417,10 +416,24 @@ int CpuWindow(const std::string& cmd, int argc, char** argv, HWND main) {
   // bar from the keyboard, five steps right, down into the menu, Enter
   if (cmd == "cpu-open-menu") {
     if (!main) return 1;
-    PostMessageA(main, WM_SYSCOMMAND, SC_KEYMENU, 0);
-    for (int i = 0; i < 5; ++i) PostMessageA(main, WM_KEYDOWN, VK_RIGHT, 0);
-    PostMessageA(main, WM_KEYDOWN, VK_DOWN, 0);
-    return PostMessageA(main, WM_KEYDOWN, VK_RETURN, 0) ? 0 : 1;
+    // A menu opened while the window is still being activated is closed again
+    // by the activation: wait for it, and try again if the window does not come.
+    for (int attempt = 0; attempt < 4; ++attempt) {
+      for (int i = 0; i < 100 && GetForegroundWindow() != main; ++i) {
+        SetForegroundWindow(main);
+        Sleep(50);
+      }
+      PostMessageA(main, WM_SYSCOMMAND, SC_KEYMENU, 0);
+      for (int i = 0; i < 5; ++i) PostMessageA(main, WM_KEYDOWN, VK_RIGHT, 0);
+      PostMessageA(main, WM_KEYDOWN, VK_DOWN, 0);
+      PostMessageA(main, WM_KEYDOWN, VK_RETURN, 0);
+      for (int i = 0; i < 60; ++i, Sleep(50))
+        if (HWND w = FindWindowA(kFormClass, kCpuTitle); w && IsWindowVisible(w)) return 0;
+      PostMessageA(main, WM_KEYDOWN, VK_ESCAPE, 0);
+      PostMessageA(main, WM_KEYDOWN, VK_ESCAPE, 0);
+      Sleep(300);
+    }
+    return 1;
   }
   // cpu-wait open|none TIMEOUT: waits until the window shows, or until there
   // is none at all; prints "open", "hidden" or "none", and how many there are
