@@ -302,8 +302,13 @@ echo "e2e: processor detection window"
 wine reg delete 'HKCU\SOFTWARE\Corvantis' /f >/dev/null 2>&1
 wine "$exe" /W >/dev/null 2>&1 &
 probe wait-state normal 20000 >/dev/null
+sleep 1  # the strips take their places once the window has been laid out
 probe cpu-open-strip >/dev/null
-out=$(probe cpu-wait open 20000)
+out=$(probe cpu-wait open 8000)
+if [ "$out" != "open count=1" ]; then  # a click on a strip not yet placed goes nowhere
+  probe cpu-open-strip >/dev/null
+  out=$(probe cpu-wait open 20000)
+fi
 [ "$out" = "open count=1" ]; check "the strip at the right edge opens one window" $? "$out"
 shown=$(probe cpu-show)
 case "$(grep -m1 '^vendor_id' /proc/cpuinfo | awk '{print $3}')" in
