@@ -138,14 +138,6 @@ HWND ControlOf(HWND window, const char* text) {
 
 HWND Control(const char* text) { return ControlOf(MainWindow(), text); }
 
-BOOL CALLBACK FindTrackBar(HWND hwnd, LPARAM lp) {
-  char cls[64] = {};
-  GetClassNameA(hwnd, cls, sizeof cls);
-  if (lstrcmpiA(cls, TRACKBAR_CLASSA) != 0) return TRUE;
-  *reinterpret_cast<HWND*>(lp) = hwnd;
-  return FALSE;
-}
-
 struct ClassSearch {
   const char* cls;
   HWND found;
@@ -181,8 +173,7 @@ int GoWatch(int mb, DWORD timeout) {
   HWND go = Control("Go!"), exitb = Control("Exit"), tryTo = Control("&Try to free 1 Mb of RAM");
   if (!main || !go || !exitb || !tryTo) return std::printf("controls missing\n"), 1;
   SendMessageA(tryTo, BM_CLICK, 0, 0);
-  HWND slider = nullptr;
-  EnumChildWindows(main, FindTrackBar, reinterpret_cast<LPARAM>(&slider));
+  HWND slider = ChildOfClass(main, TRACKBAR_CLASSA);
   if (!slider) return std::printf("slider missing\n"), 1;
   SendMessageA(slider, TBM_SETPOS, TRUE, mb);
   SendMessageA(main, WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, mb), reinterpret_cast<LPARAM>(slider));
@@ -293,14 +284,6 @@ int CountBoxes(HWND main) {
   return c.boxes;
 }
 
-BOOL CALLBACK FindEdit(HWND hwnd, LPARAM lp) {
-  char cls[64] = {};
-  GetClassNameA(hwnd, cls, sizeof cls);
-  if (lstrcmpiA(cls, "Edit") != 0) return TRUE;
-  *reinterpret_cast<HWND*>(lp) = hwnd;
-  return FALSE;
-}
-
 // The report window's commands; 2 when the command is not one of them.
 int ReportCommand(int argc, char** argv) {
   const std::string cmd = argv[1];
@@ -323,8 +306,7 @@ int ReportCommand(int argc, char** argv) {
   }
   // report-lines: the memo's text, line by line
   if (cmd == "report-lines") {
-    HWND memo = nullptr;
-    EnumChildWindows(report, FindEdit, reinterpret_cast<LPARAM>(&memo));
+    HWND memo = ChildOfClass(report, "Edit");
     static char buf[4096];
     buf[0] = 0;
     // Another process's edit text comes only by asking the control itself.
