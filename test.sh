@@ -18,7 +18,7 @@ if ! source scripts/wine-env.sh; then
 fi
 echo "Wine layers: $BRANTELLE_WINE_ARCH build ($BRANTELLE_ARCH_WHY)"
 # A fresh Wine prefix for this run, shared by the integration and end-to-end layers.
-export BRANTELLE_WINEPREFIX="$PWD/build/test-prefix-$BRANTELLE_WINE_ARCH" WINEPREFIX="$PWD/build/test-prefix-$BRANTELLE_WINE_ARCH"
+export WINEPREFIX="$PWD/build/test-prefix-$BRANTELLE_WINE_ARCH" BRANTELLE_WINEPREFIX="$PWD/build/test-prefix-$BRANTELLE_WINE_ARCH"
 rm -rf "$BRANTELLE_BUILD/results"
 brantelle_display
 brantelle_fresh_prefix

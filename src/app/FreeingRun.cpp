@@ -182,6 +182,4 @@ void TMainForm::DefragMemAfterDefrag() {
   }
 }
 
-void TMainForm::ShowFreeingReport() {}
-
 }  // namespace app

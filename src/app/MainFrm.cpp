@@ -1,6 +1,7 @@
 #include "app/MainFrm.h"
 
 #include "app/AppLauncher.h"
+#include "cpu/CpuFrm.h"
 #include "i18n/MessageText.h"
 #include "engine/MemoryStatus.h"
 #include "gauges/MainWindowGauge.h"
@@ -142,6 +143,8 @@ TMainForm::TMainForm(ui::Application& app, platform::System& system)
   WireAutoFreeing();
   WireTray();
   WireDialogs();
+  WireReport();
+  WireToolWindows();
   OnClose = [this] { WriteLogLine("*** " + i18n::Message("M69")); };
 
   // The end of the Windows session ends the program as Exit does: the query

@@ -2,6 +2,7 @@
 // invisible labels that hold most settings.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "app/CommandLine.h"
@@ -14,6 +15,7 @@
 #include "gauges/TextTrayIcon.h"
 #include "gauges/TrayImageList.h"
 #include "platform/System.h"
+#include "report/ReportFrm.h"
 #include "settings/FormPersist.h"
 #include "settings/IniFile.h"
 #include "ui/Action.h"
@@ -21,6 +23,10 @@
 #include "ui/Controls.h"
 #include "ui/Menu.h"
 #include "ui/Window.h"
+
+namespace cpu {
+class TCpuForm;
+}
 
 namespace app {
 
@@ -74,6 +80,8 @@ class TMainForm : public ui::Window {
   // Opens the result report of the run just ended; called only when one is due.
   virtual void ShowFreeingReport();
   bool ReportOpen() const { return reportOpen_; }
+  // The report window while it is open.
+  report::TReportForm* Report() const { return report_; }
   TRunRecord RunRecord;
   uint64_t RunStartTick = 0;
 
@@ -128,6 +136,9 @@ class TMainForm : public ui::Window {
   void ColorSetClick();
   // RAMLoading first: the order in which the gauges get a new appearance.
   gauges::GaugeSet SensorGauges() const { return {RAMLoading, RAMUsage, CPUUsage, SwapUsage}; }
+  // Opens the processor detection window, unless one is open already; it
+  // detects afresh each time.
+  void RightClick();
 
  private:
   void CreateSettingLabels(ui::Component* group);
@@ -149,6 +160,11 @@ class TMainForm : public ui::Window {
   void WireTray();
   void CreateSensorActions();
   void WireDialogs();
+  // A close of this window while the report is open closes the report first
+  // and comes back once the run has ended.
+  void WireReport();
+  // The strip and the menu items that open the tool windows.
+  void WireToolWindows();
   // The tray animation while a run lasts; false returns to the icon mode.
   void TrayRunning(bool running);
   void SetRunPriority();
@@ -167,6 +183,8 @@ class TMainForm : public ui::Window {
   // One processor load meter per process; the processor gauge samples it.
   engine::CpuUsage cpuMeter_;
   bool reportOpen_ = false, closeAfterRun_ = false;
+  report::TReportForm* report_ = nullptr;
+  std::unique_ptr<cpu::TCpuForm> cpuForm_;
   // Atoms of the AutoFree, free-everything and restore hot keys; 0 when none.
   uint16_t hotKeyAtoms_[3] = {};
   // The settings dialog while it is open.

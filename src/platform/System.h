@@ -3,12 +3,14 @@
 
 #include "platform/Clock.h"
 #include "platform/Desktop.h"
+#include "platform/FileDialogs.h"
 #include "platform/Files.h"
 #include "platform/HotKeys.h"
 #include "platform/Instance.h"
 #include "platform/Memory.h"
 #include "platform/NotifyArea.h"
 #include "platform/Performance.h"
+#include "platform/Printing.h"
 #include "platform/Process.h"
 #include "platform/ProcessPriority.h"
 #include "platform/Registry.h"
@@ -36,6 +38,8 @@ struct System {
   Registry& registry;
   HotKeys& hotKeys;
   NotifyArea& notifyArea;
+  FileDialogs& fileDialogs;
+  Printing& printing;
 };
 
 }  // namespace platform

@@ -42,7 +42,6 @@ TSetupForm::TSetupForm(ui::Application& app, SetupLinks links)
   for (int i = 0; i < 3; ++i) {
     sheets[i] = &Add<ui::TabSheet>(Pages, "TabSheet" + std::to_string(i + 1));
     sheets[i]->SetCaption(tabs[i]);
-    sheets[i]->SetBounds({4, 26, 380, 266});
   }
   BuildProgramPage(*sheets[0]);
   BuildMemoryPage(*sheets[1]);

@@ -1,5 +1,6 @@
 #include "ui/Application.h"
 
+#include "ui/Controls.h"
 #include "ui/Headless.h"
 #include "ui/Window.h"
 
@@ -62,8 +63,21 @@ void Application::ShowException(const std::string& message) {
   backend_.ShowError(title_, message);
 }
 
-void Application::HandleException(const std::string& message, const Component*) {
+void Application::HandleException(const std::string& message, const Component* source) {
+  if (!source) return ShowException(message);
+  // A timer that fails fails again every tick: one box, then quiet until a
+  // tick has worked, and never a second box over one still open.
+  if (!failing_.insert(source).second || boxOpen_.count(source)) return;
+  boxOpen_.insert(source);
   ShowException(message);
+  boxOpen_.erase(source);
+}
+
+void Application::HandlerSucceeded(const Component* source) { failing_.erase(source); }
+
+void Application::Forget(const Component* source) {
+  failing_.erase(source);
+  boxOpen_.erase(source);
 }
 
 void HeadlessBackend::RunPosted() {
@@ -78,6 +92,27 @@ void HeadlessBackend::RunModal(Window& w) {
   w.Show();
   if (onModal) onModal(w);
   if (!w.Destroyed()) w.Close();
+}
+
+}  // namespace ui
+
+namespace ui {
+
+void HeadlessBackend::Elapse(Window& w, unsigned ms) {
+  for (const auto& c : w.Components()) {
+    if (c->GetKind() != Kind::Timer) continue;
+    auto& timer = static_cast<Timer&>(*c);
+    unsigned& passed = timerElapsed[&timer];
+    if (!timer.Running()) {
+      passed = 0;
+      continue;
+    }
+    passed += ms;
+    while (timer.Running() && !w.Destroyed() && passed >= timer.Interval()) {
+      passed -= timer.Interval();
+      timer.Tick();
+    }
+  }
 }
 
 }  // namespace ui

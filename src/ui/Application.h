@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -85,6 +86,10 @@ class Application {
   // with the component whose event it was (none when unknown); rules about
   // which errors get a box belong here.
   void HandleException(const std::string& message, const Component* source);
+  // A handler of that source ran without an error: its next error gets a box.
+  void HandlerSucceeded(const Component* source);
+  // The source is gone; a new one at its address starts afresh.
+  void Forget(const Component* source);
 
   Event OnMinimize, OnRestore, OnDeactivate;
   // Another program became active: OnDeactivate, then every listener.
@@ -98,6 +103,7 @@ class Application {
   Window* main_ = nullptr;
   bool minimized_ = false, terminated_ = false;
   std::vector<std::pair<int, Event>> deactivateListeners_;
+  std::set<const Component*> failing_, boxOpen_;
   int nextListener_ = 0;
 };
 

@@ -1,7 +1,6 @@
 #include "ui/Component.h"
 
 #include "ui/Application.h"
-#include "ui/PageControl.h"
 #include "ui/Window.h"
 
 namespace ui {
@@ -66,10 +65,9 @@ void Component::SetBounds(const Rect& r) {
 
 bool Component::Showing() const {
   if (!visible_) return false;
-  for (const Component* up = parent_; up; up = up->Parent()) {
+  // A tab sheet is a window of its own that shows and hides what lies on it.
+  for (const Component* up = parent_; up && up->GetKind() != Kind::TabSheet; up = up->Parent())
     if (!up->Visible()) return false;
-    if (up->GetKind() == Kind::TabSheet && !static_cast<const TabSheet*>(up)->Active()) return false;
-  }
   return true;
 }
 
@@ -82,6 +80,7 @@ void Dispatch(Application& app, const Event& handler, const Component* source) {
   if (!handler) return;
   try {
     handler();
+    if (source) app.HandlerSucceeded(source);
   } catch (const std::exception& e) {
     app.HandleException(e.what(), source);
   } catch (...) {

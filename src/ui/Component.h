@@ -29,14 +29,14 @@ struct Rect {
 enum class Kind {
   Window, Label, Button, CheckBox, RadioButton, TrackBar, ProgressBar, StatusBar,
   GroupBox, Bevel, Picture, PaintBox, CaptionBar, Memo, ComboBox, ColorBox, SpinEdit,
-  HotKeyEdit, ListView, PageControl, TabSheet, Menu, MenuItem, Timer, Action, NonVisual,
+  HotKeyEdit, ListView, PageControl, TabSheet, Panel, Menu, MenuItem, Timer, Action, NonVisual,
 };
 
 // Which property changed, so that a peer updates only what it must.
 enum class Prop {
   Caption, Hint, Enabled, Visible, Bounds, Checked, Items, ItemIndex, Lines,
   Position, Range, Frequency, Panels, Down, Default, Interval, Repaint, Color,
-  WindowState, TopMost, Icon, Closed, Value, ActivePage,
+  WindowState, TopMost, Icon, Closed, Value,
 };
 
 class Peer {
@@ -92,8 +92,8 @@ class Component {
 
  public:
 
-  // Whether the component is on screen when its window is: visible itself,
-  // and not on a tab page that is not the active one.
+  // Whether the component is on screen when its native parent is: visible
+  // itself and inside containers that are.
   bool Showing() const;
 
   Peer* GetPeer() const { return peer_.get(); }

@@ -1,5 +1,7 @@
 #include "ui/Controls.h"
 
+#include "ui/Application.h"
+
 #include <algorithm>
 
 #include "ui/Window.h"
@@ -128,6 +130,10 @@ void Timer::SetInterval(unsigned ms) {
   if (ms == interval_) return;
   interval_ = ms;
   Changed(Prop::Interval);
+}
+
+Timer::~Timer() {
+  if (Owner()) App().Forget(this);
 }
 
 void Timer::Tick() {

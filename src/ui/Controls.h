@@ -14,6 +14,12 @@ class Label : public Component {
  public:
   Label(Window* owner, Component* parent, std::string name)
       : Component(owner, parent, std::move(name), Kind::Label) {}
+  // A style of the control: set it before the window is realised.
+  bool Centered() const { return centered_; }
+  void SetCentered(bool on) { centered_ = on; }
+
+ private:
+  bool centered_ = false;
 };
 
 class Button : public Component {
@@ -82,9 +88,13 @@ class ProgressBar : public Component {
       : Component(owner, parent, std::move(name), Kind::ProgressBar) {}
   int Position() const { return position_; }
   void SetPosition(int v);
+  // A continuous bar instead of blocks; set it before the window is realised.
+  bool Smooth() const { return smooth_; }
+  void SetSmooth(bool on) { smooth_ = on; }
 
  private:
   int position_ = 0;
+  bool smooth_ = false;
 };
 
 class StatusBar : public Component {
@@ -119,13 +129,15 @@ class Bevel : public Component {
       : Component(owner, parent, std::move(name), Kind::Bevel) {}
 };
 
-// A clickable picture strip along a window edge.
+// A picture, such as a clickable strip along a window edge. It shows what
+// OnPaint draws over its whole area, or an etched frame when nothing draws.
 class Picture : public Component {
  public:
   Picture(Window* owner, Component* parent, std::string name)
       : Component(owner, parent, std::move(name), Kind::Picture) {}
   Event OnClick;
   void Click();
+  std::function<void(gfx::Canvas&)> OnPaint;
 };
 
 // A control that draws itself through the canvas (the gauges).
@@ -166,6 +178,7 @@ class Timer : public Component {
       : Component(owner, nullptr, std::move(name), Kind::Timer) {
     SetVisible(false);
   }
+  ~Timer() override;
   unsigned Interval() const { return interval_; }
   void SetInterval(unsigned ms);
   // A timer runs while Enabled is on and its interval is above zero.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,9 @@ class HeadlessBackend : public Backend {
   // Runs the posted calls, as the message loop would.
   void RunPosted();
   void RunModal(Window& w) override;
+  // Fake time for a window's timers: each running timer ticks once for every
+  // whole interval that has passed since it started or last ticked.
+  void Elapse(Window& w, unsigned ms);
   void PopupMenu(Menu&, int, int) override { ++popups; }
   void ForegroundApp() override { ++foregrounds; }
   void ShowError(const std::string& title, const std::string& message) override {
@@ -52,6 +56,7 @@ class HeadlessBackend : public Backend {
   std::function<bool(uint32_t&)> onChooseColor;
   std::vector<std::string> errors;
   std::vector<Event> posted;
+  std::map<const Component*, unsigned> timerElapsed;
   int colorDialogs = 0, pumps = 0, runs = 0, popups = 0, foregrounds = 0, minimizes = 0, restores = 0, hides = 0,
       shows = 0;
 };

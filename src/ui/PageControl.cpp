@@ -1,41 +1,49 @@
 #include "ui/PageControl.h"
 
 #include <algorithm>
-
-#include "ui/Window.h"
+#include <stdexcept>
 
 namespace ui {
+
+namespace {
+
+// Room the tab row and the frame take from the control's bounds.
+constexpr int kTabRow = 24, kFrame = 4;
+
+}  // namespace
+
+TabSheet* PageControl::ActivePage() const {
+  return active_ < 0 ? nullptr : pages_[static_cast<size_t>(active_)];
+}
 
 void PageControl::SetActivePageIndex(int i) {
   if (i < 0 || i >= static_cast<int>(pages_.size()) || i == active_) return;
   active_ = i;
-  Changed(Prop::ActivePage);
-  // The controls on the sheets appear and disappear with them.
-  for (const auto& c : Owner()->Components())
-    if (c->Parent() && c->Parent() != this && c->GetKind() != Kind::TabSheet) {
-      for (const Component* up = c->Parent(); up; up = up->Parent())
-        if (up->Parent() == this) {
-          c->Changed(Prop::Visible);
-          break;
-        }
-    }
+  for (size_t p = 0; p < pages_.size(); ++p) pages_[p]->SetVisible(static_cast<int>(p) == i);
+  Changed(Prop::ItemIndex);
 }
 
-void PageControl::Choose(int i) {
+void PageControl::SelectTab(int i) {
   const int before = active_;
   SetActivePageIndex(i);
   if (active_ != before) Dispatch(App(), OnChange);
 }
 
-TabSheet::TabSheet(Window* owner, PageControl* pages, std::string name)
-    : Component(owner, pages, std::move(name), Kind::TabSheet) {
-  pages->pages_.push_back(this);
-  if (pages->active_ < 0) pages->active_ = 0;
+Rect PageControl::SheetBounds() const {
+  const Rect& b = Bounds();
+  return {kFrame, kTabRow, std::max(0, b.width - 2 * kFrame), std::max(0, b.height - kTabRow - kFrame)};
 }
 
-int TabSheet::PageIndex() const {
-  const auto& pages = Pages().pages_;
-  return static_cast<int>(std::find(pages.begin(), pages.end(), this) - pages.begin());
+TabSheet::TabSheet(Window* owner, Component* parent, std::string name)
+    : Component(owner, parent, std::move(name), Kind::TabSheet) {
+  if (!parent || parent->GetKind() != Kind::PageControl)
+    throw std::logic_error("a tab sheet belongs to a page control");
+  PageControl& control = Control();
+  SetBounds(control.SheetBounds());
+  SetVisible(false);
+  control.pages_.push_back(this);
+  control.Changed(Prop::Items);
+  if (control.active_ < 0) control.SetActivePageIndex(0);
 }
 
 }  // namespace ui

@@ -1,5 +1,5 @@
-// Page tabs: a page control shows one of its tab sheets at a time; the
-// controls whose parent is a sheet show only while that sheet is active.
+// Page tabs: a page control shows one of its tab sheets at a time, and with
+// it the components placed on that sheet.
 #pragma once
 
 #include <vector>
@@ -14,14 +14,18 @@ class PageControl : public Component {
  public:
   PageControl(Window* owner, Component* parent, std::string name)
       : Component(owner, parent, std::move(name), Kind::PageControl) {}
+
   const std::vector<TabSheet*>& Pages() const { return pages_; }
-  // The active sheet's index; -1 while there is none.
+  // -1 while there is no page.
   int ActivePageIndex() const { return active_; }
-  // Out-of-range indexes are ignored.
+  TabSheet* ActivePage() const;
   void SetActivePageIndex(int i);
+  // The user chose a tab: that page shows, then OnChange runs.
+  void SelectTab(int i);
   Event OnChange;
-  // The user chose a tab.
-  void Choose(int i);
+
+  // Where a sheet lies inside the control: below the tab row, within the frame.
+  Rect SheetBounds() const;
 
  private:
   friend class TabSheet;
@@ -29,13 +33,12 @@ class PageControl : public Component {
   int active_ = -1;
 };
 
+// A page of a page control, which must be its parent; its caption is the
+// tab's text. The first page added becomes the active one.
 class TabSheet : public Component {
  public:
-  // The first sheet of a page control becomes its active one.
-  TabSheet(Window* owner, PageControl* pages, std::string name);
-  PageControl& Pages() const { return *static_cast<PageControl*>(Parent()); }
-  int PageIndex() const;
-  bool Active() const { return Pages().ActivePageIndex() == PageIndex(); }
+  TabSheet(Window* owner, Component* parent, std::string name);
+  PageControl& Control() const { return *static_cast<PageControl*>(Parent()); }
 };
 
 }  // namespace ui

@@ -12,6 +12,8 @@ namespace ui {
 class Menu;
 
 enum class WindowState { Normal, Minimized, Maximized };
+// Where a window first shows: centred on the screen or over the main window.
+enum class Placement { ScreenCenter, MainFormCenter };
 
 class Window : public Component {
  public:
@@ -45,6 +47,12 @@ class Window : public Component {
   void SetClientSize(int w, int h);
   // The backend tells the client size the window got in its normal state.
   void NotifyClientResized(int w, int h);
+  // Border icons, fixed before the window is realised: the close box always,
+  // the minimize box unless this is off.
+  bool MinimizeBox() const { return minimizeBox_; }
+  void SetMinimizeBox(bool on) { minimizeBox_ = on; }
+  Placement GetPlacement() const { return placement_; }
+  void SetPlacement(Placement p) { placement_ = p; }
 
   WindowState State() const { return state_; }
   void SetState(WindowState s);
@@ -101,7 +109,8 @@ class Window : public Component {
   std::vector<std::unique_ptr<Component>> components_;
   int clientWidth_ = 0, clientHeight_ = 0;
   WindowState state_ = WindowState::Normal;
-  bool topMost_ = false, destroyed_ = false;
+  bool topMost_ = false, destroyed_ = false, minimizeBox_ = true;
+  Placement placement_ = Placement::ScreenCenter;
   Menu* mainMenu_ = nullptr;
 };
 

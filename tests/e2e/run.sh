@@ -73,13 +73,66 @@ check "/W shows the window" $? "$state"
 out=$(probe go-watch 64 30000)
 check "during a run started by Go! the Exit button reads Stop and Go! is disabled" $? "$out"
 [[ "$out" == "chosen=&Try to free 64 Mb of RAM "* ]]; check "the slider sets the amount in the caption" $? "$out"
-sleep 0.5
+open=$(probe report-wait open 10000)
+check "the run opens the result report" $? "$open"
+shot="$root/build/e2e-report.png"
+import -window root "$shot" 2>/dev/null
+mapfile -t lines < <(probe report-lines)
+[[ "${#lines[@]}" -eq 11 && "${lines[0]}" == "Started at: "* && "${lines[3]}" == "" &&
+   "${lines[4]}" =~ ^"Free RAM before freeing: "[0-9]+" Mb ("[0-9]+"% )"$ &&
+   "${lines[10]}" =~ ^"Available Virtual Memory: "[0-9]+" Mb"$ ]]
+check "the report shows its eleven lines" $? "$(printf '[%s]' "${lines[@]}")"
+log_is "\\*\\*\\* Brantelle started" "    Brantelle started freeing RAM"
+check "the run's last two lines wait for the report" $? "$(cat -A "$log" 2>&1)"
+probe report-resize 520 430 >/dev/null; sleep 0.5
+size="$(probe report-size) box=$(probe report-minimize-box)"
+[ "$size" = "317 281 box=0" ]; check "the report's client area snaps back and its caption has no minimize box" $? "$size"
+rm -f "$cdrive/report" "$cdrive/report.txt"
+out=$(probe save-as 'C:\report')
+[[ -f "$cdrive/report" && ! -e "$cdrive/report.txt" && "$(grep -c $'\r$' "$cdrive/report")" -eq 11 ]] &&
+  cmp -s <(tr -d '\r' < "$cdrive/report") <(printf '%s\n' "${lines[@]}")
+check "Save writes the eleven lines to the name as typed" $? "$out $(cat -A "$cdrive/report" 2>&1 | head -3)"
+probe report-click Print >/dev/null; sleep 1
+open=$(probe report-wait open 1000)
+check "Print without a printer leaves the report open and shows nothing" $? "$open"
+probe report-click Close >/dev/null
+gone=$(probe report-wait none 10000)
+check "Close closes the report" $? "$gone"
+for _ in $(seq 25); do [ "$(grep -c . "$log" 2>/dev/null)" -ge 4 ] && break; sleep 0.2; done
 probe exit >/dev/null
 probe wait-state none 10000 >/dev/null
 log_is "\\*\\*\\* Brantelle started" "    Brantelle started freeing RAM" "    Brantelle finished freeing RAM" \
   "    Brantelle freeing -?[0-9]+ Mb" "\\*\\*\\* Brantelle closed"
 check "the run writes its three lines between the start and the closing line" $? "$(cat -A "$log" 2>&1)"
 quit_all
+
+echo "e2e: result report"
+wine reg delete 'HKCU\SOFTWARE\Corvantis' /f >/dev/null 2>&1
+opts='HKCU\SOFTWARE\Corvantis\Brantelle\Options'
+wine reg add "$opts\\MainForm\\ReportDelay" /v Caption /t REG_SZ /d 4000 /f >/dev/null 2>&1
+wine reg add "$opts\\MainForm\\CPUCheck" /v Caption /t REG_SZ /d 1 /f >/dev/null 2>&1
+rm -f "$log"
+wine "$exe" /W >/dev/null 2>&1 &
+probe wait-state normal 20000 >/dev/null
+probe go-watch 8 30000 >/dev/null
+open=$(probe report-wait open 10000)
+out=$(probe hotkey AutoFreeHotKey 0x41)
+gone=$(probe report-wait none 20000)
+check "with a delay of 4 s the report closes by itself" $? "$open / $gone"
+for _ in $(seq 25); do [ "$(grep -c . "$log" 2>/dev/null)" -ge 8 ] && break; sleep 0.2; done
+log_is "\\*\\*\\* Brantelle started" "    Brantelle started freeing RAM" "    Brantelle started \"AutoFree Now\"" \
+  "    Brantelle started freeing RAM" "    Brantelle finished freeing RAM" "    Brantelle freeing -?[0-9]+ Mb" \
+  "    Brantelle finished freeing RAM" "    Brantelle freeing -?[0-9]+ Mb"
+check "hot keys and timers keep working while the report shows" $? "$(cat -A "$log" 2>&1)"
+probe go-watch 8 30000 >/dev/null
+open=$(probe report-wait open 10000)
+probe exit >/dev/null
+state=$(probe wait-state none 10000)
+check "Exit while the report shows closes it and ends the program" $? "$open / $state"
+[[ "$(tail -3 "$log")" =~ "finished freeing RAM".*"freeing "-?[0-9]+" Mb".*"Brantelle closed" ]]
+check "the run's last lines come before the closing line" $? "$(cat -A "$log" 2>&1)"
+quit_all
+wine reg delete 'HKCU\SOFTWARE\Corvantis' /f >/dev/null 2>&1
 
 echo "e2e: single instance"
 wine "$exe" >/dev/null 2>&1 &
@@ -245,6 +298,47 @@ top=$(probe topmost)
 probe resize 700 560 >/dev/null; sleep 0.5
 size=$(probe client)
 [ "$size" = "459x387" ]; check "a resize from outside snaps back to the fixed client size" $? "$size"
+echo "e2e: processor detection window"
+wine reg delete 'HKCU\SOFTWARE\Corvantis' /f >/dev/null 2>&1
+wine "$exe" /W >/dev/null 2>&1 &
+probe wait-state normal 20000 >/dev/null
+sleep 1  # the strips take their places once the window has been laid out
+probe cpu-open-strip >/dev/null
+out=$(probe cpu-wait open 8000)
+if [ "$out" != "open count=1" ]; then  # a click on a strip not yet placed goes nowhere
+  probe cpu-open-strip >/dev/null
+  out=$(probe cpu-wait open 20000)
+fi
+[ "$out" = "open count=1" ]; check "the strip at the right edge opens one window" $? "$out"
+shown=$(probe cpu-show)
+case "$(grep -m1 '^vendor_id' /proc/cpuinfo | awk '{print $3}')" in
+  GenuineIntel) vendor="Intel Corporation" ;;
+  AuthenticAMD) vendor="Advanced Micro Devices" ;;
+  *) vendor="Unknown Vendor" ;;
+esac
+grep -qxF "Static|$vendor" <<<"$shown"; check "it names the host's vendor" $? "$shown"
+grep -Eqx 'Static\|[1-9][0-9]* Mhz' <<<"$shown"; check "it shows a measured speed" $? "$(grep Mhz <<<"$shown")"
+grep -qx 'rows=30 images=1' <<<"$shown"; check "it lists thirty features with their marks" $? "$(grep rows <<<"$shown")"
+grep -qx 'client=415x404' <<<"$shown" && grep -qx 'minimizebox=0' <<<"$shown"
+check "its client area is 415 x 404, with only the close box" $? "$(head -2 <<<"$shown")"
+out=$(probe cpu-tab 150)
+[ "$out" = "list=shown" ]; check "the second tab shows the feature list" $? "$out"
+out=$(probe cpu-resize)
+[ "$out" = "client=415x404" ]; check "a resize snaps back" $? "$out"
+probe cpu-ok >/dev/null
+out=$(probe cpu-wait none 10000)
+check "Ok closes it" $? "$out"
+probe cpu-open-menu >/dev/null
+out=$(probe cpu-wait open 20000)
+[ "$out" = "open count=1" ]; check "Tools, Processor Detection Toolkit opens it" $? "$out"
+probe cpu-enter >/dev/null
+out=$(probe cpu-wait none 10000)
+check "Enter closes it" $? "$out"
+probe cpu-open-strip >/dev/null
+probe cpu-wait open 20000 >/dev/null
+probe cpu-close >/dev/null
+out=$(probe cpu-wait none 10000)
+check "the close box closes it" $? "$out"
 quit_all
 wine reg delete 'HKCU\SOFTWARE\Corvantis' /f >/dev/null 2>&1
 
@@ -296,6 +390,47 @@ sleep 1
 [ -z "$(runq)" ]; check "unticking and Save delete the start-up entry" $? "$(runq)"
 quit_all
 wine reg delete 'HKCU\SOFTWARE\Corvantis' /f >/dev/null 2>&1
+
+echo "e2e: Windows 98 mode"
+quit_all
+nt_prefix=$WINEPREFIX
+export WINEPREFIX="$nt_prefix-win98"
+rm -rf "$WINEPREFIX"
+cp -a "$(brantelle_template)" "$WINEPREFIX"
+wine reg add 'HKCU\Software\Wine' /v Version /d win98 /f >/dev/null 2>&1
+rm -f "$log"
+out=$(probe run-watch 60000 "$wexe" /FREE 20)
+[[ "$out" == "exit=0 visible=0 "* ]]; check "98: /FREE 20 exits by itself" $? "$out"
+log_is "    Brantelle started freeing RAM" "    Brantelle finished freeing RAM" \
+  "    Brantelle freeing -?[0-9]+ Mb" "\\*\\*\\* Brantelle started"
+check "98: /FREE 20 logs its run" $? "$(cat -A "$log" 2>&1)"
+rm -f "$log"
+wine "$exe" /W >/dev/null 2>&1 &
+state=$(probe wait-state normal 20000)
+check "98: /W shows the window" $? "$state"
+sleep 5  # a failing processor gauge would have raised a box a second by now
+boxes=$(probe boxes)
+[ "$boxes" = 0 ]; check "98: no error box while the gauges sample" $? "boxes: $boxes"
+out=$(probe gauges)
+[[ "$out" == "gauges=4 "* ]]; check "98: the main window shows four gauges" $? "$out"
+out=$(probe run-watch 30000 "$wexe")
+[[ "$out" == "exit=0 visible=0 "* ]]; check "98: a second copy hands over and exits" $? "$out"
+probe close >/dev/null
+state=$(probe wait-state hidden 10000)
+probe tray-dblclick >/dev/null
+state=$(probe wait-state normal 10000)
+check "98: the tray icon brings the window back" $? "$state"
+rm -f "$log"  # the second copy logged its own start
+out=$(probe go-watch 64 30000)
+check "98: Go! runs" $? "$out"
+sleep 0.5
+probe exit >/dev/null
+probe wait-state none 10000 >/dev/null
+log_is "    Brantelle started freeing RAM" "    Brantelle finished freeing RAM" \
+  "    Brantelle freeing -?[0-9]+ Mb" "\\*\\*\\* Brantelle closed"
+check "98: Go! logs its run, then the closing line" $? "$(cat -A "$log" 2>&1)"
+quit_all
+export WINEPREFIX=$nt_prefix
 
 echo "e2e: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

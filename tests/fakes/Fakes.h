@@ -10,6 +10,7 @@
 #include "fakes/FakeFiles.h"
 #include "fakes/FakeHotKeys.h"
 #include "fakes/FakeNotifyArea.h"
+#include "fakes/FakePrinting.h"
 #include "fakes/FakePerformance.h"
 #include "fakes/FakeRegistry.h"
 #include "platform/System.h"
@@ -126,9 +127,11 @@ struct FakeSystem {
   FakeTextFiles textFiles;
   FakeNotifyArea notifyArea;
   FakeHotKeys hotKeys;
+  FakeFileDialogs fileDialogs;
+  FakePrinting printing;
   platform::System system{memory,      blocks, launcher, profile,   instance, dialogs,   environment,
                           performance, files,  clock,    priority,  clipboard, sound,    opener,
-                          textFiles,   registry,  hotKeys, notifyArea};
+                          textFiles,   registry,  hotKeys, notifyArea, fileDialogs, printing};
 };
 
 }  // namespace fakes

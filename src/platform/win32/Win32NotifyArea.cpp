@@ -3,9 +3,9 @@
 #include <shellapi.h>
 
 #include <cstring>
-#include <vector>
 
 #include "gfx/win32/GdiCanvas.h"
+#include "gfx/win32/IconHandle.h"
 #include "platform/win32/HiddenWindow.h"
 
 namespace platform::win32 {
@@ -73,27 +73,7 @@ std::unique_ptr<gfx::Canvas> Win32NotifyArea::CreateImage(int width, int height)
 }
 
 IconHandle Win32NotifyArea::MakeIcon(const gfx::IconImage& image) {
-  constexpr int n = gfx::IconImage::kSize;
-  BITMAPINFO bi{};
-  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-  bi.bmiHeader.biWidth = n;
-  bi.bmiHeader.biHeight = -n;  // top-down
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 32;
-  bi.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  HBITMAP color = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-  const gfx::IconBits parts = gfx::ToIconBits(image);
-  if (color && bits) std::memcpy(bits, parts.color.data(), sizeof parts.color);
-  HBITMAP mask = CreateBitmap(n, n, 1, 1, parts.mask.data());
-  HICON icon = nullptr;
-  if (color && mask) {
-    ICONINFO info{TRUE, 0, 0, mask, color};
-    icon = CreateIconIndirect(&info);
-  }
-  if (color) DeleteObject(color);
-  if (mask) DeleteObject(mask);
-  return FromHicon(icon);
+  return FromHicon(gfx::win32::MakeIcon(image));
 }
 
 void Win32NotifyArea::FreeIcon(IconHandle icon) {

@@ -9,6 +9,8 @@
 #include "platform/win32/Win32HotKeys.h"
 #include "platform/win32/Win32Desktop.h"
 #include "platform/win32/Win32NotifyArea.h"
+#include "platform/win32/Win32FileDialogs.h"
+#include "platform/win32/Win32Printing.h"
 #include "platform/win32/Win32Registry.h"
 
 namespace platform::win32 {
@@ -88,8 +90,12 @@ struct Win32System {
   Win32TextFiles textFiles;
   Win32NotifyArea notifyArea;
   Win32HotKeys hotKeys;
-  System system{memory, blocks, launcher, profile, instance, dialogs, environment, performance, files,
-                clock, priority, clipboard, sound, opener, textFiles, registry, hotKeys, notifyArea};
+  Win32FileDialogs fileDialogs;
+  Win32Printing printing;
+  System system{memory,   blocks,   launcher,  profile,    instance,   dialogs,
+                environment, performance, files, clock,    priority,   clipboard,
+                sound,    opener,   textFiles, registry,   hotKeys,    notifyArea,
+                fileDialogs, printing};
 };
 
 std::string ModulePath();

@@ -7,12 +7,17 @@
 #include <commdlg.h>
 
 #include <algorithm>
+#include <functional>
 
 #include "platform/win32/Handles.h"
 #include "ui/Controls.h"
+#include "ui/ListView.h"
+#include "ui/Memo.h"
 #include "ui/Menu.h"
+#include "ui/PageControl.h"
 #include "ui/Window.h"
 #include "ui/win32/CaptionButtons.h"
+#include "ui/win32/Win32Lists.h"
 
 #if __has_include("gfx/win32/GdiCanvas.h")
 #include "gfx/win32/GdiCanvas.h"
@@ -26,6 +31,8 @@ namespace {
 constexpr char kAppClass[] = "TApplication";
 constexpr char kFormClass[] = "TBrantelleForm";
 constexpr char kPaintClass[] = "TBrantellePaintBox";
+constexpr char kPictureClass[] = "TBrantellePicture";
+constexpr char kPageClass[] = "TBrantellePage";
 constexpr UINT kRebuildMenu = WM_APP + 1;
 constexpr UINT kRunPosted = WM_APP + 2;
 
@@ -40,16 +47,22 @@ POINT WorkAreaOrigin() {
   return POINT{work.left, work.top};
 }
 
-bool IsContainer(const Component& c) {
-  return c.GetKind() == Kind::GroupBox || c.GetKind() == Kind::TabSheet || c.GetKind() == Kind::PageControl;
+// Containers without a window of their own: what they hold is placed on
+// their native parent. (A tab sheet is a window, the parent of what lies on it.)
+bool PlacesOnParent(const Component& c) {
+  return c.GetKind() == Kind::GroupBox || c.GetKind() == Kind::PageControl;
 }
 
 class WindowPeer : public NativePeer {
  public:
   WindowPeer(Window& w, Win32Backend& backend) : w_(w), backend_(backend) {
+    // Other windows belong to the hidden application window, as dialogs do:
+    // no task bar button of their own, and they stay when the main window hides.
+    const Window* main = w.App().MainWindow();
+    HWND owner = main && main != &w ? backend.AppWindow() : nullptr;
     hwnd_ = CreateWindowExA(0, kFormClass, w.Caption().c_str(),
-                            WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-                            CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, nullptr, nullptr,
+                            WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | (w.MinimizeBox() ? WS_MINIMIZEBOX : 0),
+                            CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, owner, nullptr,
                             GetModuleHandleA(nullptr), nullptr);
     SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&w));
     Resize();
@@ -133,16 +146,32 @@ class WindowPeer : public NativePeer {
   // Dialogs centre over the main window while it is on screen, others on the screen.
   void Center() {
     placed_ = true;
-    RECT r;
+    RECT r, area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     GetWindowRect(hwnd_, &r);
-    const int w = r.right - r.left, h = r.bottom - r.top;
-    RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     Window* main = w_.App().MainWindow();
-    if (HWND m = main && main != &w_ ? WindowHandle(*main) : nullptr; m && IsWindowVisible(m) && !IsIconic(m))
-      GetWindowRect(m, &area);
-    SetWindowPos(hwnd_, nullptr, std::max(0L, area.left + (area.right - area.left - w) / 2),
-                 std::max(0L, area.top + (area.bottom - area.top - h) / 2), 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (w_.GetPlacement() == Placement::MainFormCenter && main && main != &w_)
+      if (HWND over = WindowHandle(*main)) {
+        // A minimized or hidden main window still has the place it returns to.
+        WINDOWPLACEMENT wp{};
+        wp.length = sizeof wp;
+        if (IsIconic(over) || !IsWindowVisible(over)) {
+          if (GetWindowPlacement(over, &wp)) {
+            const POINT origin = WorkAreaOrigin();
+            area = wp.rcNormalPosition;
+            OffsetRect(&area, origin.x, origin.y);
+          }
+        } else {
+          GetWindowRect(over, &area);
+        }
+      }
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    int left = (area.left + area.right - w) / 2, top = (area.top + area.bottom - h) / 2;
+    RECT work{};
+    if (SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0)) {
+      left = std::max<int>(work.left, std::min<int>(left, work.right - w));
+      top = std::max<int>(work.top, std::min<int>(top, work.bottom - h));
+    }
+    SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   Window& w_;
   Win32Backend& backend_;
@@ -154,9 +183,11 @@ class ControlPeer : public NativePeer {
  public:
   ControlPeer(Component& c, Win32Backend& backend) : c_(c), backend_(backend) {
     const char* cls = "STATIC";
-    DWORD style = WS_CHILD;
+    DWORD style = WS_CHILD, exStyle = 0;
     switch (c.GetKind()) {
-      case Kind::Label: style |= SS_LEFT | SS_NOPREFIX; break;
+      case Kind::Label:
+        style |= (static_cast<Label&>(c).Centered() ? SS_CENTER : SS_LEFT) | SS_NOPREFIX;
+        break;
       case Kind::Button:
         cls = "BUTTON";
         style |= WS_TABSTOP | (static_cast<Button&>(c).IsDefault() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
@@ -165,22 +196,40 @@ class ControlPeer : public NativePeer {
       case Kind::RadioButton: cls = "BUTTON", style |= WS_TABSTOP | BS_RADIOBUTTON | BS_MULTILINE; break;
       case Kind::GroupBox: cls = "BUTTON", style |= BS_GROUPBOX; break;
       case Kind::TrackBar: cls = TRACKBAR_CLASSA, style |= WS_TABSTOP | TBS_AUTOTICKS | TBS_HORZ; break;
-      case Kind::ProgressBar: cls = PROGRESS_CLASSA; break;
+      case Kind::ProgressBar:
+        cls = PROGRESS_CLASSA;
+        if (static_cast<ProgressBar&>(c).Smooth()) style |= PBS_SMOOTH;
+        break;
+      case Kind::Memo:
+        cls = "EDIT", exStyle = WS_EX_CLIENTEDGE;
+        style |= WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL |
+                 (static_cast<Memo&>(c).ReadOnly() ? ES_READONLY : 0) |
+                 (static_cast<Memo&>(c).VerticalScrollBar() ? WS_VSCROLL : 0);
+        break;
       case Kind::StatusBar: cls = STATUSCLASSNAMEA, style |= CCS_BOTTOM; break;
       case Kind::Bevel: style |= SS_ETCHEDHORZ; break;
-      case Kind::Picture: style |= SS_NOTIFY | SS_ETCHEDFRAME; break;
+      case Kind::Picture: cls = kPictureClass; break;
       case Kind::PaintBox: cls = kPaintClass; break;
+      case Kind::Panel: style |= SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX; break;
+      case Kind::ListView:
+        cls = WC_LISTVIEWA, exStyle = WS_EX_CLIENTEDGE;
+        style |= WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS;
+        break;
+      case Kind::PageControl: cls = WC_TABCONTROLA, style |= WS_TABSTOP | WS_CLIPSIBLINGS; break;
+      case Kind::TabSheet: cls = kPageClass, exStyle = WS_EX_CONTROLPARENT; break;
       default: break;
     }
     const POINT o = ControlOrigin(c);
     const Rect& b = c.Bounds();
-    hwnd_ = CreateWindowExA(0, cls, c.Caption().c_str(), style, o.x + b.left, o.y + b.top, b.width,
+    hwnd_ = CreateWindowExA(exStyle, cls, c.Caption().c_str(), style, o.x + b.left, o.y + b.top, b.width,
                             b.height, ParentHandleOf(c), reinterpret_cast<HMENU>(static_cast<intptr_t>(id_ = backend.Register(c))),
                             GetModuleHandleA(nullptr), nullptr);
     SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&c));
     SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(backend.Font()), FALSE);
+    // A page lies above its page control, over the control's display area.
+    if (c.GetKind() == Kind::TabSheet) FitSheet();
     for (Prop p : {Prop::Enabled, Prop::Checked, Prop::Range, Prop::Frequency, Prop::Position,
-                   Prop::Panels, Prop::Visible})
+                   Prop::Panels, Prop::Lines, Prop::Items, Prop::Visible})
       Changed(p);
   }
   ~ControlPeer() override {
@@ -191,13 +240,19 @@ class ControlPeer : public NativePeer {
 
   void Changed(Prop prop) override {
     switch (prop) {
-      case Prop::Caption: SetWindowTextA(hwnd_, c_.Caption().c_str()); break;
+      case Prop::Caption:
+        SetWindowTextA(hwnd_, c_.Caption().c_str());
+        if (c_.GetKind() == Kind::TabSheet) static_cast<TabSheet&>(c_).Control().Changed(Prop::Items);
+        break;
       case Prop::Enabled: EnableWindow(hwnd_, c_.Enabled()); break;
       case Prop::Visible: ShowWindow(hwnd_, c_.Showing() ? SW_SHOWNA : SW_HIDE); break;
       case Prop::Bounds: {
         const POINT o = ControlOrigin(c_);
         const Rect& b = c_.Bounds();
         MoveWindow(hwnd_, o.x + b.left, o.y + b.top, b.width, b.height, TRUE);
+        if (c_.GetKind() == Kind::TabSheet) FitSheet();
+        if (c_.GetKind() == Kind::PageControl)
+          for (TabSheet* page : static_cast<PageControl&>(c_).Pages()) page->Changed(Prop::Bounds);
         break;
       }
       case Prop::Checked:
@@ -230,12 +285,33 @@ class ControlPeer : public NativePeer {
       case Prop::Panels:
         if (c_.GetKind() == Kind::StatusBar) UpdatePanels(static_cast<StatusBar&>(c_));
         break;
+      case Prop::Lines:
+        if (c_.GetKind() == Kind::Memo) SetWindowTextA(hwnd_, static_cast<Memo&>(c_).Text().c_str());
+        break;
+      case Prop::Items:
+        if (c_.GetKind() == Kind::ListView) FillListView(hwnd_, static_cast<ListView&>(c_));
+        if (c_.GetKind() == Kind::PageControl) FillTabs(hwnd_, static_cast<PageControl&>(c_));
+        break;
+      case Prop::ItemIndex:
+        if (c_.GetKind() == Kind::PageControl) SelectTab(hwnd_, static_cast<PageControl&>(c_));
+        break;
       case Prop::Repaint: InvalidateRect(hwnd_, nullptr, FALSE); break;
       default: break;
     }
   }
 
  private:
+  // Over the display area the page control reports, which its look decides.
+  void FitSheet() {
+    HWND tabs = Win32Backend::HandleOf(static_cast<TabSheet&>(c_).Control());
+    RECT r;
+    if (tabs && GetWindowRect(tabs, &r)) {
+      SendMessageA(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&r));
+      MapWindowPoints(nullptr, GetParent(hwnd_), reinterpret_cast<POINT*>(&r), 2);
+      MoveWindow(hwnd_, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
+    }
+    SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
   void UpdatePanels(StatusBar& s) {
     int edges[16];
     const int n = static_cast<int>(std::min<size_t>(s.PanelCount(), 16));
@@ -282,29 +358,45 @@ HWND WindowHandle(const Window& w) {
   return peer ? peer->Handle() : nullptr;
 }
 
+// A page passes what its controls report on to the window, as if they lay on it.
+LRESULT CALLBACK PageProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_COMMAND: case WM_NOTIFY: case WM_HSCROLL: case WM_VSCROLL:
+    case WM_CTLCOLORSTATIC: case WM_CTLCOLORBTN: case WM_CTLCOLOREDIT: case WM_CTLCOLORLISTBOX:
+      if (HWND form = GetParent(hwnd)) return SendMessageA(form, msg, wp, lp);
+      break;
+  }
+  return DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+// Gauges and pictures draw themselves through the canvas.
 LRESULT CALLBACK PaintProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  auto* box = reinterpret_cast<PaintBox*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  auto* c = reinterpret_cast<Component*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  auto* box = c && c->GetKind() == Kind::PaintBox ? static_cast<PaintBox*>(c) : nullptr;
+  auto* picture = c && c->GetKind() == Kind::Picture ? static_cast<Picture*>(c) : nullptr;
   switch (msg) {
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: {
       PAINTSTRUCT ps;
       HDC dc = BeginPaint(hwnd, &ps);
+      RECT r;
+      GetClientRect(hwnd, &r);
+      std::function<void(gfx::Canvas&)> draw;
+      if (box) draw = [box](gfx::Canvas& canvas) { box->Paint(canvas); };
+      if (picture) draw = picture->OnPaint;
 #ifdef BRANTELLE_HAVE_GDI_CANVAS
-      if (box) {
-        RECT r;
-        GetClientRect(hwnd, &r);
-        Dispatch(box->App(), [&] {
-          gfx::win32::PaintBuffered(dc, r.right, r.bottom, [&](gfx::Canvas& c) { box->Paint(c); });
-        });
-      }
-#else
-      (void)dc;
+      if (draw) Dispatch(c->App(), [&] { gfx::win32::PaintBuffered(dc, r.right, r.bottom, draw); });
 #endif
+      if (picture && !draw) {
+        FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
+        DrawEdge(dc, &r, EDGE_ETCHED, BF_RECT);
+      }
       EndPaint(hwnd, &ps);
       return 0;
     }
     case WM_LBUTTONUP:
       if (box) Dispatch(box->App(), box->OnClick);
+      if (picture) picture->Click();
       return 0;
   }
   return DefWindowProcA(hwnd, msg, wp, lp);
@@ -314,14 +406,17 @@ LRESULT CALLBACK PaintProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 POINT ControlOrigin(const Component& c) {
   POINT p{0, 0};
-  for (const Component* up = c.Parent(); up && IsContainer(*up); up = up->Parent())
+  for (const Component* up = c.Parent(); up && PlacesOnParent(*up); up = up->Parent())
     p.x += up->Bounds().left, p.y += up->Bounds().top;
   return p;
 }
 
 HWND ParentHandleOf(const Component& c) {
   if (c.Parent() && c.Parent()->GetKind() == Kind::StatusBar)
-    if (auto* p = dynamic_cast<ControlPeer*>(c.Parent()->GetPeer())) return p->Handle();
+    if (auto* p = dynamic_cast<NativePeer*>(c.Parent()->GetPeer())) return p->Handle();
+  for (const Component* up = c.Parent(); up; up = up->Parent())
+    if (up->GetKind() == Kind::TabSheet)
+      if (auto* p = dynamic_cast<NativePeer*>(up->GetPeer())) return p->Handle();
   return WindowHandle(*c.Owner());
 }
 
@@ -340,7 +435,6 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
           if (c->GetKind() == Kind::Button) static_cast<Button*>(c)->Click();
           else if (c->GetKind() == Kind::CheckBox) static_cast<CheckBox*>(c)->Click();
           else if (c->GetKind() == Kind::RadioButton) static_cast<RadioButton*>(c)->Click();
-          else if (c->GetKind() == Kind::Picture) static_cast<Picture*>(c)->Click();
         }
         InputCommand(*c, code);
         return 0;
@@ -355,12 +449,6 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
           static_cast<TrackBar*>(c)->SetPosition(static_cast<int>(SendMessageA(reinterpret_cast<HWND>(lp), TBM_GETPOS, 0, 0)));
       }
       return 0;
-    case WM_NOTIFY: {
-      const auto* header = reinterpret_cast<const NMHDR*>(lp);
-      if (auto* c = header ? reinterpret_cast<Component*>(GetWindowLongPtrA(header->hwndFrom, GWLP_USERDATA)) : nullptr)
-        if (InputNotify(*c, *header)) return 0;
-      break;
-    }
     case WM_MEASUREITEM:
       if (auto* m = reinterpret_cast<MEASUREITEMSTRUCT*>(lp); m && m->CtlType == ODT_COMBOBOX) {
         m->itemHeight = 15;
@@ -395,10 +483,30 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
       }
       break;
+    case WM_NOTIFY: {
+      const auto* hdr = reinterpret_cast<const NMHDR*>(lp);
+      if (!hdr || hdr->code != static_cast<UINT>(TCN_SELCHANGE) || GetParent(hdr->hwndFrom) != hwnd) break;
+      auto* c = reinterpret_cast<Component*>(GetWindowLongPtrA(hdr->hwndFrom, GWLP_USERDATA));
+      if (c && c->GetKind() == Kind::PageControl)
+        static_cast<PageControl*>(c)->SelectTab(static_cast<int>(SendMessageA(hdr->hwndFrom, TCM_GETCURSEL, 0, 0)));
+      return 0;
+    }
     case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-      SetBkColor(reinterpret_cast<HDC>(wp), GetSysColor(COLOR_BTNFACE));
-      return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+      // A read-only memo keeps the white of a text box.
+      if (auto* c = reinterpret_cast<Component*>(GetWindowLongPtrA(reinterpret_cast<HWND>(lp), GWLP_USERDATA));
+          c && c->GetKind() == Kind::Memo) {
+        SetBkColor(reinterpret_cast<HDC>(wp), GetSysColor(COLOR_WINDOW));
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+      }
+      [[fallthrough]];
+    case WM_CTLCOLORBTN: {
+      // Header bars in the caption's colours; everything else on the button face.
+      auto* c = reinterpret_cast<Component*>(GetWindowLongPtrA(reinterpret_cast<HWND>(lp), GWLP_USERDATA));
+      const int face = c && c->GetKind() == Kind::Panel ? COLOR_ACTIVECAPTION : COLOR_BTNFACE;
+      if (face == COLOR_ACTIVECAPTION) SetTextColor(reinterpret_cast<HDC>(wp), GetSysColor(COLOR_CAPTIONTEXT));
+      SetBkColor(reinterpret_cast<HDC>(wp), GetSysColor(face));
+      return reinterpret_cast<LRESULT>(GetSysColorBrush(face));
+    }
     case WM_WINDOWPOSCHANGED: {
       // The normal-state bounds, also while the window is on its way to or
       // from minimized, when the window's own rectangle is the icon's.
@@ -449,7 +557,8 @@ LRESULT CALLBACK AppProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 Win32Backend::Win32Backend() {
   g_backend = this;
-  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_PROGRESS_CLASS};
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_PROGRESS_CLASS |
+                                           ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES};
   InitCommonControlsEx(&icc);
   HINSTANCE inst = GetModuleHandleA(nullptr);
   HICON icon = LoadIconA(inst, "MAINICON");
@@ -468,6 +577,12 @@ Win32Backend::Win32Backend() {
   wc.hbrBackground = nullptr;
   wc.hIcon = nullptr;
   wc.lpszClassName = kPaintClass;
+  RegisterClassA(&wc);
+  wc.lpszClassName = kPictureClass;
+  RegisterClassA(&wc);
+  wc.lpfnWndProc = PageProc;
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.lpszClassName = kPageClass;
   RegisterClassA(&wc);
   appWindow_ = CreateWindowExA(0, kAppClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, inst, nullptr);
   font_ = CreateFontA(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,

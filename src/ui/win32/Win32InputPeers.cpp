@@ -8,7 +8,6 @@
 #include <string>
 
 #include "ui/EditControls.h"
-#include "ui/PageControl.h"
 #include "ui/Window.h"
 #include "ui/win32/Win32Backend.h"
 #include "ui/win32/Win32Peers.h"
@@ -34,7 +33,6 @@ class InputPeer : public NativePeer {
       case Kind::ColorBox: style |= CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS | WS_VSCROLL; break;
       case Kind::SpinEdit: cls = "EDIT", style |= ES_NUMBER | ES_AUTOHSCROLL, ex = WS_EX_CLIENTEDGE; break;
       case Kind::HotKeyEdit: cls = HOTKEY_CLASSA; break;
-      case Kind::PageControl: cls = WC_TABCONTROLA, style = WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP; break;
       default: break;
     }
     const POINT o = ControlOrigin(c);
@@ -44,8 +42,6 @@ class InputPeer : public NativePeer {
                             GetModuleHandleA(nullptr), nullptr);
     SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&c));
     SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(backend.Font()), FALSE);
-    if (c.GetKind() == Kind::PageControl)  // under the controls of its sheets
-      SetWindowPos(hwnd_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     if (c.GetKind() == Kind::ColorBox)
       for (const std::string& name : ColorBox::ItemNames())
         SendMessageA(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
@@ -109,10 +105,6 @@ class InputPeer : public NativePeer {
         if (c_.GetKind() == Kind::ComboBox)
           SendMessageA(hwnd_, CB_SETCURSEL, static_cast<ComboBox&>(c_).ItemIndex(), 0);
         break;
-      case Prop::ActivePage:
-        if (c_.GetKind() == Kind::PageControl)
-          SendMessageA(hwnd_, TCM_SETCURSEL, static_cast<PageControl&>(c_).ActivePageIndex(), 0);
-        break;
       case Prop::Range:
         if (c_.GetKind() == Kind::SpinEdit) {
           auto& s = static_cast<SpinEdit&>(c_);
@@ -169,11 +161,6 @@ class InputPeer : public NativePeer {
     DrawTextA(d.hDC, name.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
   }
 
-  void Notify(const NMHDR& header) {
-    if (c_.GetKind() == Kind::PageControl && header.code == static_cast<UINT>(TCN_SELCHANGE))
-      static_cast<PageControl&>(c_).Choose(static_cast<int>(SendMessageA(hwnd_, TCM_GETCURSEL, 0, 0)));
-  }
-
  private:
   int Height() const {
     const int h = c_.Bounds().height;
@@ -216,39 +203,12 @@ class InputPeer : public NativePeer {
   bool typing_ = false, showing_ = false;
 };
 
-// A sheet is a tab of its page control.
-class SheetPeer : public Peer {
- public:
-  explicit SheetPeer(TabSheet& sheet) : sheet_(sheet) {
-    TCITEMA item{};
-    item.mask = TCIF_TEXT;
-    item.pszText = const_cast<char*>(sheet_.Caption().c_str());
-    SendMessageA(Tabs(), TCM_INSERTITEMA, sheet_.PageIndex(), reinterpret_cast<LPARAM>(&item));
-    SendMessageA(Tabs(), TCM_SETCURSEL, sheet_.Pages().ActivePageIndex(), 0);
-  }
-  void Changed(Prop prop) override {
-    if (prop != Prop::Caption) return;
-    TCITEMA item{};
-    item.mask = TCIF_TEXT;
-    item.pszText = const_cast<char*>(sheet_.Caption().c_str());
-    SendMessageA(Tabs(), TCM_SETITEMA, sheet_.PageIndex(), reinterpret_cast<LPARAM>(&item));
-  }
-
- private:
-  HWND Tabs() const {
-    auto* p = dynamic_cast<NativePeer*>(sheet_.Pages().GetPeer());
-    return p ? p->Handle() : nullptr;
-  }
-  TabSheet& sheet_;
-};
-
 }  // namespace
 
 std::unique_ptr<Peer> CreateInputPeer(Component& c, Win32Backend& backend) {
   switch (c.GetKind()) {
-    case Kind::ComboBox: case Kind::ColorBox: case Kind::SpinEdit: case Kind::HotKeyEdit: case Kind::PageControl:
+    case Kind::ComboBox: case Kind::ColorBox: case Kind::SpinEdit: case Kind::HotKeyEdit:
       return std::make_unique<InputPeer>(c, backend);
-    case Kind::TabSheet: return std::make_unique<SheetPeer>(static_cast<TabSheet&>(c));
     default: return nullptr;
   }
 }
@@ -256,13 +216,6 @@ std::unique_ptr<Peer> CreateInputPeer(Component& c, Win32Backend& backend) {
 bool InputCommand(Component& c, int code) {
   auto* peer = dynamic_cast<InputPeer*>(c.GetPeer());
   return peer && peer->Command(code);
-}
-
-bool InputNotify(Component& c, const NMHDR& header) {
-  auto* peer = dynamic_cast<InputPeer*>(c.GetPeer());
-  if (!peer) return false;
-  peer->Notify(header);
-  return true;
 }
 
 bool InputDrawItem(const DRAWITEMSTRUCT& item) {

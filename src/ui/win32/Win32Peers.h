@@ -18,17 +18,15 @@ class NativePeer : public Peer {
 };
 
 // The offset of a component's bounds in its native parent: children of group
-// boxes, tab sheets and page controls are placed on the window itself.
+// boxes and page controls are placed on the parent of these.
 POINT ControlOrigin(const Component& c);
 HWND ParentHandleOf(const Component& c);
 
 // Peers of the value controls (lists, colour pickers, spin boxes, hot-key
-// fields) and of page controls and their sheets; none for other kinds.
+// fields); none for other kinds.
 std::unique_ptr<Peer> CreateInputPeer(Component& c, Win32Backend& backend);
 // A control's notification code from WM_COMMAND; true when it was handled.
 bool InputCommand(Component& c, int code);
-// WM_NOTIFY from a control; true when it was handled.
-bool InputNotify(Component& c, const NMHDR& header);
 // Owner-drawn items of the colour pickers.
 bool InputDrawItem(const DRAWITEMSTRUCT& item);
 

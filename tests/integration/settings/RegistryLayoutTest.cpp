@@ -58,7 +58,8 @@ struct Store : testing::Test {
   platform::System sys{fake.memory, fake.blocks, fake.launcher, fake.profile, fake.instance,
                        fake.dialogs, fake.environment, fake.performance, fake.files,
                        fake.clock, fake.priority, fake.clipboard, fake.sound, fake.opener,
-                       fake.textFiles, registry, fake.hotKeys, fake.notifyArea};
+                       fake.textFiles, registry, fake.hotKeys, fake.notifyArea, fake.fileDialogs,
+                       fake.printing};
 
   std::unique_ptr<app::TMainForm> Start(ui::Application& app) {
     fake.memory.figures.totalPhys = 256u << 20;

@@ -34,10 +34,8 @@ struct Form {
     pages->SetBounds({4, 4, 292, 160});
     auto& first = w.Add<ui::TabSheet>(pages, "First");
     first.SetCaption("First");
-    first.SetBounds({4, 24, 284, 132});
     auto& second = w.Add<ui::TabSheet>(pages, "Second");
     second.SetCaption("Second");
-    second.SetBounds({4, 24, 284, 132});
     list = &w.Add<ui::ComboBox>(&first, "List");
     list->SetBounds({8, 8, 120, 21});
     list->SetItems({"a", "b", "c"});
