@@ -145,6 +145,7 @@ TMainForm::TMainForm(ui::Application& app, platform::System& system)
   WireDialogs();
   WireReport();
   WireToolWindows();
+  WireLanguageMenu();
   OnClose = [this] { WriteLogLine("*** " + i18n::Message("M69")); };
 
   // The end of the Windows session ends the program as Exit does: the query
@@ -198,8 +199,10 @@ void TMainForm::FormCreate() {
   // be cut to 10 MB for every run until the second restore.
   ScaleSlider();
   FormPersist->RestoreWindow();  // first: the stored language choice must be known
+  // With no language checked the visit below sets none of these.
   ShowAutoFreeingState();
   CaptionTrayAmounts();
+  ApplyStoredLanguage();
   TrackBar->SetVisible(TryTo->Checked());
   SyncSensorActions();
   RunCommandLine();
