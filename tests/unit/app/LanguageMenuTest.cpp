@@ -137,16 +137,21 @@ TEST(LanguageMenu, TheFirstStartStoresTheSettingsEvenInAOneShotMode) {
   EXPECT_NE(sys.registry.Get(settings_test::Key("MainForm\\RAMLevel"), "Caption"), nullptr);
 }
 
-TEST(LanguageMenu, ColourPickersTakeTranslatedNames) {
+TEST(LanguageMenu, ColourPickersTakeTranslatedNamesOtherListsKeepTheirs) {
   fakes::FakeSystem sys;
   PutGerman(sys);
   LanguageRig rig(sys);
   auto table = i18n::LanguageTable::Parse("[SetupForm]\nSetupForm.TextColor.items[0]=Schwarz\n"
-                                          "SetupForm.TextColor.items[99]=ignoriert\n");
+                                          "SetupForm.TextColor.items[99]=ignoriert\n"
+                                          "SetupForm.CPU.items[0]=Niedrig\n");
   i18n::SetCurrentLanguage(table);
-  std::string first;
-  rig.backend.onModal = [&](ui::Window& w) { first = w.FindAs<ui::ColorBox>("TextColor")->Items()[0]; };
+  std::string first, priority;
+  rig.backend.onModal = [&](ui::Window& w) {
+    first = w.FindAs<ui::ColorBox>("TextColor")->Items()[0];
+    priority = w.FindAs<ui::ComboBox>("CPU")->Items()[0];
+  };
   rig.form->SettingsB->Click();
   EXPECT_EQ(first, "Schwarz");
+  EXPECT_NE(priority, "Niedrig");
   EXPECT_EQ(ui::ColorBox::ItemNames()[0], "Black");  // other pickers keep theirs
 }
