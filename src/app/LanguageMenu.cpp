@@ -46,14 +46,18 @@ void TMainForm::ApplyBuiltInTexts() {
   using i18n::Message;
   FormPersist->SaveProperties();
 
-  // Sets the first component's caption and copies it to the others, so that
-  // twin items of the two menus stay identical.
+  // Every target is built with the window; a missing one is skipped rather
+  // than dereferenced.
   const auto captions = [this](const std::string& text, Names names) {
-    for (const char* name : names) Find(name)->SetCaption(text);
+    for (const char* name : names)
+      if (ui::Component* c = Find(name)) c->SetCaption(text);
   };
-  const auto copy = [this](const char* from, Names to) {
-    const std::string text = Find(from)->Caption();
-    for (const char* name : to) Find(name)->SetCaption(text);
+  const auto hint = [this](const char* name, const std::string& text) {
+    if (ui::Component* c = Find(name)) c->SetHint(text);
+  };
+  // Twin items of the two menus stay identical.
+  const auto copy = [this, &captions](const char* from, Names to) {
+    if (const ui::Component* source = Find(from)) captions(source->Caption(), to);
   };
 
   Auto->SetCaption(Message("M01"));
@@ -66,7 +70,7 @@ void TMainForm::ApplyBuiltInTexts() {
   const std::string areaHint = Message("M15");
   for (const char* name : {"ElGroupBox2", "RAMUsage", "ElGroupBox3", "RAMLoading", "ElGroupBox4", "CPUUsage",
                            "ElGroupBox5", "SwapUsage"})
-    Find(name)->SetHint(areaHint);
+    hint(name, areaHint);
   captions(Message("M16"), {"Style3ds", "Style3dpop", "Style3dAction"});
   captions(Message("M23"), {"ElMenuItem37", "ElMenuItem40"});
   captions(Message("M24"), {"ColorSet", "ColorSetpop"});
@@ -88,10 +92,10 @@ void TMainForm::ApplyBuiltInTexts() {
       {"M44", "LogOffP"},      {"M45", "ForceShutdownP"}, {"M46", "ForceRestartP"},  {"M47", "PoweroffP"},
       {"M48", "CDpop"},
   };
-  for (const auto& t : kTrayTexts) Find(t.item)->SetCaption(Message(t.id));
+  for (const auto& t : kTrayTexts) captions(Message(t.id), {t.item});
 
   copy("ElMenuItem29", {"CPU"});
-  Find("Right")->SetHint(Find("ElMenuItem29")->Caption());
+  if (const ui::Component* cpu = Find("ElMenuItem29")) hint("Right", cpu->Caption());
   struct Twin {
     const char* from;
     const char* to;
@@ -115,7 +119,7 @@ void TMainForm::ApplyBuiltInTexts() {
 
   const char* groupIds[] = {"M09", "M101", "M11", "M12", "M13"};
   for (int i = 0; i < 5; ++i)
-    Find("ElGroupBox" + std::to_string(i + 1))->SetCaption(" " + Message(groupIds[i]) + " ");
+    captions(" " + Message(groupIds[i]) + " ", {("ElGroupBox" + std::to_string(i + 1)).c_str()});
   if (TrackBar->OnChange) TrackBar->OnChange();
   for (size_t i = 0; i < StatusBar->PanelCount(); ++i) StatusBar->SetPanelHint(i, areaHint);
   ShowAutoFreeingState();
