@@ -70,7 +70,7 @@ class Power {
   // failures are not reported.
   virtual void EnableShutdownPrivilege() = 0;
   // ExitWindowsEx with these flags; true when the system accepted.
-  virtual bool ExitWindows(uint32_t flags) = 0;
+  virtual bool EndSession(uint32_t flags) = 0;
 };
 
 struct LocalTime {

@@ -31,7 +31,7 @@ bool TeasyShutDown::Execute() {
   }
   const uint32_t flags = ShutdownFlags(ActionType, Force, Poweroff);
   EnableShutdownPrivilege();
-  return tools_.power.ExitWindows(flags);
+  return tools_.power.EndSession(flags);
 }
 
 }  // namespace tools

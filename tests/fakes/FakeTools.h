@@ -96,7 +96,7 @@ class FakePower : public platform::Power {
   bool accept = true;
   std::function<void()> onExit;  // runs when the exit call comes, before it is answered
   void EnableShutdownPrivilege() override { ++privilegeEnabled; }
-  bool ExitWindows(uint32_t flags) override {
+  bool EndSession(uint32_t flags) override {
     if (onExit) onExit();
     exits.push_back(flags);
     return accept;

@@ -1,5 +1,7 @@
 #include "platform/win32/Win32Tools.h"
 
+#include <mmsystem.h>
+#include <shellapi.h>
 #include <shlobj.h>
 #include <wininet.h>
 
@@ -104,7 +106,7 @@ void Win32Power::EnableShutdownPrivilege() {
   CloseHandle(token);
 }
 
-bool Win32Power::ExitWindows(uint32_t flags) { return ExitWindowsEx(flags, 0) != 0; }
+bool Win32Power::EndSession(uint32_t flags) { return ExitWindowsEx(flags, 0) != 0; }
 
 LocalTime Win32Calendar::Now() {
   SYSTEMTIME s;

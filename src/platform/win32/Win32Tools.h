@@ -41,7 +41,7 @@ class Win32UrlCache : public UrlCache {
 class Win32Power : public Power {
  public:
   void EnableShutdownPrivilege() override;
-  bool ExitWindows(uint32_t flags) override;
+  bool EndSession(uint32_t flags) override;
 };
 
 class Win32Calendar : public Calendar {
