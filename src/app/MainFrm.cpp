@@ -122,6 +122,7 @@ TMainForm::TMainForm(ui::Application& app, platform::System& system)
   FormCaption = &Add<ui::CaptionBar>(nullptr, "FormCaption");
   FormCaption->AddButton("Stay On Top");
 
+  CreateSensorActions();
   CreateMenus();
 
   Timer = &Add<ui::Timer>("Timer");
@@ -137,12 +138,12 @@ TMainForm::TMainForm(ui::Application& app, platform::System& system)
   ImageList1 = &Add<gauges::TImageList>("ImageList1", gauges::FreeMemoryBackgrounds());
   TurnOff = &Add<tools::TeasyShutDown>("TurnOff", system.tools);
   BIOSInfor = &Add<tools::TBIOSDate>("BIOSInfor", system.registry, system.tools);
-  Add<ui::NonVisual>("ActionList");
 
   WireFreeingRun();
   WireLogMenu();
   WireAutoFreeing();
   WireTray();
+  WireDialogs();
   WireReport();
   WireToolWindows();
   WireSystemTools();
@@ -202,6 +203,7 @@ void TMainForm::FormCreate() {
   ShowAutoFreeingState();
   CaptionTrayAmounts();
   TrackBar->SetVisible(TryTo->Checked());
+  SyncSensorActions();
   RunCommandLine();
   TrayModeSwitch();
   WriteLogLine("*** " + i18n::Message("M76"));
