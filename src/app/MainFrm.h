@@ -18,6 +18,8 @@
 #include "report/ReportFrm.h"
 #include "settings/FormPersist.h"
 #include "settings/IniFile.h"
+#include "tools/BIOSDate.h"
+#include "tools/easyShutDown.h"
 #include "ui/Action.h"
 #include "ui/Application.h"
 #include "ui/Controls.h"
@@ -109,6 +111,8 @@ class TMainForm : public ui::Window {
   settings::TElFormPersist* FormPersist = nullptr;
   gauges::TTextTrayIcon* TrayIcon = nullptr;
   gauges::TImageList *ImageList = nullptr, *ImageList1 = nullptr;
+  tools::TeasyShutDown* TurnOff = nullptr;
+  tools::TBIOSDate* BIOSInfor = nullptr;
 
   // Tray and window behaviour.
   void TrayRefresh();
@@ -140,6 +144,30 @@ class TMainForm : public ui::Window {
   // detects afresh each time.
   void RightClick();
 
+  // Cache tuning is offered on Windows 95, 98 and ME only; decided once, at creation.
+  bool CacheTuningAvailable() const { return cacheTuning_; }
+
+  // The Tools menu's own tools; each ends quietly when the system call fails.
+  void WizardClick();
+  void DocClick();
+  void EjectCDClick();
+  void ClDocClick();
+  void CCClick();
+  void IECacheClick();
+  void ElMenuItem16Click();  // the uptime box
+  void BiosClick();
+  // The shutdown submenu: the action with the Power Off and CD check items.
+  void RunShutdown(tools::TActionType action, bool force);
+  void ShutdownMClick();
+  void RestartMClick();
+  void LogOffMClick();
+  void ForceShutdownMClick();
+  void ForceRestartMClick();
+  void PoweroffClick();
+  void PoweroffPClick();
+  void CDClick();
+  void CDpopClick();
+
  private:
   void CreateSettingLabels(ui::Component* group);
   void CreateMenus();
@@ -165,6 +193,9 @@ class TMainForm : public ui::Window {
   void WireReport();
   // The strip and the menu items that open the tool windows.
   void WireToolWindows();
+  void WireSystemTools();
+  // The clicked check item takes the opposite of its twin's state, and the twin follows.
+  void ToggleTwins(const char* clicked, const char* twin);
   // The tray animation while a run lasts; false returns to the icon mode.
   void TrayRunning(bool running);
   void SetRunPriority();
@@ -185,6 +216,7 @@ class TMainForm : public ui::Window {
   bool reportOpen_ = false, closeAfterRun_ = false;
   report::TReportForm* report_ = nullptr;
   std::unique_ptr<cpu::TCpuForm> cpuForm_;
+  bool cacheTuning_ = false;
   // Atoms of the AutoFree, free-everything and restore hot keys; 0 when none.
   uint16_t hotKeyAtoms_[3] = {};
   // The settings dialog while it is open.

@@ -16,6 +16,7 @@
 #include "platform/Registry.h"
 #include "platform/Shell.h"
 #include "platform/TextFiles.h"
+#include "platform/Tools.h"
 
 namespace platform {
 
@@ -40,6 +41,7 @@ struct System {
   NotifyArea& notifyArea;
   FileDialogs& fileDialogs;
   Printing& printing;
+  Tools& tools;
 };
 
 }  // namespace platform

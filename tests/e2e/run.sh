@@ -342,6 +342,43 @@ check "the close box closes it" $? "$out"
 quit_all
 wine reg delete 'HKCU\SOFTWARE\Corvantis' /f >/dev/null 2>&1
 
+echo "e2e: tools menu"
+wine reg delete 'HKCU\SOFTWARE\Corvantis' /f >/dev/null 2>&1
+rm -f "$(dirname "$exe")/wizard.exe"
+wine "$exe" /W >/dev/null 2>&1 &
+probe wait-state normal 20000 >/dev/null
+sleep 1  # the strips take their places once the window has been laid out
+out=$(probe tools-strip)
+[ "$out" = disabled ]; check "on NT the cache-tuning strip is disabled" $? "$out"
+out=$(probe tools-menu 8 "Windows Uptime")
+mapfile -t lines < <(probe tools-box "Windows Uptime")
+import -window root "$root/build/e2e-uptime.png" 2>/dev/null
+[[ "${lines[0]}" =~ ^"Windows started on "[A-Za-z]+", "[A-Za-z]+" "[0-9]{1,2}", "[0-9]{4}", at "[01][0-9]:[0-5][0-9]:[0-5][0-9]" "[AP]M$ &&
+   "${lines[1]}" =~ ^"Its been up for "[0-9]+" days, "[0-9]+"hours, "[0-9]+"minutes, "[0-9]+"seconds"$ ]]
+check "Windows Uptime tells when Windows started and how long it has been up" $? "$out $(printf '[%s]' "${lines[@]}")"
+probe tools-box-close "Windows Uptime" >/dev/null
+# The prefix's own hardware key (rebuilt with every Wine session) gets values of ours.
+hw='HKLM\HARDWARE\DESCRIPTION\System'
+wine reg add "$hw" /v SystemBiosVersion /t REG_MULTI_SZ /d 'BRANTELLE TEST - 1\0Second BIOS line' /f >/dev/null 2>&1
+wine reg add "$hw" /v SystemBiosDate /t REG_SZ /d 12/09/26 /f >/dev/null 2>&1
+out=$(probe tools-menu 9 "BIOS Information")
+mapfile -t lines < <(probe tools-box "BIOS Information")
+import -window root "$root/build/e2e-bios.png" 2>/dev/null
+[[ "${lines[0]}" == "Bios Date: 12/09/26" && "${lines[1]}" == "BIOS Version: BRANTELLE TEST - 1" &&
+   "${lines[2]}" == "Second BIOS line" ]]
+check "BIOS Information shows the registry's date and every version line" $? "$out $(printf '[%s]' "${lines[@]}")"
+probe tools-box-close "BIOS Information" >/dev/null
+out=$(probe tools-menu 3 "Information")
+text=$(probe tools-box Information)
+[ "$text" = $'This component is absent in system.\nTry re-installing the program.' ]
+check "a missing wizard.exe shows the Information box" $? "$out [$text]"
+probe tools-box-close Information >/dev/null
+sleep 0.5
+boxes=$(probe boxes)
+[ "$boxes" = 0 ]; check "each box closes with its OK button" $? "boxes: $boxes"
+quit_all
+wine reg delete 'HKCU\SOFTWARE\Corvantis' /f >/dev/null 2>&1
+
 echo "e2e: settings dialog"
 dlg="Brantelle Settings"
 runq() { wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /v Brantelle 2>/dev/null | tr -d '\r' | awk '$1 == "Brantelle" { $1 = ""; print substr($0, 2) }'; }
@@ -413,6 +450,8 @@ boxes=$(probe boxes)
 [ "$boxes" = 0 ]; check "98: no error box while the gauges sample" $? "boxes: $boxes"
 out=$(probe gauges)
 [[ "$out" == "gauges=4 "* ]]; check "98: the main window shows four gauges" $? "$out"
+out=$(probe tools-strip)
+[ "$out" = enabled ]; check "98: the cache-tuning strip is enabled" $? "$out"
 out=$(probe run-watch 30000 "$wexe")
 [[ "$out" == "exit=0 visible=0 "* ]]; check "98: a second copy hands over and exits" $? "$out"
 probe close >/dev/null

@@ -13,6 +13,7 @@
 #include "fakes/FakePrinting.h"
 #include "fakes/FakePerformance.h"
 #include "fakes/FakeRegistry.h"
+#include "fakes/FakeTools.h"
 #include "platform/System.h"
 
 namespace fakes {
@@ -129,9 +130,11 @@ struct FakeSystem {
   FakeHotKeys hotKeys;
   FakeFileDialogs fileDialogs;
   FakePrinting printing;
+  FakeTools tools;
   platform::System system{memory,      blocks, launcher, profile,   instance, dialogs,   environment,
                           performance, files,  clock,    priority,  clipboard, sound,    opener,
-                          textFiles,   registry,  hotKeys, notifyArea, fileDialogs, printing};
+                          textFiles,   registry,  hotKeys, notifyArea, fileDialogs, printing,
+                          tools.tools};
 };
 
 }  // namespace fakes

@@ -12,6 +12,7 @@
 #include "platform/win32/Win32FileDialogs.h"
 #include "platform/win32/Win32Printing.h"
 #include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32Tools.h"
 
 namespace platform::win32 {
 
@@ -92,10 +93,11 @@ struct Win32System {
   Win32HotKeys hotKeys;
   Win32FileDialogs fileDialogs;
   Win32Printing printing;
+  Win32Tools tools;
   System system{memory,   blocks,   launcher,  profile,    instance,   dialogs,
                 environment, performance, files, clock,    priority,   clipboard,
                 sound,    opener,   textFiles, registry,   hotKeys,    notifyArea,
-                fileDialogs, printing};
+                fileDialogs, printing, tools.tools};
 };
 
 std::string ModulePath();
