@@ -3,6 +3,7 @@
 
 #include "platform/Clock.h"
 #include "platform/Desktop.h"
+#include "platform/Drives.h"
 #include "platform/FileDialogs.h"
 #include "platform/Files.h"
 #include "platform/HotKeys.h"
@@ -40,6 +41,8 @@ struct System {
   NotifyArea& notifyArea;
   FileDialogs& fileDialogs;
   Printing& printing;
+  ProfileWriter& profileWriter;
+  Drives& drives;
 };
 
 }  // namespace platform
