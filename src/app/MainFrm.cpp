@@ -122,6 +122,7 @@ TMainForm::TMainForm(ui::Application& app, platform::System& system)
   FormCaption = &Add<ui::CaptionBar>(nullptr, "FormCaption");
   FormCaption->AddButton("Stay On Top");
 
+  CreateSensorActions();
   CreateMenus();
 
   Timer = &Add<ui::Timer>("Timer");
@@ -135,12 +136,13 @@ TMainForm::TMainForm(ui::Application& app, platform::System& system)
   TrayIcon = &Add<gauges::TTextTrayIcon>("TrayIcon", system.notifyArea);
   ImageList = &Add<gauges::TImageList>("ImageList", gauges::RunAnimationFrames());
   ImageList1 = &Add<gauges::TImageList>("ImageList1", gauges::FreeMemoryBackgrounds());
-  for (const char* name : {"TurnOff", "BIOSInfor", "ActionList"}) Add<ui::NonVisual>(name);
+  for (const char* name : {"TurnOff", "BIOSInfor"}) Add<ui::NonVisual>(name);
 
   WireFreeingRun();
   WireLogMenu();
   WireAutoFreeing();
   WireTray();
+  WireDialogs();
   WireReport();
   WireToolWindows();
   OnClose = [this] { WriteLogLine("*** " + i18n::Message("M69")); };
@@ -199,6 +201,7 @@ void TMainForm::FormCreate() {
   ShowAutoFreeingState();
   CaptionTrayAmounts();
   TrackBar->SetVisible(TryTo->Checked());
+  SyncSensorActions();
   RunCommandLine();
   TrayModeSwitch();
   WriteLogLine("*** " + i18n::Message("M76"));

@@ -10,6 +10,7 @@
 #include "app/RunRecord.h"
 #include "engine/CpuUsage.h"
 #include "engine/DefragMem.h"
+#include "gauges/MoreFrm.h"
 #include "gauges/Sensor.h"
 #include "gauges/TextTrayIcon.h"
 #include "gauges/TrayImageList.h"
@@ -17,6 +18,7 @@
 #include "report/ReportFrm.h"
 #include "settings/FormPersist.h"
 #include "settings/IniFile.h"
+#include "ui/Action.h"
 #include "ui/Application.h"
 #include "ui/Controls.h"
 #include "ui/Menu.h"
@@ -123,6 +125,17 @@ class TMainForm : public ui::Window {
   void BeginModalOnTop(ui::Window& dialog);
   void EndModalOnTop();
 
+  // The settings dialog (Settings button, both menus, a tray double click).
+  void SettingsBClick();
+  bool SettingsOpen() const { return setupForm_ != nullptr; }
+  // The gauges' appearance commands and the colour window.
+  ui::Action *Style3dAction = nullptr, *DiaAction = nullptr, *BondAction = nullptr,
+             *ColAction = nullptr, *DigAction = nullptr, *PieAction = nullptr;
+  // The Sensors menus' check marks from the reference gauge RAMLoading.
+  void SyncSensorActions();
+  void ColorSetClick();
+  // RAMLoading first: the order in which the gauges get a new appearance.
+  gauges::GaugeSet SensorGauges() const { return {RAMLoading, RAMUsage, CPUUsage, SwapUsage}; }
   // Opens the processor detection window, unless one is open already; it
   // detects afresh each time.
   void RightClick();
@@ -145,6 +158,8 @@ class TMainForm : public ui::Window {
   void SwitchPeriodicFreeing(ui::MenuItem& chosen, ui::MenuItem& twin);
   void FormHotKey(int id);
   void WireTray();
+  void CreateSensorActions();
+  void WireDialogs();
   // A close of this window while the report is open closes the report first
   // and comes back once the run has ended.
   void WireReport();
@@ -172,6 +187,8 @@ class TMainForm : public ui::Window {
   std::unique_ptr<cpu::TCpuForm> cpuForm_;
   // Atoms of the AutoFree, free-everything and restore hot keys; 0 when none.
   uint16_t hotKeyAtoms_[3] = {};
+  // The settings dialog while it is open.
+  ui::Window* setupForm_ = nullptr;
 };
 
 }  // namespace app

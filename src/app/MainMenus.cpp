@@ -82,14 +82,14 @@ void ToolsMenu(MenuBuilder& b, ui::MenuItem& tools, bool tray) {
   b.Check(off, tray ? "CDpop" : "CD", "If CD then Eject", true);
 }
 
-void SensorsMenu(MenuBuilder& b, ui::MenuItem& sensors, bool tray) {
-  b.Item(sensors, tray ? "Style3dpop" : "Style3ds", "3D Style of Sensors");
+void SensorsMenu(MenuBuilder& b, TMainForm& form, ui::MenuItem& sensors, bool tray) {
+  b.Item(sensors, tray ? "Style3dpop" : "Style3ds", "").SetAction(form.Style3dAction);
   b.Separator(sensors);
   auto& style = b.Item(sensors, tray ? "ElMenuItem36" : "ElMenuItem21", "Sensors Style");
   const char* names[][2] = {{"Dia", "DiaPop"}, {"Bond", "BondPop"}, {"Col", "ColPop"},
                             {"Dig", "DigPop"}, {"Pie", "PiePop"}};
-  const char* captions[] = {"Diagramm", "Bond", "Column", "Digital", "Pie"};
-  for (int i = 0; i < 5; ++i) b.Radio(style, names[i][tray], captions[i], 2).SetChecked(i == 0);
+  ui::Action* actions[] = {form.DiaAction, form.BondAction, form.ColAction, form.DigAction, form.PieAction};
+  for (int i = 0; i < 5; ++i) b.Radio(style, names[i][tray], "", 2).SetAction(actions[i]);
   b.Item(sensors, tray ? "ColorSetpop" : "ColorSet", "Color settings");
 }
 
@@ -111,7 +111,7 @@ void TMainForm::CreateMenus() {
   Exit__ = &b.Item(file, "Exit__", "Exit");
 
   auto& settings = b.Item(*MainMenu, "ElMenuItem2", "Settings");
-  b.Item(settings, "Settings", "Settings");
+  b.Item(settings, "Settings", "Configure settings ...");
 
   auto& language = b.Item(*MainMenu, "ElMenuItem42", "Language");
   const char* languages[][2] = {{"Eng", "English"}, {"Ger", "German"},     {"Fr", "French"},
@@ -120,7 +120,7 @@ void TMainForm::CreateMenus() {
   for (const auto& l : languages) b.Radio(language, l[0], l[1], 1);
   FindAs<ui::MenuItem>("Eng")->SetChecked(true);
 
-  SensorsMenu(b, b.Item(*MainMenu, "ElMenuItem37", "Sensors"), false);
+  SensorsMenu(b, *this, b.Item(*MainMenu, "ElMenuItem37", "Sensors"), false);
   b.Item(*MainMenu, "ElMenuItem3", "Help");
   ToolsMenu(b, b.Item(*MainMenu, "ElMenuItem10", "Tools"), false);
 
@@ -133,7 +133,7 @@ void TMainForm::CreateMenus() {
   b.Check(*PopupMenu, "AutoOpt", "Disable Automatic Optimization", true);
   b.Separator(*PopupMenu);
   b.Item(*PopupMenu, "SettingsPop", "Settings ...");
-  SensorsMenu(b, b.Item(*PopupMenu, "ElMenuItem40", "Sensors"), true);
+  SensorsMenu(b, *this, b.Item(*PopupMenu, "ElMenuItem40", "Sensors"), true);
   b.Item(*PopupMenu, "ElMenuItem11", "Minimize");
   b.Item(*PopupMenu, "ElMenuItem12", "Help");
   ToolsMenu(b, b.Item(*PopupMenu, "ElMenuItem14", "Tools"), true);

@@ -33,6 +33,9 @@ class Backend {
   // Brings the application's window to the foreground (before a popup menu).
   virtual void ForegroundApp() = 0;
   virtual void ShowError(const std::string& title, const std::string& message) = 0;
+  // The system's colour dialog over the window, starting at color; false
+  // when the user cancels.
+  virtual bool PickColor(Window* owner, uint32_t& color) = 0;
   // Application window: minimize, restore, hide from the task bar, title.
   virtual void MinimizeApp() = 0;
   virtual void RestoreApp() = 0;

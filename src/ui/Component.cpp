@@ -18,8 +18,8 @@ Application& Component::App() const {
 bool Component::HasCaption() const {
   switch (kind_) {
     case Kind::TrackBar: case Kind::ProgressBar: case Kind::StatusBar: case Kind::Bevel:
-    case Kind::Memo: case Kind::ComboBox: case Kind::SpinEdit: case Kind::HotKeyEdit:
-    case Kind::ListView: case Kind::Timer:
+    case Kind::Memo: case Kind::ComboBox: case Kind::ColorBox: case Kind::SpinEdit:
+    case Kind::HotKeyEdit: case Kind::ListView: case Kind::Timer:
       return false;
     default:
       return true;
@@ -30,6 +30,7 @@ void Component::SetCaption(const std::string& text) {
   if (text == caption_) return;
   caption_ = text;
   Changed(Prop::Caption);
+  CaptionChanged();
 }
 
 void Component::SetHint(const std::string& text) {
@@ -60,6 +61,14 @@ void Component::SetBounds(const Rect& r) {
   if (r == bounds_) return;
   bounds_ = r;
   Changed(Prop::Bounds);
+}
+
+bool Component::Showing() const {
+  if (!visible_) return false;
+  // A tab sheet is a window of its own that shows and hides what lies on it.
+  for (const Component* up = parent_; up && up->GetKind() != Kind::TabSheet; up = up->Parent())
+    if (!up->Visible()) return false;
+  return true;
 }
 
 void Component::AttachPeer(std::unique_ptr<Peer> peer) {

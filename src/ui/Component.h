@@ -28,15 +28,15 @@ struct Rect {
 
 enum class Kind {
   Window, Label, Button, CheckBox, RadioButton, TrackBar, ProgressBar, StatusBar,
-  GroupBox, Bevel, Picture, PaintBox, CaptionBar, Memo, ComboBox, SpinEdit,
-  HotKeyEdit, ListView, PageControl, TabSheet, Panel, Menu, MenuItem, Timer, NonVisual,
+  GroupBox, Bevel, Picture, PaintBox, CaptionBar, Memo, ComboBox, ColorBox, SpinEdit,
+  HotKeyEdit, ListView, PageControl, TabSheet, Panel, Menu, MenuItem, Timer, Action, NonVisual,
 };
 
 // Which property changed, so that a peer updates only what it must.
 enum class Prop {
   Caption, Hint, Enabled, Visible, Bounds, Checked, Items, ItemIndex, Lines,
   Position, Range, Frequency, Panels, Down, Default, Interval, Repaint, Color,
-  WindowState, TopMost, Icon, Closed,
+  WindowState, TopMost, Icon, Closed, Value,
 };
 
 class Peer {
@@ -85,6 +85,16 @@ class Component {
   // Whether the component shows its caption (a slider or a text box has none,
   // so a language file must not set one).
   virtual bool HasCaption() const;
+
+ protected:
+  // After the caption changed (an action passes it on to its menu items).
+  virtual void CaptionChanged() {}
+
+ public:
+
+  // Whether the component is on screen when its native parent is: visible
+  // itself and inside containers that are.
+  bool Showing() const;
 
   Peer* GetPeer() const { return peer_.get(); }
   void AttachPeer(std::unique_ptr<Peer> peer);

@@ -36,6 +36,10 @@ class HeadlessBackend : public Backend {
   void ShowError(const std::string& title, const std::string& message) override {
     errors.push_back(title + ": " + message);
   }
+  bool PickColor(Window*, uint32_t& color) override {
+    ++colorDialogs;
+    return onChooseColor && onChooseColor(color);
+  }
   void MinimizeApp() override { ++minimizes; }
   void RestoreApp() override { ++restores; }
   void HideApp() override { ++hides; }
@@ -48,10 +52,13 @@ class HeadlessBackend : public Backend {
   std::function<void()> onProcessMessages;
   // Runs while a modal window is "open"; the window closes afterwards.
   std::function<void(Window&)> onModal;
+  // The colour dialog's answer: set the colour and return true, or cancel.
+  std::function<bool(uint32_t&)> onChooseColor;
   std::vector<std::string> errors;
   std::vector<Event> posted;
   std::map<const Component*, unsigned> timerElapsed;
-  int pumps = 0, runs = 0, popups = 0, foregrounds = 0, minimizes = 0, restores = 0, hides = 0, shows = 0;
+  int colorDialogs = 0, pumps = 0, runs = 0, popups = 0, foregrounds = 0, minimizes = 0, restores = 0, hides = 0,
+      shows = 0;
 };
 
 }  // namespace ui

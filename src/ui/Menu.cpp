@@ -1,5 +1,6 @@
 #include "ui/Menu.h"
 
+#include "ui/Action.h"
 #include "ui/Window.h"
 
 namespace ui {
@@ -42,8 +43,21 @@ void MenuItem::SetShortCut(const std::string& text) {
   Changed(Prop::Caption);
 }
 
+MenuItem::~MenuItem() {
+  if (action_) action_->Unbind(*this);
+}
+
 void MenuItem::Click() {
-  if (Enabled()) Dispatch(App(), OnClick);
+  if (!Enabled()) return;
+  if (action_) action_->Execute();
+  else Dispatch(App(), OnClick);
+}
+
+void MenuItem::SetAction(Action* action) {
+  if (action == action_) return;
+  if (action_) action_->Unbind(*this);
+  action_ = action;
+  if (action_) action_->Bind(*this);
 }
 
 }  // namespace ui

@@ -6,6 +6,7 @@
 namespace ui {
 
 class MenuItem;
+class Action;
 
 class Menu : public Component {
  public:
@@ -40,10 +41,18 @@ class MenuItem : public Component {
   const std::string& ShortCut() const { return shortcut_; }
   void SetShortCut(const std::string& text);
   Event OnClick;
+  // Runs the bound action, or else OnClick.
   void Click();
+  // Binds the item to the action (it takes the action's caption and check
+  // mark); nullptr unbinds.
+  void SetAction(Action* action);
+  Action* GetAction() const { return action_; }
+  void ForgetAction() { action_ = nullptr; }
+  ~MenuItem() override;
 
  private:
   std::vector<MenuItem*>& Siblings() const;
+  Action* action_ = nullptr;
   std::vector<MenuItem*> items_;
   bool checked_ = false, default_ = false, radio_ = false;
   int group_ = 0;

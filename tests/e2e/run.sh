@@ -342,6 +342,55 @@ check "the close box closes it" $? "$out"
 quit_all
 wine reg delete 'HKCU\SOFTWARE\Corvantis' /f >/dev/null 2>&1
 
+echo "e2e: settings dialog"
+dlg="Brantelle Settings"
+runq() { wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /v Brantelle 2>/dev/null | tr -d '\r' | awk '$1 == "Brantelle" { $1 = ""; print substr($0, 2) }'; }
+wine reg delete 'HKCU\SOFTWARE\Corvantis' /f >/dev/null 2>&1
+wine reg delete 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /v Brantelle /f >/dev/null 2>&1
+wine "$exe" /W >/dev/null 2>&1 &
+probe wait-state normal 20000 >/dev/null
+probe click Settings >/dev/null
+state=$(probe wait-window "$dlg" 10000)
+check "the Settings button opens the dialog" $? "$state"
+shot="$root/build/e2e-settings.png"
+import -window root "$shot" 2>/dev/null
+on=$(probe is-checked "$dlg" "Beep every time after freeing")
+[ "$on" = 1 ]; check "the dialog shows the beep setting on" $? "$on"
+probe press "$dlg" "Beep every time after freeing" >/dev/null
+probe press "$dlg" Save >/dev/null
+probe wait-state normal 10000 >/dev/null; sleep 0.5
+state=$(probe wait-window "$dlg" 300)
+[ "$state" = none ]; check "Save closes the dialog" $? "$state"
+stored=$(regq MainForm\\DoBeep Caption)
+[ "$stored" = "REG_SZ 1" ]; check "Save stores the changed value at once" $? "$stored"
+quit_all
+wine "$exe" /W >/dev/null 2>&1 &
+probe wait-state normal 20000 >/dev/null
+probe click Settings >/dev/null
+probe wait-window "$dlg" 10000 >/dev/null
+off=$(probe is-checked "$dlg" "Beep every time after freeing")
+[ "$off" = 0 ]; check "the value holds after a restart" $? "$off"
+[ -z "$(runq)" ]; check "no start-up entry before one is chosen" $? "$(runq)"
+probe press "$dlg" Default >/dev/null
+probe press "$dlg" Save >/dev/null
+sleep 1
+entry=$(runq)
+[[ "$entry" == "REG_SZ "*'\Brantelle.exe' ]]; check "Default and Save write the start-up entry" $? "$entry"
+probe click Settings >/dev/null
+probe wait-window "$dlg" 10000 >/dev/null
+probe press "$dlg" "Automatically Start with Windows" >/dev/null
+probe close-window "$dlg" >/dev/null
+sleep 1
+[ -n "$(runq)" ]; check "the close box changes nothing" $? "$(runq)"
+probe click Settings >/dev/null
+probe wait-window "$dlg" 10000 >/dev/null
+probe press "$dlg" "Automatically Start with Windows" >/dev/null
+probe press "$dlg" Save >/dev/null
+sleep 1
+[ -z "$(runq)" ]; check "unticking and Save delete the start-up entry" $? "$(runq)"
+quit_all
+wine reg delete 'HKCU\SOFTWARE\Corvantis' /f >/dev/null 2>&1
+
 echo "e2e: Windows 98 mode"
 quit_all
 nt_prefix=$WINEPREFIX

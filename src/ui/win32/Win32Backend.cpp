@@ -1,6 +1,10 @@
 #include "ui/win32/Win32Backend.h"
 
+#include "ui/win32/Win32Menus.h"
+#include "ui/win32/Win32Peers.h"
+
 #include <commctrl.h>
+#include <commdlg.h>
 
 #include <algorithm>
 #include <functional>
@@ -34,7 +38,6 @@ constexpr UINT kRunPosted = WM_APP + 2;
 
 Win32Backend* g_backend = nullptr;
 
-HWND ParentHandle(const Component& c);
 HWND WindowHandle(const Window& w);
 
 // Placements are told in work-area coordinates; the window model keeps screen ones.
@@ -50,15 +53,7 @@ bool PlacesOnParent(const Component& c) {
   return c.GetKind() == Kind::GroupBox || c.GetKind() == Kind::PageControl;
 }
 
-// Offset of a component's bounds in its native parent.
-POINT Origin(const Component& c) {
-  POINT p{0, 0};
-  for (const Component* up = c.Parent(); up && PlacesOnParent(*up); up = up->Parent())
-    p.x += up->Bounds().left, p.y += up->Bounds().top;
-  return p;
-}
-
-class WindowPeer : public Peer {
+class WindowPeer : public NativePeer {
  public:
   WindowPeer(Window& w, Win32Backend& backend) : w_(w), backend_(backend) {
     // Other windows belong to the hidden application window, as dialogs do:
@@ -82,7 +77,7 @@ class WindowPeer : public Peer {
       DestroyWindow(hwnd_);
     }
   }
-  HWND Handle() const { return hwnd_; }
+  HWND Handle() const override { return hwnd_; }
 
   void Changed(Prop prop) override {
     switch (prop) {
@@ -148,6 +143,7 @@ class WindowPeer : public Peer {
     }
     SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
+  // Dialogs centre over the main window while it is on screen, others on the screen.
   void Center() {
     placed_ = true;
     RECT r, area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
@@ -183,7 +179,7 @@ class WindowPeer : public Peer {
   bool placed_ = false;
 };
 
-class ControlPeer : public Peer {
+class ControlPeer : public NativePeer {
  public:
   ControlPeer(Component& c, Win32Backend& backend) : c_(c), backend_(backend) {
     const char* cls = "STATIC";
@@ -223,10 +219,10 @@ class ControlPeer : public Peer {
       case Kind::TabSheet: cls = kPageClass, exStyle = WS_EX_CONTROLPARENT; break;
       default: break;
     }
-    const POINT o = Origin(c);
+    const POINT o = ControlOrigin(c);
     const Rect& b = c.Bounds();
     hwnd_ = CreateWindowExA(exStyle, cls, c.Caption().c_str(), style, o.x + b.left, o.y + b.top, b.width,
-                            b.height, ParentHandle(c), reinterpret_cast<HMENU>(static_cast<intptr_t>(id_ = backend.Register(c))),
+                            b.height, ParentHandleOf(c), reinterpret_cast<HMENU>(static_cast<intptr_t>(id_ = backend.Register(c))),
                             GetModuleHandleA(nullptr), nullptr);
     SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&c));
     SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(backend.Font()), FALSE);
@@ -240,7 +236,7 @@ class ControlPeer : public Peer {
     backend_.Unregister(id_);
     if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
   }
-  HWND Handle() const { return hwnd_; }
+  HWND Handle() const override { return hwnd_; }
 
   void Changed(Prop prop) override {
     switch (prop) {
@@ -249,9 +245,9 @@ class ControlPeer : public Peer {
         if (c_.GetKind() == Kind::TabSheet) static_cast<TabSheet&>(c_).Control().Changed(Prop::Items);
         break;
       case Prop::Enabled: EnableWindow(hwnd_, c_.Enabled()); break;
-      case Prop::Visible: ShowWindow(hwnd_, c_.Visible() ? SW_SHOWNA : SW_HIDE); break;
+      case Prop::Visible: ShowWindow(hwnd_, c_.Showing() ? SW_SHOWNA : SW_HIDE); break;
       case Prop::Bounds: {
-        const POINT o = Origin(c_);
+        const POINT o = ControlOrigin(c_);
         const Rect& b = c_.Bounds();
         MoveWindow(hwnd_, o.x + b.left, o.y + b.top, b.width, b.height, TRUE);
         if (c_.GetKind() == Kind::TabSheet) FitSheet();
@@ -357,84 +353,9 @@ class TimerPeer : public Peer {
   int id_;
 };
 
-Menu* RootMenu(Component& c) {
-  Component* up = &c;
-  while (up && up->GetKind() != Kind::Menu) up = up->Parent();
-  return static_cast<Menu*>(up);
-}
-
-// Menu handles are rebuilt from the model after a batch of changes.
-class MenuPeer : public Peer {
- public:
-  MenuPeer(Menu& m, Win32Backend& backend) : m_(m), backend_(backend) {}
-  ~MenuPeer() override {
-    if (menu_) DestroyMenu(menu_);
-  }
-  void Changed(Prop) override { backend_.MenuChanged(m_); }
-  HMENU Build() {
-    if (menu_) DestroyMenu(menu_);
-    menu_ = m_.IsPopup() ? CreatePopupMenu() : CreateMenu();
-    Fill(menu_, m_.Items());
-    return menu_;
-  }
-
- private:
-  void Fill(HMENU menu, const std::vector<MenuItem*>& items) {
-    for (MenuItem* item : items) {
-      if (!item->Visible()) continue;
-      if (item->IsSeparator()) {
-        AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-        continue;
-      }
-      std::string text = item->Caption();
-      if (!item->ShortCut().empty()) text += "\t" + item->ShortCut();
-      UINT flags = MF_STRING | (item->Enabled() ? 0 : MF_GRAYED) | (item->Checked() ? MF_CHECKED : 0);
-      UINT_PTR id = backend_.Register(*item);
-      if (!item->Items().empty()) {
-        HMENU sub = CreatePopupMenu();
-        Fill(sub, item->Items());
-        flags |= MF_POPUP;
-        id = reinterpret_cast<UINT_PTR>(sub);
-      }
-      AppendMenuA(menu, flags, id, text.c_str());
-      if (item->IsDefault()) SetMenuDefaultItem(menu, GetMenuItemCount(menu) - 1, TRUE);
-      if (item->RadioItem() && item->Checked()) {
-        const int pos = GetMenuItemCount(menu) - 1;
-        CheckMenuRadioItem(menu, pos, pos, pos, MF_BYPOSITION);
-      }
-    }
-  }
-  Menu& m_;
-  Win32Backend& backend_;
-  HMENU menu_ = nullptr;
-};
-
-class MenuItemPeer : public Peer {
- public:
-  MenuItemPeer(MenuItem& item, Win32Backend& backend) : item_(item), backend_(backend) {
-    if (Menu* root = RootMenu(item_)) backend_.MenuChanged(*root);
-  }
-  void Changed(Prop) override {
-    if (Menu* root = RootMenu(item_)) backend_.MenuChanged(*root);
-  }
-
- private:
-  MenuItem& item_;
-  Win32Backend& backend_;
-};
-
 HWND WindowHandle(const Window& w) {
   auto* peer = dynamic_cast<WindowPeer*>(w.GetPeer());
   return peer ? peer->Handle() : nullptr;
-}
-
-HWND ParentHandle(const Component& c) {
-  if (c.Parent() && c.Parent()->GetKind() == Kind::StatusBar)
-    if (auto* p = dynamic_cast<ControlPeer*>(c.Parent()->GetPeer())) return p->Handle();
-  for (const Component* up = c.Parent(); up; up = up->Parent())
-    if (up->GetKind() == Kind::TabSheet)
-      if (auto* p = dynamic_cast<ControlPeer*>(up->GetPeer())) return p->Handle();
-  return WindowHandle(*c.Owner());
 }
 
 // A page passes what its controls report on to the window, as if they lay on it.
@@ -481,38 +402,23 @@ LRESULT CALLBACK PaintProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   return DefWindowProcA(hwnd, msg, wp, lp);
 }
 
-// The enabled item of the menu tree that carries this shortcut text, or none.
-MenuItem* ItemWithShortCut(const std::vector<MenuItem*>& items, const std::string& shortcut) {
-  for (MenuItem* item : items) {
-    if (!item->Enabled()) continue;
-    if (item->ShortCut() == shortcut) return item;
-    if (MenuItem* inner = ItemWithShortCut(item->Items(), shortcut)) return inner;
-  }
-  return nullptr;
-}
-
-// Ctrl with a letter or digit runs the main menu item of the window that has
-// the keyboard, when one carries that shortcut.
-bool RunShortCut(const MSG& msg) {
-  if (msg.message != WM_KEYDOWN || GetKeyState(VK_CONTROL) >= 0 || GetKeyState(VK_MENU) < 0 ||
-      GetKeyState(VK_SHIFT) < 0)
-    return false;
-  const bool letter = msg.wParam >= 'A' && msg.wParam <= 'Z', digit = msg.wParam >= '0' && msg.wParam <= '9';
-  if (!letter && !digit) return false;
-  HWND root = msg.hwnd;  // the top-level window; GetAncestor is missing on Windows 95
-  while (root && (GetWindowLongA(root, GWL_STYLE) & WS_CHILD)) root = GetParent(root);
-  char cls[32] = {};
-  if (!root || !GetClassNameA(root, cls, sizeof cls) || lstrcmpA(cls, kFormClass) != 0) return false;
-  auto* w = reinterpret_cast<Window*>(GetWindowLongPtrA(root, GWLP_USERDATA));
-  if (!w || !w->MainMenu()) return false;
-  MenuItem* item = ItemWithShortCut(w->MainMenu()->Items(),
-                                    std::string("Ctrl+") + static_cast<char>(msg.wParam));
-  if (!item) return false;
-  item->Click();
-  return true;
-}
-
 }  // namespace
+
+POINT ControlOrigin(const Component& c) {
+  POINT p{0, 0};
+  for (const Component* up = c.Parent(); up && PlacesOnParent(*up); up = up->Parent())
+    p.x += up->Bounds().left, p.y += up->Bounds().top;
+  return p;
+}
+
+HWND ParentHandleOf(const Component& c) {
+  if (c.Parent() && c.Parent()->GetKind() == Kind::StatusBar)
+    if (auto* p = dynamic_cast<NativePeer*>(c.Parent()->GetPeer())) return p->Handle();
+  for (const Component* up = c.Parent(); up; up = up->Parent())
+    if (up->GetKind() == Kind::TabSheet)
+      if (auto* p = dynamic_cast<NativePeer*>(up->GetPeer())) return p->Handle();
+  return WindowHandle(*c.Owner());
+}
 
 LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   auto* w = reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
@@ -530,6 +436,7 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
           else if (c->GetKind() == Kind::CheckBox) static_cast<CheckBox*>(c)->Click();
           else if (c->GetKind() == Kind::RadioButton) static_cast<RadioButton*>(c)->Click();
         }
+        InputCommand(*c, code);
         return 0;
       }
       if (auto* item = dynamic_cast<MenuItem*>(g_backend->ById(LOWORD(wp)))) item->Click();
@@ -542,6 +449,15 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
           static_cast<TrackBar*>(c)->SetPosition(static_cast<int>(SendMessageA(reinterpret_cast<HWND>(lp), TBM_GETPOS, 0, 0)));
       }
       return 0;
+    case WM_MEASUREITEM:
+      if (auto* m = reinterpret_cast<MEASUREITEMSTRUCT*>(lp); m && m->CtlType == ODT_COMBOBOX) {
+        m->itemHeight = 15;
+        return TRUE;
+      }
+      break;
+    case WM_DRAWITEM:
+      if (lp && InputDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp))) return TRUE;
+      break;
     case DM_GETDEFID:
       for (const auto& c : w->Components())
         if (c->GetKind() == Kind::Button && static_cast<Button&>(*c).IsDefault())
@@ -684,10 +600,13 @@ std::unique_ptr<Peer> Win32Backend::CreatePeer(Component& c) {
     case Kind::Window: return std::make_unique<WindowPeer>(static_cast<Window&>(c), *this);
     case Kind::Timer: return std::make_unique<TimerPeer>(static_cast<Timer&>(c), *this);
     case Kind::Menu: return std::make_unique<MenuPeer>(static_cast<Menu&>(c), *this);
-    case Kind::MenuItem: return std::make_unique<MenuItemPeer>(static_cast<MenuItem&>(c), *this);
+    case Kind::MenuItem: return CreateMenuItemPeer(static_cast<MenuItem&>(c), *this);
     case Kind::CaptionBar: return MakeCaptionPeer(static_cast<CaptionBar&>(c));
-    case Kind::NonVisual: return nullptr;
-    default: return std::make_unique<ControlPeer>(c, *this);
+    case Kind::NonVisual:
+    case Kind::Action: return nullptr;
+    default:
+      if (auto peer = CreateInputPeer(c, *this)) return peer;
+      return std::make_unique<ControlPeer>(c, *this);
   }
 }
 
@@ -699,9 +618,8 @@ void Win32Backend::Realize(Window& w) {
 }
 
 HWND Win32Backend::HandleOf(const Component& c) {
-  if (auto* p = dynamic_cast<ControlPeer*>(c.GetPeer())) return p->Handle();
-  if (auto* p = dynamic_cast<WindowPeer*>(c.GetPeer())) return p->Handle();
-  return nullptr;
+  auto* p = dynamic_cast<NativePeer*>(c.GetPeer());
+  return p ? p->Handle() : nullptr;
 }
 
 int Win32Backend::Register(Component& c) {
@@ -734,7 +652,7 @@ bool Win32Backend::Pump(MSG& msg) {
     if (app_) app_->Terminate();
     return false;
   }
-  if (RunShortCut(msg)) return true;
+  if (RunShortCut(msg, kFormClass)) return true;
   HWND form = GetActiveWindow();
   if (!form || !IsDialogMessageA(form, &msg)) {
     TranslateMessage(&msg);
@@ -759,16 +677,40 @@ void Win32Backend::Run() {
 
 void Win32Backend::RunModal(Window& w) {
   Realize(w);
+  // The main window and any modal window below this one wait for it.
   HWND owner = app_ && app_->MainWindow() ? WindowHandle(*app_->MainWindow()) : nullptr;
-  if (owner) EnableWindow(owner, FALSE);
+  HWND below = modal_.empty() ? owner : modal_.back();
+  std::vector<HWND> disabled;
+  for (HWND h : {owner, below})
+    if (h && IsWindowEnabled(h) && std::find(disabled.begin(), disabled.end(), h) == disabled.end()) {
+      EnableWindow(h, FALSE);
+      disabled.push_back(h);
+    }
+  HWND self = WindowHandle(w);
+  // A modal dialog is not minimized on its own: the window under it waits.
+  SetWindowLongA(self, GWL_STYLE, GetWindowLongA(self, GWL_STYLE) & ~WS_MINIMIZEBOX);
+  modal_.push_back(self);
   w.Show();
   MSG msg;
   while (!w.Destroyed() && !(app_ && app_->IsTerminated()) && GetMessageA(&msg, nullptr, 0, 0) > 0)
     Pump(msg);
-  if (owner) {
-    EnableWindow(owner, TRUE);
-    SetForegroundWindow(owner);
-  }
+  modal_.pop_back();
+  for (HWND h : disabled) EnableWindow(h, TRUE);
+  if (below && IsWindow(below)) SetForegroundWindow(below);
+}
+
+bool Win32Backend::PickColor(Window* owner, uint32_t& color) {
+  static COLORREF custom[16] = {};
+  CHOOSECOLORA cc{};
+  cc.lStructSize = sizeof cc;
+  cc.hwndOwner = owner ? WindowHandle(*owner) : nullptr;
+  // A system colour starts the dialog at what it looks like now.
+  cc.rgbResult = (color & 0xFF000000u) == 0x80000000u ? GetSysColor(static_cast<int>(color & 0xFF)) : color;
+  cc.lpCustColors = custom;
+  cc.Flags = CC_RGBINIT | CC_FULLOPEN;
+  if (!ChooseColorA(&cc)) return false;
+  color = cc.rgbResult;
+  return true;
 }
 
 void Win32Backend::PopupMenu(Menu& m, int x, int y) {

@@ -5,6 +5,7 @@
 
 #include <deque>
 #include <map>
+#include <vector>
 
 #include "ui/Application.h"
 
@@ -24,6 +25,7 @@ class Win32Backend : public Backend {
   void PopupMenu(Menu& m, int x, int y) override;
   void ForegroundApp() override;
   void ShowError(const std::string& title, const std::string& message) override;
+  bool PickColor(Window* owner, uint32_t& color) override;
   void MinimizeApp() override;
   void RestoreApp() override;
   void HideApp() override;
@@ -55,6 +57,7 @@ class Win32Backend : public Backend {
   std::map<int, Component*> ids_;
   int nextId_ = 100;
   std::deque<Event> posted_;
+  std::vector<HWND> modal_;  // the modal windows, innermost last
 };
 
 }  // namespace ui::win32

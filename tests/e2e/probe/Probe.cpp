@@ -138,6 +138,19 @@ HWND ControlOf(HWND window, const char* text) {
 
 HWND Control(const char* text) { return ControlOf(MainWindow(), text); }
 
+// wait-window TITLE TIMEOUT: waits until a visible window of the program with that title shows.
+int WaitWindow(const char* title, DWORD timeout) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    HWND h = FindWindowA(kFormClass, title);
+    if ((h && IsWindowVisible(h)) || GetTickCount() - start > timeout) {
+      std::printf("%s\n", h && IsWindowVisible(h) ? "shown" : "none");
+      return h && IsWindowVisible(h) ? 0 : 1;
+    }
+    Sleep(50);
+  }
+}
+
 struct ClassSearch {
   const char* cls;
   HWND found;
@@ -488,6 +501,30 @@ int main(int argc, char** argv) {
   if (cmd == "touch" && argc >= 4) return Touch(argv[2], std::strtoul(argv[3], nullptr, 10));
   if (const int r = ReportCommand(argc, argv); r != 2) return r;
   if (cmd.rfind("cpu-", 0) == 0) return CpuWindow(cmd, argc, argv, MainWindow());
+  if (cmd == "wait-window" && argc >= 4) return WaitWindow(argv[2], std::strtoul(argv[3], nullptr, 10));
+  // press TITLE TEXT: a click on that window's button, also on a hidden tab page
+  if (cmd == "press" && argc >= 4) {
+    HWND w = FindWindowA(kFormClass, argv[2]), c = ControlOf(w, argv[3]);
+    return c && PostMessageA(w, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(c), BN_CLICKED),
+                             reinterpret_cast<LPARAM>(c)) ? 0 : 1;
+  }
+  // is-checked TITLE TEXT: 1 or 0, the check state of that window's button
+  if (cmd == "is-checked" && argc >= 4) {
+    HWND c = ControlOf(FindWindowA(kFormClass, argv[2]), argv[3]);
+    if (!c) return std::printf("missing\n"), 1;
+    return std::printf("%d\n", SendMessageA(c, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0), 0;
+  }
+  // click-at TITLE CLASS X Y: a left click inside that window's first control of the class
+  if (cmd == "click-at" && argc >= 6) {
+    HWND c = FindWindowExA(FindWindowA(kFormClass, argv[2]), nullptr, argv[3], nullptr);
+    const LPARAM at = MAKELPARAM(std::atoi(argv[4]), std::atoi(argv[5]));
+    return c && PostMessageA(c, WM_LBUTTONDOWN, MK_LBUTTON, at) && PostMessageA(c, WM_LBUTTONUP, 0, at) ? 0 : 1;
+  }
+  // close-window TITLE: that window's close box
+  if (cmd == "close-window" && argc >= 3) {
+    HWND w = FindWindowA(kFormClass, argv[2]);
+    return w && PostMessageA(w, WM_CLOSE, 0, 0) ? 0 : 1;
+  }
   HWND main = MainWindow();
   if (cmd == "close") return main && PostMessageA(main, WM_CLOSE, 0, 0) ? 0 : 1;
   if (cmd == "minimize") return main && PostMessageA(main, WM_SYSCOMMAND, SC_MINIMIZE, 0) ? 0 : 1;

@@ -1,0 +1,33 @@
+// What the Win32 backend's peers share: the native handle behind a peer and
+// where a control sits in its native parent.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+
+#include "ui/Component.h"
+
+namespace ui::win32 {
+
+class Win32Backend;
+
+class NativePeer : public Peer {
+ public:
+  virtual HWND Handle() const = 0;
+};
+
+// The offset of a component's bounds in its native parent: children of group
+// boxes and page controls are placed on the parent of these.
+POINT ControlOrigin(const Component& c);
+HWND ParentHandleOf(const Component& c);
+
+// Peers of the value controls (lists, colour pickers, spin boxes, hot-key
+// fields); none for other kinds.
+std::unique_ptr<Peer> CreateInputPeer(Component& c, Win32Backend& backend);
+// A control's notification code from WM_COMMAND; true when it was handled.
+bool InputCommand(Component& c, int code);
+// Owner-drawn items of the colour pickers.
+bool InputDrawItem(const DRAWITEMSTRUCT& item);
+
+}  // namespace ui::win32

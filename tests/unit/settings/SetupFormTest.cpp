@@ -1,0 +1,230 @@
+#include <gtest/gtest.h>
+
+#include "settings/SetupFrm.h"
+#include "settings/StartWithWindows.h"
+#include "unit/settings/SettingsRig.h"
+
+using settings::TSetupForm;
+using settings_test::Rig;
+
+namespace {
+
+constexpr char kRun[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+struct DialogRig : Rig {
+  explicit DialogRig(fakes::FakeSystem& s) : Rig(s) {}
+  // Opens the dialog from the Settings button; while it is open, act runs on it.
+  void Open(const std::function<void(TSetupForm&)>& act) {
+    backend.onModal = [&](ui::Window& w) {
+      if (auto* d = dynamic_cast<TSetupForm*>(&w)) act(*d);
+    };
+    form->SettingsB->Click();
+  }
+  std::string Label(const char* name) { return form->Find(name)->Caption(); }
+  void SetLabel(const char* name, const char* value) { form->Find(name)->SetCaption(value); }
+  const platform::RegValue* Stored(const char* label) {
+    return sys.registry.Get(settings_test::Key(std::string("MainForm\\") + label), "Caption");
+  }
+};
+
+std::string Text(const platform::RegValue* v) {
+  if (!v) return "<missing>";
+  std::string s(v->data.begin(), v->data.end());
+  return s.substr(0, s.find('\0'));
+}
+
+}  // namespace
+
+TEST(SetupForm, CloseChangesNothingInTheWindowOrTheRegistry) {
+  fakes::FakeSystem sys;
+  DialogRig rig(sys);
+  const int writes = sys.registry.writes;
+  bool opened = false;
+  rig.Open([&](TSetupForm& d) {
+    opened = true;
+    EXPECT_EQ(d.Caption(), "Brantelle Settings");
+    EXPECT_EQ(d.Find("ElGroupBox3")->Caption(), " Whenever Brantelle automatically frees RAM, ");
+    d.Beep->Click();
+    d.RDelay->SetValue(5);
+    d.SensType->Choose(4);
+    d.AutoStart->Click();
+    d.Close_b->Click();
+  });
+  EXPECT_TRUE(opened);
+  EXPECT_EQ(rig.Label("DoBeep"), "0");
+  EXPECT_EQ(rig.Label("ReportDelay"), "60000");
+  EXPECT_EQ(rig.form->RAMLoading->SensType(), gauges::stDiagramm);
+  EXPECT_EQ(sys.registry.writes, writes);
+  EXPECT_FALSE(sys.registry.Get(kRun, "Brantelle"));
+  EXPECT_FALSE(rig.form->SettingsOpen());
+  EXPECT_TRUE(rig.backend.errors.empty());
+}
+
+TEST(SetupForm, DelaysRoundHalfToEvenAndSaveWritesTheShownValue) {
+  fakes::FakeSystem sys;
+  DialogRig rig(sys);
+  const struct { const char* delay; int shown; } delays[] = {{"1500", 2}, {"2500", 2}, {"60000", 60}, {"999999", 180}};
+  for (const auto& c : delays) {
+    rig.SetLabel("ReportDelay", c.delay);
+    rig.Open([&](TSetupForm& d) { EXPECT_EQ(d.RDelay->Value(), c.shown) << c.delay; });
+  }
+  const struct { unsigned interval; int shown; } intervals[] = {{900000, 15}, {90000, 2}, {7200000, 100}};
+  for (const auto& c : intervals) {
+    rig.form->AutoTimer->SetInterval(c.interval);
+    rig.Open([&](TSetupForm& d) { EXPECT_EQ(d.FreeTimer->Value(), c.shown) << c.interval; });
+  }
+  rig.SetLabel("ReportDelay", "2500");
+  rig.Open([](TSetupForm& d) { d.Save->Click(); });
+  EXPECT_EQ(rig.Label("ReportDelay"), "2000");
+  EXPECT_EQ(Text(rig.Stored("ReportDelay")), "2000");
+  EXPECT_EQ(rig.form->AutoTimer->Interval(), 6000000u);  // the limited 100 minutes
+}
+
+TEST(SetupForm, HotKeyFieldsRefuseNoneAndDuplicatesWithATone) {
+  fakes::FakeSystem sys;
+  DialogRig rig(sys);
+  rig.Open([&](TSetupForm& d) {
+    EXPECT_EQ(d.AHotKey->Text(), "A");
+    d.AHotKey->KeyDown('T');  // the restore key's
+    d.AHotKey->KeyUp();
+    EXPECT_EQ(d.AHotKey->Key(), 'A');
+    EXPECT_EQ(d.AHotKey->Text(), "A");
+    d.FHotKey->KeyDown(0x08);  // Backspace clears
+    EXPECT_EQ(d.FHotKey->Text(), "None");
+    d.FHotKey->KeyUp();
+    EXPECT_EQ(d.FHotKey->Key(), 'D');
+    EXPECT_EQ(sys.sound.beeps, (std::vector<std::pair<unsigned, unsigned>>{{5000, 50}, {5000, 50}}));
+    d.AHotKey->KeyDown(0x11);  // Ctrl alone changes nothing
+    d.AHotKey->KeyDown(0x74);
+    d.AHotKey->KeyUp();
+    EXPECT_EQ(d.AHotKey->Text(), "F5");
+    d.Save->Click();
+  });
+  EXPECT_EQ(sys.sound.beeps.size(), 2u);
+  EXPECT_EQ(rig.Label("AHotKey"), "t");
+  EXPECT_NE(sys.hotKeys.IdOf(0x74), 0);
+  EXPECT_EQ(sys.hotKeys.IdOf('A'), 0);
+  EXPECT_NE(sys.hotKeys.IdOf('T'), 0);
+}
+
+TEST(SetupForm, DefaultThenSaveAppliesAndStoresTheDefaults) {
+  fakes::FakeSystem sys;
+  DialogRig rig(sys);
+  rig.SetLabel("RHotKey", "R");
+  rig.SetLabel("TrayType", "0");
+  rig.form->TryTo->SetChecked(true);
+  rig.form->TrackBar->SetVisible(true);
+  rig.form->TrackBar->SetPosition(40);
+  rig.Open([](TSetupForm& d) {
+    EXPECT_TRUE(d.TrackBar->Enabled());
+    EXPECT_EQ(d.TrackBar->Value(), 40);
+    d.DefaultClick();
+    d.Save->Click();
+  });
+  EXPECT_EQ(Text(sys.registry.Get(kRun, "Brantelle")), "C:\\Brantelle\\Brantelle.exe");
+  EXPECT_EQ(sys.registry.Get(kRun, "Brantelle")->type, platform::reg::kSz);
+  EXPECT_EQ(rig.Label("RAMCritical"), "0");
+  EXPECT_EQ(rig.Label("CloseReport"), "1");
+  EXPECT_EQ(rig.Label("ReportDelay"), "60000");
+  EXPECT_EQ(rig.Label("TrayType"), "1");
+  EXPECT_EQ(rig.Label("RHotKey"), "R");
+  EXPECT_EQ(rig.Label("AHotKey"), "A");
+  EXPECT_EQ(Text(rig.Stored("RAMCritical")), "0");
+  EXPECT_TRUE(rig.form->Auto->Checked());
+  EXPECT_FALSE(rig.form->TrackBar->Visible());
+  EXPECT_EQ(rig.form->TrackBar->Position(), 1);
+  EXPECT_EQ(rig.form->TryTo->Caption(), "&Try to free 1 Mb of RAM");
+  EXPECT_FALSE(rig.form->AutoTimer->Enabled());
+  EXPECT_TRUE(rig.form->DisAuto->Checked() && rig.form->AutoOpt->Checked());
+
+  // Unticking removes the entry again; a missing entry is no error.
+  rig.Open([](TSetupForm& d) {
+    EXPECT_TRUE(d.AutoStart->Checked());
+    d.AutoStart->Click();
+    d.Save->Click();
+  });
+  EXPECT_FALSE(sys.registry.Get(kRun, "Brantelle"));
+  rig.Open([](TSetupForm& d) { d.Save->Click(); });
+  EXPECT_TRUE(rig.backend.errors.empty());
+}
+
+TEST(SetupForm, ALoadingErrorStopsLoadingThereAndTheDialogStillOpens) {
+  fakes::FakeSystem sys;
+  DialogRig rig(sys);
+  rig.SetLabel("Priority", "x");
+  rig.SetLabel("DoBeep", "1");
+  bool opened = false;
+  rig.Open([&](TSetupForm& d) {
+    opened = true;
+    EXPECT_TRUE(d.Beep->Checked());  // the definition's state: step 8 never ran
+    EXPECT_EQ(d.AHotKey->Text(), "A");  // step 1 did
+  });
+  EXPECT_TRUE(opened);
+  ASSERT_EQ(rig.backend.errors.size(), 1u);
+  EXPECT_EQ(rig.backend.errors[0], "Brantelle: 'x' is not a valid integer value");
+
+  rig.SetLabel("Priority", "1");
+  rig.SetLabel("TrayAction", "7");
+  rig.Open([](TSetupForm&) {});
+  EXPECT_EQ(rig.backend.errors.back(), "Brantelle: List index out of bounds (7)");
+
+  rig.SetLabel("TrayAction", "-1");
+  rig.Open([](TSetupForm& d) { EXPECT_EQ(d.LAction->ItemIndex(), 0); });
+  EXPECT_EQ(rig.backend.errors.back(), "Brantelle: List index out of bounds (-1)");
+
+  rig.SetLabel("TrayAction", "0");
+  rig.SetLabel("Log", "1");
+  sys.registry.PutDword(kRun, "Brantelle", 1);
+  rig.Open([](TSetupForm& d) { EXPECT_TRUE(d.Log->Checked()); });
+  EXPECT_EQ(rig.backend.errors.back(), "Brantelle: Invalid data type for 'Brantelle'");
+
+  // An empty text does not count as starting with Windows.
+  sys.registry.PutString(kRun, "Brantelle", "");
+  rig.Open([](TSetupForm& d) { EXPECT_FALSE(d.AutoStart->Checked()); });
+  EXPECT_EQ(rig.backend.errors.size(), 4u);
+}
+
+TEST(SetupForm, AFailedStartUpEntryStopsSaveAndKeepsTheDialogOpen) {
+  fakes::FakeSystem sys;
+  DialogRig rig(sys);
+  bool stillOpen = false;
+  rig.Open([&](TSetupForm& d) {
+    d.AutoStart->SetChecked(true);
+    d.Rep->Click();  // applied: step 9 comes before the entry
+    d.AutoMin->Click();  // not applied: step 16 comes after it
+    sys.registry.failWrites = true;
+    d.Save->Click();
+    stillOpen = !d.Destroyed();
+  });
+  EXPECT_TRUE(stillOpen);
+  EXPECT_EQ(rig.backend.errors.back(), "Brantelle: Failed to set data for 'Brantelle'");
+  EXPECT_EQ(rig.Label("CloseReport"), "1");
+  EXPECT_EQ(rig.Label("StartMinimized"), "0");
+}
+
+TEST(SetupForm, OnTopHandOverAndOneDialogAtATime) {
+  fakes::FakeSystem sys;
+  DialogRig rig(sys);
+  rig.form->FormPersist->SetTopMost(true);  // on top, but the pin is not down
+  int opened = 0;
+  rig.Open([&](TSetupForm& d) {
+    ++opened;
+    EXPECT_TRUE(d.TopMost());
+    EXPECT_FALSE(rig.form->FormPersist->TopMost());
+    rig.form->SettingsB->Click();  // a second request does nothing
+    rig.form->TrayIconDblClick();
+  });
+  EXPECT_EQ(opened, 1);
+  EXPECT_FALSE(rig.form->FormPersist->TopMost());
+
+  rig.form->FormCaption->ClickButton(0);  // pinned
+  rig.Open([&](TSetupForm& d) { EXPECT_TRUE(d.TopMost()); });
+  EXPECT_TRUE(rig.form->FormPersist->TopMost());
+
+  // A tray double click with action 2 opens the dialog.
+  rig.SetLabel("TrayAction", "2");
+  opened = 0;
+  rig.backend.onModal = [&](ui::Window&) { ++opened; };
+  rig.form->TrayIconDblClick();
+  EXPECT_EQ(opened, 1);
+}
