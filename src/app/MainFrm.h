@@ -27,6 +27,9 @@
 namespace cpu {
 class TCpuForm;
 }
+namespace tools {
+class TVMem;
+}
 
 namespace app {
 
@@ -139,6 +142,9 @@ class TMainForm : public ui::Window {
   // Opens the processor detection window, unless one is open already; it
   // detects afresh each time.
   void RightClick();
+  // Opens the swap file and cache window, unless one is open already; it
+  // reads "system.ini" afresh each time.
+  void LeftClick();
 
  private:
   void CreateSettingLabels(ui::Component* group);
@@ -185,6 +191,7 @@ class TMainForm : public ui::Window {
   bool reportOpen_ = false, closeAfterRun_ = false;
   report::TReportForm* report_ = nullptr;
   std::unique_ptr<cpu::TCpuForm> cpuForm_;
+  std::unique_ptr<tools::TVMem> vmemForm_;
   // Atoms of the AutoFree, free-everything and restore hot keys; 0 when none.
   uint16_t hotKeyAtoms_[3] = {};
   // The settings dialog while it is open.
