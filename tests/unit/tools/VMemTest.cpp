@@ -358,3 +358,26 @@ TEST_F(VMemOpeningTest, HandsOverStayOnTopAndCopiesTranslatedTexts) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(SpinEditSteps, PageStepsStayWithinTheRangeAndAnnounceTheChange) {
+  ui::HeadlessBackend backend;
+  ui::Application app{backend};
+  ui::Window window(app, "W");
+  auto& spin = window.Add<ui::SpinEdit>(nullptr, "Spin");
+  spin.SetMax(25);
+  int changes = 0;
+  spin.OnChange = [&] { ++changes; };
+  spin.StepBy(spin.LargeIncrement());
+  spin.StepBy(spin.LargeIncrement());
+  spin.StepBy(spin.LargeIncrement());
+  EXPECT_EQ(spin.Value(), 25);
+  EXPECT_EQ(changes, 3);
+  spin.StepBy(spin.LargeIncrement());  // at the top already: no change
+  EXPECT_EQ(changes, 3);
+  spin.StepBy(-int64_t{INT32_MAX} * 4);
+  EXPECT_EQ(spin.Value(), 0);
+}
+
+}  // namespace
