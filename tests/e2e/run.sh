@@ -451,9 +451,13 @@ grep -qx 'client=406x395' <<<"$shown" && grep -qx 'minimizebox=1' <<<"$shown" &&
 check "98: its client area is 406 x 395, with a minimize box and two pages" $? "$(head -3 <<<"$shown")"
 grep -qx 'Button|do not use swap file (not recommended)|checked' <<<"$shown" &&
   grep -qx 'Button|let Windows define how to use swap file|unchecked|disabled' <<<"$shown" &&
-  grep -Eqx 'ComboBox\|c:.*\|items=[1-9][0-9]*\|disabled' <<<"$shown" &&
-  grep -qx 'Button|manually specify virtual cache parameters|checked' <<<"$shown"
+  grep -Eqx 'ComboBox\|c:[^|]*\|items=[1-9][0-9]*\|disabled' <<<"$shown" &&
+  grep -qx 'Button|manually specify virtual cache parameters|checked' <<<"$shown" &&
+  grep -qx 'Edit|2' <<<"$shown" && grep -qx 'Edit|16' <<<"$shown"
 check "98: it shows the choice of system.ini, the swap fields greyed" $? "$shown"
+out=$(probe vmem-tab 150 "manually specify virtual cache parameters")
+[ "$out" = shown ]; check "98: the second tab shows the cache options" $? "$out"
+import -window root "$root/build/e2e-vmem-cache.png" 2>/dev/null
 probe vmem-click "do not use swap file (not recommended)" >/dev/null
 probe vmem-click "optimal swap file size settings (recommended)" >/dev/null
 probe vmem-click OK >/dev/null

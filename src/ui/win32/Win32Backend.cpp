@@ -694,8 +694,6 @@ void Win32Backend::RunModal(Window& w) {
       disabled.push_back(h);
     }
   HWND self = WindowHandle(w);
-  // A modal dialog is not minimized on its own: the window under it waits.
-  SetWindowLongA(self, GWL_STYLE, GetWindowLongA(self, GWL_STYLE) & ~WS_MINIMIZEBOX);
   modal_.push_back(self);
   w.Show();
   MSG msg;

@@ -13,9 +13,12 @@ namespace {
 constexpr char kFormClass[] = "TBrantelleForm";
 constexpr char kTitle[] = "Virtual Memory Settings";
 
+// Asked of the control itself: the text of an edit field or a list lives
+// there, not in the window's caption that GetWindowText reads from outside.
 std::string TextOf(HWND hwnd) {
   char buf[256] = {};
-  GetWindowTextA(hwnd, buf, sizeof buf);
+  SendMessageA(hwnd, WM_GETTEXT, sizeof buf, reinterpret_cast<LPARAM>(buf));
+  buf[sizeof buf - 1] = '\0';
   return buf;
 }
 
@@ -142,6 +145,19 @@ int VMemCommand(const std::string& cmd, int argc, char** argv, HWND main) {
     if (!s.found) return std::printf("missing\n"), 1;
     // Posted: OK may raise a message box, which would hold a sent click.
     return PostMessageA(s.found, BM_CLICK, 0, 0) ? 0 : 1;
+  }
+  // vmem-tab X TEXT: clicks the tab row at X pixels from its left end, then
+  // prints whether the control with that text shows
+  if (cmd == "vmem-tab" && argc >= 4) {
+    HWND tabs = FindWindowExA(w, nullptr, WC_TABCONTROLA, nullptr);
+    Search s{argv[3], nullptr};
+    EnumChildWindows(w, FindText, reinterpret_cast<LPARAM>(&s));
+    if (!tabs || !s.found) return std::printf("controls missing\n"), 1;
+    const LPARAM at = MAKELPARAM(std::atoi(argv[2]), 10);
+    PostMessageA(tabs, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageA(tabs, WM_LBUTTONUP, 0, at);
+    Sleep(300);
+    return std::printf("%s\n", IsWindowVisible(s.found) ? "shown" : "hidden"), 0;
   }
   if (cmd == "vmem-close") return PostMessageA(w, WM_CLOSE, 0, 0) ? 0 : 1;
   return 2;
