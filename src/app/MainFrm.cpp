@@ -6,6 +6,7 @@
 #include "engine/MemoryStatus.h"
 #include "gauges/MainWindowGauge.h"
 #include "text/Text.h"
+#include "tools/vcache.h"
 
 namespace app {
 

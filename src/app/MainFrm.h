@@ -29,6 +29,9 @@
 namespace cpu {
 class TCpuForm;
 }
+namespace tools {
+class TVMem;
+}
 
 namespace app {
 
@@ -143,6 +146,9 @@ class TMainForm : public ui::Window {
   // Opens the processor detection window, unless one is open already; it
   // detects afresh each time.
   void RightClick();
+  // Opens the swap file and cache window, unless one is open already; it
+  // reads "system.ini" afresh each time.
+  void LeftClick();
 
   // Cache tuning is offered on Windows 95, 98 and ME only; decided once, at creation.
   bool CacheTuningAvailable() const { return cacheTuning_; }
@@ -217,6 +223,7 @@ class TMainForm : public ui::Window {
   report::TReportForm* report_ = nullptr;
   std::unique_ptr<cpu::TCpuForm> cpuForm_;
   bool cacheTuning_ = false;
+  std::unique_ptr<tools::TVMem> vmemForm_;
   // Atoms of the AutoFree, free-everything and restore hot keys; 0 when none.
   uint16_t hotKeyAtoms_[3] = {};
   // The settings dialog while it is open.

@@ -3,6 +3,7 @@
 
 #include "platform/Clock.h"
 #include "platform/Desktop.h"
+#include "platform/Drives.h"
 #include "platform/FileDialogs.h"
 #include "platform/Files.h"
 #include "platform/HotKeys.h"
@@ -42,6 +43,8 @@ struct System {
   FileDialogs& fileDialogs;
   Printing& printing;
   Tools& tools;
+  ProfileWriter& profileWriter;
+  Drives& drives;
 };
 
 }  // namespace platform

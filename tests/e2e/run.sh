@@ -435,6 +435,9 @@ export WINEPREFIX="$nt_prefix-win98"
 rm -rf "$WINEPREFIX"
 cp -a "$(brantelle_template)" "$WINEPREFIX"
 wine reg add 'HKCU\Software\Wine' /v Version /d win98 /f >/dev/null 2>&1
+# The swap file and cache window reads and writes the "system.ini" of the prefix.
+sysini="$WINEPREFIX/drive_c/windows/system.ini"
+printf '[386Enh]\r\nPaging=off\r\n[vcache]\r\nMinFileCache=2048\r\nMaxFileCache=16384\r\n' > "$sysini"
 rm -f "$log"
 out=$(probe run-watch 60000 "$wexe" /FREE 20)
 [[ "$out" == "exit=0 visible=0 "* ]]; check "98: /FREE 20 exits by itself" $? "$out"
@@ -468,6 +471,51 @@ probe wait-state none 10000 >/dev/null
 log_is "    Brantelle started freeing RAM" "    Brantelle finished freeing RAM" \
   "    Brantelle freeing -?[0-9]+ Mb" "\\*\\*\\* Brantelle closed"
 check "98: Go! logs its run, then the closing line" $? "$(cat -A "$log" 2>&1)"
+quit_all
+
+echo "e2e: swap file and cache window (98)"
+wine "$exe" /W >/dev/null 2>&1 &
+probe wait-state normal 20000 >/dev/null
+sleep 1  # the strips take their places once the window has been laid out
+probe vmem-open-strip >/dev/null
+out=$(probe vmem-wait open 8000)
+if [ "$out" != "open count=1" ]; then
+  probe vmem-open-strip >/dev/null
+  out=$(probe vmem-wait open 20000)
+fi
+[ "$out" = "open count=1" ]; check "98: the strip at the left edge opens one window" $? "$out"
+shown=$(probe vmem-show)
+import -window root "$root/build/e2e-vmem.png" 2>/dev/null
+grep -qx 'client=406x395' <<<"$shown" && grep -qx 'minimizebox=1' <<<"$shown" && grep -qx 'tabs=2' <<<"$shown"
+check "98: its client area is 406 x 395, with a minimize box and two pages" $? "$(head -3 <<<"$shown")"
+grep -qx 'Button|do not use swap file (not recommended)|checked' <<<"$shown" &&
+  grep -qx 'Button|let Windows define how to use swap file|unchecked|disabled' <<<"$shown" &&
+  grep -Eqx 'ComboBox\|c:[^|]*\|items=[1-9][0-9]*\|disabled' <<<"$shown" &&
+  grep -qx 'Button|manually specify virtual cache parameters|checked' <<<"$shown" &&
+  grep -qx 'Edit|2' <<<"$shown" && grep -qx 'Edit|16' <<<"$shown"
+check "98: it shows the choice of system.ini, the swap fields greyed" $? "$shown"
+out=$(probe vmem-tab 150 "manually specify virtual cache parameters")
+[ "$out" = shown ]; check "98: the second tab shows the cache options" $? "$out"
+import -window root "$root/build/e2e-vmem-cache.png" 2>/dev/null
+probe vmem-click "do not use swap file (not recommended)" >/dev/null
+probe vmem-click "optimal swap file size settings (recommended)" >/dev/null
+probe vmem-click OK >/dev/null
+out=$(probe vmem-wait none 10000)
+check "98: OK closes it" $? "$out"
+read -r ram ram25 < <(probe vmem-ram | sed 's/[a-z0-9]*=//g')
+ini=$(tr -d '\r' < "$sysini")
+want=$(printf '[386Enh]\nPagingDrive=C:\nMinPagingFileSize=%s\nMaxPagingFileSize=%s\n[vcache]\nMinFileCache=2048\nMaxFileCache=16384' \
+  $((ram * 1024)) $((ram25 * 1024)))
+[ "$ini" = "$want" ]; check "98: optimal swap writes $ram and $ram25 MB on drive C:, the cache as it was" $? "$ini"
+probe vmem-open-menu >/dev/null
+out=$(probe vmem-wait open 20000)
+[ "$out" = "open count=1" ]; check "98: Tools, Cache Tuning opens it" $? "$out"
+grep -q 'optimal swap file size settings (recommended)|checked' <<<"$(probe vmem-show)"
+check "98: reopened, it recognises the optimal swap file" $? "$(probe vmem-show | grep -i swap)"
+probe vmem-close >/dev/null
+out=$(probe vmem-wait none 10000)
+[ "$out" = "none count=0" ] && [ "$(tr -d '\r' < "$sysini")" = "$want" ]
+check "98: the close box closes it and writes nothing" $? "$out"
 quit_all
 export WINEPREFIX=$nt_prefix
 
