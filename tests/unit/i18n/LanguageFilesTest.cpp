@@ -18,6 +18,7 @@
 #include "report/ReportFrm.h"
 #include "settings/SetupFrm.h"
 #include "text/Text.h"
+#include "tools/vcache.h"
 #include "unit/settings/SettingsRig.h"
 
 namespace {
@@ -68,29 +69,31 @@ void Collect(const ui::Window& w, const Excluded& excluded, const std::set<std::
   }
 }
 
-// The main window's captions and hints that the program sets after a file
-// was applied: marked with their own key in a table, they do not keep the mark.
-std::set<std::string> ProgramSetTexts(app::TMainForm& form, const Excluded& excluded) {
-  std::string table = "[MainForm]\n";
+// The captions and hints that the program sets after a file was applied to
+// the window (then runs): marked with their own key in a table, they do not
+// keep the mark.
+std::set<std::string> ProgramSetTexts(ui::Window& form, const Excluded& excluded, const std::function<void()>& then) {
+  const std::string w = form.Name();
+  std::string table = "[" + w + "]\n";
   const auto mark = [](const std::string& key) { return "#" + key; };
   std::vector<std::string> keys;
   for (const auto& owned : form.Components()) {
     if (excluded(*owned)) continue;
-    const std::string prefix = "MainForm." + owned->Name() + ".";
+    const std::string prefix = w + "." + owned->Name() + ".";
     for (const char* prop : {"Caption", "Hint"}) keys.push_back(prefix + prop);
   }
-  keys.push_back("MainForm.Caption");
+  keys.push_back(w + ".Caption");
   for (const auto& k : keys) table += k + "=" + mark(k) + "\n";
   table += "[Misc]\n";
   for (const auto& m : i18n::BuiltInMessages()) table += std::string(m.id) + "=#" + std::string(m.id) + "\n";
   i18n::SetCurrentLanguage(i18n::LanguageTable::Parse(table));
   i18n::ApplyLanguage(form, *i18n::CurrentLanguage());
-  form.ApplyBuiltInTexts();
+  then();
   std::set<std::string> changed;
-  if (form.Caption() != mark("MainForm.Caption")) changed.insert(text::Upper("MainForm.Caption"));
+  if (form.Caption() != mark(w + ".Caption")) changed.insert(text::Upper(w + ".Caption"));
   for (const auto& owned : form.Components()) {
     if (excluded(*owned)) continue;
-    const std::string prefix = "MainForm." + owned->Name() + ".";
+    const std::string prefix = w + "." + owned->Name() + ".";
     if (owned->HasCaption() && owned->Caption() != mark(prefix + "Caption"))
       changed.insert(text::Upper(prefix + "Caption"));
     if (owned->Hint() != mark(prefix + "Hint")) changed.insert(text::Upper(prefix + "Hint"));
@@ -117,7 +120,8 @@ std::map<std::string, Keys> WindowKeys() {
   {
     fakes::FakeSystem fresh;
     settings_test::Rig marked(fresh);
-    Collect(*rig.form, settingLabels, ProgramSetTexts(*marked.form, settingLabels), all["MainForm"]);
+    Collect(*rig.form, settingLabels,
+            ProgramSetTexts(*marked.form, settingLabels, [&] { marked.form->ApplyBuiltInTexts(); }), all["MainForm"]);
   }
 
   const Excluded none = [](const ui::Component&) { return false; };
@@ -140,6 +144,11 @@ std::map<std::string, Keys> WindowKeys() {
   cpu::TCpuForm cpuForm(rig.app);
   // The value labels show what was detected, in fixed English.
   Collect(cpuForm, [](const ui::Component& c) { return c.Name().rfind("lbl", 0) == 0; }, {}, all["CpuForm"]);
+
+  // Drive names come from the system.
+  const Excluded drives = [](const ui::Component& c) { return IsNamed(c, {"DriveBox", "DriveComboBox1"}); };
+  tools::TVMem vmem(rig.app, sys.system), marked(rig.app, sys.system);
+  Collect(vmem, drives, ProgramSetTexts(marked, drives, [&] { marked.CopyTranslatedTexts(); }), all["VMem"]);
   return all;
 }
 
@@ -186,7 +195,7 @@ std::string Check(const std::string& file, const std::map<std::string, Keys>& wi
 
 TEST(LanguageFiles, EveryFileCoversEveryWindowAndNothingElse) {
   const auto windows = WindowKeys();
-  for (const char* w : {"MainForm", "SetupForm", "MoreForm", "ReportForm", "CpuForm"})
+  for (const char* w : {"MainForm", "SetupForm", "MoreForm", "ReportForm", "CpuForm", "VMem"})
     EXPECT_FALSE(windows.at(w).required.empty()) << w;
   for (const char* file : kLanguageFiles) EXPECT_EQ(Check(file, windows), "") << file;
 }
