@@ -147,6 +147,7 @@ TMainForm::TMainForm(ui::Application& app, platform::System& system)
   WireDialogs();
   WireReport();
   WireToolWindows();
+  WireLanguageMenu();
   WireSystemTools();
   OnClose = [this] { WriteLogLine("*** " + i18n::Message("M69")); };
 
@@ -201,8 +202,10 @@ void TMainForm::FormCreate() {
   // be cut to 10 MB for every run until the second restore.
   ScaleSlider();
   FormPersist->RestoreWindow();  // first: the stored language choice must be known
+  // With no language checked the visit below sets none of these.
   ShowAutoFreeingState();
   CaptionTrayAmounts();
+  ApplyStoredLanguage();
   TrackBar->SetVisible(TryTo->Checked());
   SyncSensorActions();
   RunCommandLine();

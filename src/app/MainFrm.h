@@ -174,6 +174,14 @@ class TMainForm : public ui::Window {
   void CDClick();
   void CDpopClick();
 
+  // The Language menu. An item's handler opens its file and re-captions this
+  // window; at start-up only the checked item passes.
+  bool LanguageStartup = false;
+  void LanguageClick(ui::MenuItem& item, const std::string& relativeName);
+  // Stores the settings, then sets the texts of this window that the program
+  // takes from message texts.
+  void ApplyBuiltInTexts();
+
  private:
   void CreateSettingLabels(ui::Component* group);
   void CreateMenus();
@@ -199,6 +207,9 @@ class TMainForm : public ui::Window {
   void WireReport();
   // The strip and the menu items that open the tool windows.
   void WireToolWindows();
+  void WireLanguageMenu();
+  // Visits the language items in the start-up order with LanguageStartup set.
+  void ApplyStoredLanguage();
   void WireSystemTools();
   // The clicked check item takes the opposite of its twin's state, and the twin follows.
   void ToggleTwins(const char* clicked, const char* twin);

@@ -1,4 +1,5 @@
 // The main menu and the tray menu, item by item under their persisted names.
+#include "app/Languages.h"
 #include "app/MainFrm.h"
 
 namespace app {
@@ -85,7 +86,7 @@ void ToolsMenu(MenuBuilder& b, ui::MenuItem& tools, bool tray) {
 void SensorsMenu(MenuBuilder& b, TMainForm& form, ui::MenuItem& sensors, bool tray) {
   b.Item(sensors, tray ? "Style3dpop" : "Style3ds", "").SetAction(form.Style3dAction);
   b.Separator(sensors);
-  auto& style = b.Item(sensors, tray ? "ElMenuItem36" : "ElMenuItem21", "Sensors Style");
+  auto& style = b.Item(sensors, tray ? "ElMenuItem40" : "ElMenuItem37", "Sensors Style");
   const char* names[][2] = {{"Dia", "DiaPop"}, {"Bond", "BondPop"}, {"Col", "ColPop"},
                             {"Dig", "DigPop"}, {"Pie", "PiePop"}};
   ui::Action* actions[] = {form.DiaAction, form.BondAction, form.ColAction, form.DigAction, form.PieAction};
@@ -114,13 +115,10 @@ void TMainForm::CreateMenus() {
   b.Item(settings, "Settings", "Configure settings ...");
 
   auto& language = b.Item(*MainMenu, "ElMenuItem42", "Language");
-  const char* languages[][2] = {{"Eng", "English"}, {"Ger", "German"},     {"Fr", "French"},
-                                {"Ital", "Italian"}, {"Pol", "Polish"},    {"Bul", "Bulgarian"},
-                                {"Rus", "Russian"}, {"UA", "Ukrainian"}, {"Chi", "Chinese"}};
-  for (const auto& l : languages) b.Radio(language, l[0], l[1], 1);
+  for (const auto& l : kLanguages) b.Radio(language, l.name, l.caption, 1);
   FindAs<ui::MenuItem>("Eng")->SetChecked(true);
 
-  SensorsMenu(b, *this, b.Item(*MainMenu, "ElMenuItem37", "Sensors"), false);
+  SensorsMenu(b, *this, b.Item(*MainMenu, "ElMenuItem21", "Sensors"), false);
   b.Item(*MainMenu, "ElMenuItem3", "Help");
   ToolsMenu(b, b.Item(*MainMenu, "ElMenuItem10", "Tools"), false);
 
@@ -133,7 +131,7 @@ void TMainForm::CreateMenus() {
   b.Check(*PopupMenu, "AutoOpt", "Disable Automatic Optimization", true);
   b.Separator(*PopupMenu);
   b.Item(*PopupMenu, "SettingsPop", "Settings ...");
-  SensorsMenu(b, *this, b.Item(*PopupMenu, "ElMenuItem40", "Sensors"), true);
+  SensorsMenu(b, *this, b.Item(*PopupMenu, "ElMenuItem36", "Sensors"), true);
   b.Item(*PopupMenu, "ElMenuItem11", "Minimize");
   b.Item(*PopupMenu, "ElMenuItem12", "Help");
   ToolsMenu(b, b.Item(*PopupMenu, "ElMenuItem14", "Tools"), true);

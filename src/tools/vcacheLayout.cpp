@@ -58,6 +58,7 @@ void TVMem::CreateSwapPage() {
   Label13 = &Text(page, "Label13", "Select drive for swap file:", {kCaptionLeft, 148, kCaptionWidth, kTextHeight});
   DriveBox = &Add<ui::ComboBox>(page, "DriveBox");
   DriveBox->SetBounds({kFieldLeft, 144, 170, kFieldHeight});
+  DriveBox->SetStandardFamily(true);  // a language file may address its items
   DriveBox->OnChange = [this] { DriveBoxChange(); };
 
   Label1 = &Text(page, "Label1", "Minimum Size:", {kCaptionLeft, 182, kCaptionWidth, kTextHeight});

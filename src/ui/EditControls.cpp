@@ -83,6 +83,15 @@ void ColorBox::SetSelected(uint32_t color) {
   Changed(Prop::Value);
 }
 
+bool ColorBox::SetItem(size_t i, const std::string& text) {
+  if (i >= names_.size()) return false;
+  if (names_[i] != text) {
+    names_[i] = text;
+    Changed(Prop::Items);
+  }
+  return true;
+}
+
 void ColorBox::Choose(int i) {
   if (i < 0 || i > kCustomIndex) return;
   if (i < kBasicCount) {

@@ -14,7 +14,8 @@ namespace ui {
 // set; colour values as the gauges take them.
 constexpr uint32_t kFieldColor = 0x80000005;
 
-// A read-only drop-down list.
+// A read-only drop-down list. Only lists of the standard family answer
+// their items to a language file; the others keep the texts code gave them.
 class ComboBox : public Component {
  public:
   ComboBox(Window* owner, Component* parent, std::string name)
@@ -22,7 +23,9 @@ class ComboBox : public Component {
   const std::vector<std::string>& Items() const { return items_; }
   void SetItems(std::vector<std::string> items);
   bool SetItem(size_t i, const std::string& text) override;
-  size_t ItemCount() const override { return items_.size(); }
+  size_t ItemCount() const override { return standard_ ? items_.size() : 0; }
+  bool StandardFamily() const { return standard_; }
+  void SetStandardFamily(bool on) { standard_ = on; }
   int ItemIndex() const { return index_; }
   // -1 selects nothing; any other index must name an item ("List index out
   // of bounds (%d)" otherwise).
@@ -36,6 +39,7 @@ class ComboBox : public Component {
  private:
   std::vector<std::string> items_;
   int index_ = -1;
+  bool standard_ = false;
   uint32_t color_ = kFieldColor;
 };
 
@@ -49,6 +53,10 @@ class ColorBox : public Component {
       : Component(owner, parent, std::move(name), Kind::ColorBox) {}
   // "Black" ... "White", then "Custom...".
   static const std::vector<std::string>& ItemNames();
+  // The names this picker shows; a language file may replace them.
+  const std::vector<std::string>& Items() const { return names_; }
+  bool SetItem(size_t i, const std::string& text) override;
+  size_t ItemCount() const override { return names_.size(); }
   static uint32_t BasicColor(int i);
   uint32_t Selected() const { return selected_; }
   // Any colour: a basic one selects its name, any other the custom item.
@@ -61,6 +69,7 @@ class ColorBox : public Component {
 
  private:
   uint32_t selected_ = 0;
+  std::vector<std::string> names_ = ItemNames();
 };
 
 // An integer box with up and down arrows, limited to [Min, Max].

@@ -176,7 +176,8 @@ report="&Display a freeing result report when done with memory operations"
 wine "$exe" /W >/dev/null 2>&1 &
 state=$(probe wait-state normal 20000)
 check "/W shows the window" $? "$state"
-[ "$(regq MainForm\\FreeingReport Checked)" = "" ]; check "nothing is stored before the first hide" $? "$(regq MainForm\\FreeingReport Checked)"
+stored="$(regq MainForm\\FreeingReport Checked) / $(regq MainForm\\Eng Checked)"
+[ "$stored" = "REG_DWORD 0x1 / REG_DWORD 0x1" ]; check "the start stores the settings at once, the language among them" $? "$stored"
 on=$(probe checked "$report")
 [ "$on" = 1 ]; check "the report switch starts on" $? "$on"
 probe click "$report" >/dev/null; sleep 0.5
@@ -425,6 +426,37 @@ probe press "$dlg" "Automatically Start with Windows" >/dev/null
 probe press "$dlg" Save >/dev/null
 sleep 1
 [ -z "$(runq)" ]; check "unticking and Save delete the start-up entry" $? "$(runq)"
+quit_all
+wine reg delete 'HKCU\SOFTWARE\Corvantis' /f >/dev/null 2>&1
+
+echo "e2e: language"
+# until_control CAPTION: polls for a main-window control with that text
+until_control() { for _ in $(seq 40); do [ "$(probe has-control "$1")" = found ] && return 0; sleep 0.25; done; return 1; }
+wine reg delete 'HKCU\SOFTWARE\Corvantis' /f >/dev/null 2>&1
+n=$(ls "$BRANTELLE_BUILD/Language"/*.ini 2>/dev/null | wc -l)
+[ "$n" = 9 ]; check "nine language files lie beside the program" $? "$(ls "$BRANTELLE_BUILD/Language" 2>&1)"
+wine "$exe" /W >/dev/null 2>&1 &
+probe wait-state normal 20000 >/dev/null
+probe menu-keys right right down down enter >/dev/null  # Language, German
+until_control Beenden && [ "$(probe has-control Einstellungen)" = found ]
+check "choosing German from the menu re-captions the buttons" $? "$(probe has-control Beenden)"
+import -window root "$root/build/e2e-german.png" 2>/dev/null
+stored=$(regq MainForm\\Ger Checked)
+[ "$stored" = "REG_DWORD 0x1" ]; check "the choice is stored at once" $? "$stored"
+probe exit Beenden >/dev/null
+probe wait-state none 10000 >/dev/null
+quit_all
+wine "$exe" /W >/dev/null 2>&1 &
+probe wait-state normal 20000 >/dev/null
+until_control Beenden; check "after a restart the window is German again" $? "$(probe has-control Beenden)"
+probe click Einstellungen >/dev/null
+state=$(probe wait-window "Brantelle-Einstellungen" 10000)
+check "the settings dialog opens in German" $? "$state"
+import -window root "$root/build/e2e-german-settings.png" 2>/dev/null
+probe close-window "Brantelle-Einstellungen" >/dev/null
+sleep 0.5
+probe menu-keys right right down enter >/dev/null  # Language, English
+until_control Exit; check "choosing English brings the English texts back" $? "$(probe has-control Exit)"
 quit_all
 wine reg delete 'HKCU\SOFTWARE\Corvantis' /f >/dev/null 2>&1
 

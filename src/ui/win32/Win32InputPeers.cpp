@@ -43,9 +43,6 @@ class InputPeer : public NativePeer {
                             GetModuleHandleA(nullptr), nullptr);
     SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&c));
     SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(backend.Font()), FALSE);
-    if (c.GetKind() == Kind::ColorBox)
-      for (const std::string& name : ColorBox::ItemNames())
-        SendMessageA(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
     if (c.GetKind() == Kind::SpinEdit) {
       spin_ = CreateWindowExA(0, UPDOWN_CLASSA, "",
                               WS_CHILD | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS, 0, 0,
@@ -97,10 +94,10 @@ class InputPeer : public NativePeer {
       case Prop::Items:
         if (c_.GetKind() == Kind::ComboBox) {
           auto& box = static_cast<ComboBox&>(c_);
-          SendMessageA(hwnd_, CB_RESETCONTENT, 0, 0);
-          for (const std::string& item : box.Items())
-            SendMessageA(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-          SendMessageA(hwnd_, CB_SETCURSEL, box.ItemIndex(), 0);
+          FillList(box.Items(), box.ItemIndex());
+        } else if (c_.GetKind() == Kind::ColorBox) {
+          auto& box = static_cast<ColorBox&>(c_);
+          FillList(box.Items(), box.ItemIndex());
         }
         break;
       case Prop::ItemIndex:
@@ -156,7 +153,7 @@ class InputPeer : public NativePeer {
     FillRect(d.hDC, &swatch, brush);
     DeleteObject(brush);
     FrameRect(d.hDC, &swatch, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    const std::string& name = ColorBox::ItemNames()[std::min<size_t>(i, ColorBox::kCustomIndex)];
+    const std::string& name = box.Items()[std::min<size_t>(i, box.Items().size() - 1)];
     SetBkMode(d.hDC, TRANSPARENT);
     SetTextColor(d.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
     RECT text = d.rcItem;
@@ -165,6 +162,11 @@ class InputPeer : public NativePeer {
   }
 
  private:
+  void FillList(const std::vector<std::string>& items, int index) {
+    SendMessageA(hwnd_, CB_RESETCONTENT, 0, 0);
+    for (const std::string& item : items) SendMessageA(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    SendMessageA(hwnd_, CB_SETCURSEL, index, 0);
+  }
   int Height() const {
     const int h = c_.Bounds().height;
     return c_.GetKind() == Kind::ComboBox || c_.GetKind() == Kind::ColorBox ? h + kDropDownHeight : h;

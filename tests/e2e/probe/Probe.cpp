@@ -8,6 +8,8 @@
 #include <cstring>
 #include <string>
 
+// Walks the main window's menus with the keyboard (MenuKeys.cpp).
+int MenuKeys(HWND window, int count, char** keys);
 // The Tools menu's commands (ToolsProbe.cpp).
 int ToolsCommand(const std::string& cmd, int argc, char** argv, HWND main);
 
@@ -590,9 +592,11 @@ int main(int argc, char** argv) {
     if (free) UnregisterHotKey(nullptr, 1);
     return std::printf("%d\n", free ? 0 : 1), 0;
   }
-  // exit: presses the Exit button the way a click does, also while the window is hidden
+  // menu-keys KEY...: walks the main window's menu bar (right, left, down, up, enter, esc)
+  if (cmd == "menu-keys") return MenuKeys(main, argc - 2, argv + 2);
+  // exit [CAPTION]: presses the Exit button the way a click does, also while the window is hidden
   if (cmd == "exit") {
-    HWND c = Control("Exit");
+    HWND c = Control(argc >= 3 ? argv[2] : "Exit");
     return main && c && PostMessageA(main, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(c), BN_CLICKED),
                                      reinterpret_cast<LPARAM>(c)) ? 0 : 1;
   }

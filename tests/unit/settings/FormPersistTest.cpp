@@ -90,13 +90,18 @@ void SaveAll(Rig& rig) {
 
 }  // namespace
 
-TEST(FormPersist, FirstStartCreatesTheKeysAndStoresNothing) {
+// The start-up language step saves the properties: their initial values are
+// stored at once, the window values only when the window goes.
+TEST(FormPersist, FirstStartCreatesTheKeysAndStoresTheInitialProperties) {
   fakes::FakeSystem sys;
   Rig rig(sys);
   std::vector<std::string> expected;
   for (const auto& entry : fakes::SettingsLayout()) expected.push_back(Key(entry.first));
   EXPECT_EQ(Sorted(sys.registry.KeysUnder(fakes::kSettingsRoot)), Sorted(expected));
-  for (const auto& key : expected) EXPECT_TRUE(sys.registry.ValueNames(key).empty()) << key;
+  EXPECT_TRUE(sys.registry.ValueNames(Key("MainForm")).empty());
+  const platform::RegValue* level = sys.registry.Get(Key("MainForm\\RAMLevel"), "Caption");
+  ASSERT_NE(level, nullptr);
+  EXPECT_EQ(std::string(level->data.begin(), level->data.end()), std::string("15", 3));
   EXPECT_EQ(rig.form->Setting("RAMLevel"), "15");  // initial values kept
   EXPECT_TRUE(rig.form->Auto->Checked());
   EXPECT_EQ(rig.form->IniFile->CurrentKey(), "\\");
@@ -288,7 +293,9 @@ TEST(FormPersist, DestroyingWritesTheWindowValuesOnly) {
   rig.form->ExitRequested = true;
   rig.form->Close();
   EXPECT_EQ(sys.registry.Get(Key("MainForm"), "Left")->data[0], 70);
-  EXPECT_EQ(sys.registry.Get(Key("MainForm\\RAMLevel"), "Caption"), nullptr);
+  const platform::RegValue* level = sys.registry.Get(Key("MainForm\\RAMLevel"), "Caption");
+  ASSERT_NE(level, nullptr);  // as the start stored it
+  EXPECT_EQ(std::string(level->data.begin(), level->data.end()), std::string("15", 3));
 
   fakes::FakeSystem tray;
   Rig hidden(tray);
