@@ -314,6 +314,7 @@ class VMemOpeningTest : public VMemTest {
   VMemOpeningTest() {
     sys.environment.args.push_back("/W");
     sys.environment.family = platform::Family::Win9x;
+    sys.tools.version.SetWin98();  // the cache-tuning items are offered on 9x only
     main = std::make_unique<app::TMainForm>(app, sys.system);
     app::StartUp(app, *main);
   }
