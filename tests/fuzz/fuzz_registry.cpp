@@ -1,6 +1,7 @@
-// Stored settings of any type and length: every value the store reads is
-// replaced by fuzzed bytes, then the main window restores itself from them and
-// runs a display tick. Nothing may crash, and a value's reading stays sound.
+// Stored settings of any type and length: every value the main window keeps
+// is replaced by fuzzed bytes, then the window restores itself from them and
+// runs a display tick. Slow (the whole window per input); fuzz_regvalue is
+// the fast one for the reading rules.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -53,7 +54,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     rig.sys.registry.Put(slot.path, slot.name, type, std::move(v.data));
   }
   rig.form->FormPersist->RestoreWindow();
-  rig.form->AfterCreate();
   rig.form->ShowAutoFreeingState();
   rig.form->CaptionTrayAmounts();
   rig.form->SyncSensorActions();
