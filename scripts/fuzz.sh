@@ -4,6 +4,8 @@
 #   scripts/fuzz.sh [SECONDS]          each target for SECONDS (default 60)
 #   FUZZ_RUNS=N scripts/fuzz.sh        each target for N executions instead
 #   FUZZ_TARGETS="cmdline perfdata"    only these targets
+#   FUZZ_TIMEOUT=S                     seconds one input may take (default 10;
+#                                      more on a loaded machine)
 #   FUZZ_WORK=DIR                      corpora, logs and findings there
 #                                      (default build/fuzz; for long campaigns)
 # Prints one line per target: executions, time, findings (crash, leak or
@@ -26,7 +28,7 @@ for t in $targets; do
   work=$runs_dir/work/$t findings=$runs_dir/findings/$t log=$runs_dir/run-$t.log
   rm -rf "$work" "$findings"; mkdir -p "$work" "$findings"
   [ -d tests/fuzz/corpus/$t ] && cp tests/fuzz/corpus/$t/* "$work"/
-  opts=(-max_len=4096 -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$findings/")
+  opts=(-max_len=4096 -timeout=${FUZZ_TIMEOUT:-10} -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$findings/")
   [ -f tests/fuzz/$t.dict ] && opts+=(-dict=tests/fuzz/$t.dict)
   # A target's own flags (the ones that keep a started program between inputs
   # turn off the leak check after each input: the program's state changes).
