@@ -5,6 +5,8 @@
 //                                    later: processor time, handles, GDI and USER
 //                                    objects, private bytes; the processor share
 //   meter run COMMAND...             ms from start to exit, and the exit code
+//   meter figures NAME               handles, GDI and USER objects and private
+//                                    bytes of the running process NAME.exe
 // The measured program is ended by the meter (start and watch).
 #include <windows.h>
 #include <psapi.h>
@@ -97,6 +99,20 @@ void End(PROCESS_INFORMATION& pi) {
 
 }  // namespace
 
+// The first running process whose program file is called name.
+HANDLE OpenByName(const char* name) {
+  DWORD ids[4096], bytes = 0;
+  if (!EnumProcesses(ids, sizeof ids, &bytes)) return nullptr;
+  for (DWORD i = 0; i < bytes / sizeof(DWORD); ++i) {
+    HANDLE p = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, ids[i]);
+    if (!p) continue;
+    char base[MAX_PATH] = "";
+    if (GetModuleBaseNameA(p, nullptr, base, sizeof base) && lstrcmpiA(base, name) == 0) return p;
+    CloseHandle(p);
+  }
+  return nullptr;
+}
+
 int main(int argc, char** argv) {
   if (argc < 3) return std::fprintf(stderr, "usage: meter start|watch|run ...\n"), 2;
   const std::string mode = argv[1];
@@ -133,6 +149,13 @@ int main(int argc, char** argv) {
     GetExitCodeProcess(pi.hProcess, &code);
     End(pi);
     return code == STILL_ACTIVE ? 0 : 1;
+  }
+  if (mode == "figures") {
+    HANDLE p = OpenByName(argv[2]);
+    if (!p) return std::printf("figures: no process %s\n", argv[2]), 1;
+    Print("figures", Measure(p));
+    CloseHandle(p);
+    return 0;
   }
   if (mode == "run") {
     const double t0 = Now();
