@@ -7,7 +7,8 @@
 #include <cstdio>
 #include <vector>
 
-int SendBadHandOvers() {
+// first and count pick records of the list (all by default).
+int SendBadHandOvers(int first, int count) {
   HANDLE mapping = OpenFileMappingA(FILE_MAP_READ, FALSE, "Brantelle");
   if (!mapping) return std::printf("no instance block\n"), 1;
   const auto* view = static_cast<const uint32_t*>(MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, 16));
@@ -27,7 +28,9 @@ int SendBadHandOvers() {
                             {0, 255, true}, {0, 4096, true}, {0, 1u << 20, true}, {0, (1u << 20) + 1, true},
                             {0, 4u << 20, true}, {1, 4, true}, {~ULONG_PTR(0), 16, true}};
   int accepted = 0, sent = 0;
-  for (const Record& r : records) {
+  const int total = static_cast<int>(sizeof records / sizeof records[0]);
+  for (int k = first; k < total && k < first + count; ++k) {
+    const Record& r = records[k];
     COPYDATASTRUCT cds{r.id, r.length, r.data ? bytes.data() : nullptr};
     DWORD_PTR reply = 0;
     if (SendMessageTimeoutA(target, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&cds), SMTO_ABORTIFHUNG, 10000,
