@@ -6,6 +6,7 @@
 #include "engine/MemoryStatus.h"
 #include "gauges/MainWindowGauge.h"
 #include "text/Text.h"
+#include "tools/vcache.h"
 
 namespace app {
 
@@ -136,7 +137,8 @@ TMainForm::TMainForm(ui::Application& app, platform::System& system)
   TrayIcon = &Add<gauges::TTextTrayIcon>("TrayIcon", system.notifyArea);
   ImageList = &Add<gauges::TImageList>("ImageList", gauges::RunAnimationFrames());
   ImageList1 = &Add<gauges::TImageList>("ImageList1", gauges::FreeMemoryBackgrounds());
-  for (const char* name : {"TurnOff", "BIOSInfor"}) Add<ui::NonVisual>(name);
+  TurnOff = &Add<tools::TeasyShutDown>("TurnOff", system.tools);
+  BIOSInfor = &Add<tools::TBIOSDate>("BIOSInfor", system.registry, system.tools);
 
   WireFreeingRun();
   WireLogMenu();
@@ -145,6 +147,7 @@ TMainForm::TMainForm(ui::Application& app, platform::System& system)
   WireDialogs();
   WireReport();
   WireToolWindows();
+  WireSystemTools();
   OnClose = [this] { WriteLogLine("*** " + i18n::Message("M69")); };
 
   // The end of the Windows session ends the program as Exit does: the query

@@ -18,6 +18,8 @@
 #include "report/ReportFrm.h"
 #include "settings/FormPersist.h"
 #include "settings/IniFile.h"
+#include "tools/BIOSDate.h"
+#include "tools/easyShutDown.h"
 #include "ui/Action.h"
 #include "ui/Application.h"
 #include "ui/Controls.h"
@@ -26,6 +28,9 @@
 
 namespace cpu {
 class TCpuForm;
+}
+namespace tools {
+class TVMem;
 }
 
 namespace app {
@@ -109,6 +114,8 @@ class TMainForm : public ui::Window {
   settings::TElFormPersist* FormPersist = nullptr;
   gauges::TTextTrayIcon* TrayIcon = nullptr;
   gauges::TImageList *ImageList = nullptr, *ImageList1 = nullptr;
+  tools::TeasyShutDown* TurnOff = nullptr;
+  tools::TBIOSDate* BIOSInfor = nullptr;
 
   // Tray and window behaviour.
   void TrayRefresh();
@@ -139,6 +146,33 @@ class TMainForm : public ui::Window {
   // Opens the processor detection window, unless one is open already; it
   // detects afresh each time.
   void RightClick();
+  // Opens the swap file and cache window, unless one is open already; it
+  // reads "system.ini" afresh each time.
+  void LeftClick();
+
+  // Cache tuning is offered on Windows 95, 98 and ME only; decided once, at creation.
+  bool CacheTuningAvailable() const { return cacheTuning_; }
+
+  // The Tools menu's own tools; each ends quietly when the system call fails.
+  void WizardClick();
+  void DocClick();
+  void EjectCDClick();
+  void ClDocClick();
+  void CCClick();
+  void IECacheClick();
+  void ElMenuItem16Click();  // the uptime box
+  void BiosClick();
+  // The shutdown submenu: the action with the Power Off and CD check items.
+  void RunShutdown(tools::TActionType action, bool force);
+  void ShutdownMClick();
+  void RestartMClick();
+  void LogOffMClick();
+  void ForceShutdownMClick();
+  void ForceRestartMClick();
+  void PoweroffClick();
+  void PoweroffPClick();
+  void CDClick();
+  void CDpopClick();
 
  private:
   void CreateSettingLabels(ui::Component* group);
@@ -165,6 +199,9 @@ class TMainForm : public ui::Window {
   void WireReport();
   // The strip and the menu items that open the tool windows.
   void WireToolWindows();
+  void WireSystemTools();
+  // The clicked check item takes the opposite of its twin's state, and the twin follows.
+  void ToggleTwins(const char* clicked, const char* twin);
   // The tray animation while a run lasts; false returns to the icon mode.
   void TrayRunning(bool running);
   void SetRunPriority();
@@ -185,6 +222,8 @@ class TMainForm : public ui::Window {
   bool reportOpen_ = false, closeAfterRun_ = false;
   report::TReportForm* report_ = nullptr;
   std::unique_ptr<cpu::TCpuForm> cpuForm_;
+  bool cacheTuning_ = false;
+  std::unique_ptr<tools::TVMem> vmemForm_;
   // Atoms of the AutoFree, free-everything and restore hot keys; 0 when none.
   uint16_t hotKeyAtoms_[3] = {};
   // The settings dialog while it is open.

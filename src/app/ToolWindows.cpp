@@ -3,6 +3,7 @@
 #include "cpu/CpuFrm.h"
 #include "cpu/CpuPictures.h"
 #include "i18n/ApplyLanguage.h"
+#include "tools/vcache.h"
 
 namespace app {
 
@@ -11,6 +12,8 @@ void TMainForm::WireToolWindows() {
   strip->OnPaint = cpu::DrawProcessorStrip;
   strip->OnClick = [this] { RightClick(); };
   for (const char* item : {"CPU", "ElMenuItem29"}) FindAs<ui::MenuItem>(item)->OnClick = [this] { RightClick(); };
+  FindAs<ui::Picture>("Left")->OnClick = [this] { LeftClick(); };
+  for (const char* item : {"vcache", "vcache_pop"}) FindAs<ui::MenuItem>(item)->OnClick = [this] { LeftClick(); };
 }
 
 void TMainForm::RightClick() {
@@ -24,6 +27,20 @@ void TMainForm::RightClick() {
   BeginModalOnTop(*cpuForm_);
   i18n::ApplyCurrentLanguage(*cpuForm_);
   App().ShowModal(*cpuForm_);
+  EndModalOnTop();
+}
+
+void TMainForm::LeftClick() {
+  if (vmemForm_) return;
+  vmemForm_ = std::make_unique<tools::TVMem>(App(), system_);
+  struct Forget {
+    std::unique_ptr<tools::TVMem>& form;
+    ~Forget() { form.reset(); }
+  } forget{vmemForm_};
+  BeginModalOnTop(*vmemForm_);
+  i18n::ApplyCurrentLanguage(*vmemForm_);
+  vmemForm_->CopyTranslatedTexts();
+  App().ShowModal(*vmemForm_);
   EndModalOnTop();
 }
 

@@ -15,6 +15,7 @@ TMoreForm* MoreForm = nullptr;
 TMoreForm::TMoreForm(ui::Application& app, const GaugeSet& gauges) : ui::Window(app, "MoreForm"), gauges_(gauges) {
   SetCaption("Sensors Settings");
   SetClientSize(kClientWidth, kClientHeight);
+  SetMinimizeBox(false);  // a modal dialog is not minimized on its own: the window under it waits
   auto& group = Add<ui::GroupBox>(nullptr, "GroupBox1");
   group.SetBounds({8, 4, 237, 176});
   struct Row {

@@ -24,4 +24,16 @@ class ProfileReader {
                       const std::string& key, int def) = 0;
 };
 
+class ProfileWriter {
+ public:
+  virtual ~ProfileWriter() = default;
+  // Sets the key to the value, creating section and file as needed; false
+  // when the system refused.
+  virtual bool WriteString(const std::string& file, const std::string& section,
+                           const std::string& key, const std::string& value) = 0;
+  // Removes the key (written with no value); false when the system refused.
+  virtual bool DeleteKey(const std::string& file, const std::string& section,
+                         const std::string& key) = 0;
+};
+
 }  // namespace platform

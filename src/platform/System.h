@@ -3,6 +3,7 @@
 
 #include "platform/Clock.h"
 #include "platform/Desktop.h"
+#include "platform/Drives.h"
 #include "platform/FileDialogs.h"
 #include "platform/Files.h"
 #include "platform/HotKeys.h"
@@ -16,6 +17,7 @@
 #include "platform/Registry.h"
 #include "platform/Shell.h"
 #include "platform/TextFiles.h"
+#include "platform/Tools.h"
 
 namespace platform {
 
@@ -40,6 +42,9 @@ struct System {
   NotifyArea& notifyArea;
   FileDialogs& fileDialogs;
   Printing& printing;
+  Tools& tools;
+  ProfileWriter& profileWriter;
+  Drives& drives;
 };
 
 }  // namespace platform

@@ -35,6 +35,7 @@ TSetupForm::TSetupForm(ui::Application& app, SetupLinks links)
     : ui::Window(app, "SetupForm"), links_(std::move(links)) {
   SetCaption("Brantelle Settings");
   SetClientSize(kClientWidth, kClientHeight);
+  SetMinimizeBox(false);  // a modal dialog is not minimized on its own: the window under it waits
   Pages = &Add<ui::PageControl>(nullptr, "PageControl1");
   Pages->SetBounds({6, 6, 388, 296});
   const char* tabs[] = {"&Program", "&Memory", "M&iscellaneous settings"};

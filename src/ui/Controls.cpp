@@ -107,7 +107,9 @@ void StatusBar::SetPanelVisible(size_t i, bool on) {
   Changed(Prop::Panels);
 }
 
-void Picture::Click() { Dispatch(App(), OnClick); }
+void Picture::Click() {
+  if (Enabled()) Dispatch(App(), OnClick);
+}
 
 void CaptionBar::AddButton(const std::string& hint) {
   buttons_.push_back(CaptionButton{hint, false, true});

@@ -31,6 +31,12 @@ void ComboBox::SetItemIndex(int i) {
   Changed(Prop::ItemIndex);
 }
 
+void ComboBox::SetColor(uint32_t color) {
+  if (color == color_) return;
+  color_ = color;
+  Changed(Prop::Color);
+}
+
 void ComboBox::Choose(int i) {
   if (i < 0 || i >= static_cast<int>(items_.size())) return;
   SetItemIndex(i);
@@ -115,6 +121,16 @@ void SpinEdit::SetMax(int v) {
   if (min_ > max_) min_ = max_;
   Changed(Prop::Range);
   SetValue(value_);
+}
+
+void SpinEdit::StepBy(int64_t delta) {
+  SetValue(static_cast<int>(std::clamp<int64_t>(value_ + delta, min_, max_)));
+}
+
+void SpinEdit::SetColor(uint32_t color) {
+  if (color == color_) return;
+  color_ = color;
+  Changed(Prop::Color);
 }
 
 std::string KeyName(int vk) {

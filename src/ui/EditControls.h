@@ -10,6 +10,10 @@
 
 namespace ui {
 
+// The background of a text field: the system's window colour (index 5) until
+// set; colour values as the gauges take them.
+constexpr uint32_t kFieldColor = 0x80000005;
+
 // A read-only drop-down list.
 class ComboBox : public Component {
  public:
@@ -26,10 +30,13 @@ class ComboBox : public Component {
   Event OnChange;
   // The user picked an item.
   void Choose(int i);
+  uint32_t Color() const { return color_; }
+  void SetColor(uint32_t color);
 
  private:
   std::vector<std::string> items_;
   int index_ = -1;
+  uint32_t color_ = kFieldColor;
 };
 
 // A colour picker: the sixteen basic colours by name and a custom choice,
@@ -67,10 +74,21 @@ class SpinEdit : public Component {
   int Max() const { return max_; }
   void SetMin(int v);
   void SetMax(int v);
+  // The arrows' step and the page keys' step; set them before the window is realised.
+  int Increment() const { return increment_; }
+  void SetIncrement(int v) { increment_ = v; }
+  int LargeIncrement() const { return largeIncrement_; }
+  void SetLargeIncrement(int v) { largeIncrement_ = v; }
+  // The user stepped the value by that much, up or down; it stays within [Min, Max].
+  void StepBy(int64_t delta);
+  uint32_t Color() const { return color_; }
+  void SetColor(uint32_t color);
   Event OnChange;
 
  private:
   int min_ = 0, max_ = 100, value_ = 0;
+  int increment_ = 1, largeIncrement_ = 10;
+  uint32_t color_ = kFieldColor;
 };
 
 // The name a hot-key field shows for a virtual key: "T", "F5", "None" for 0.

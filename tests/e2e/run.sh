@@ -342,6 +342,43 @@ check "the close box closes it" $? "$out"
 quit_all
 wine reg delete 'HKCU\SOFTWARE\Corvantis' /f >/dev/null 2>&1
 
+echo "e2e: tools menu"
+wine reg delete 'HKCU\SOFTWARE\Corvantis' /f >/dev/null 2>&1
+rm -f "$(dirname "$exe")/wizard.exe"
+wine "$exe" /W >/dev/null 2>&1 &
+probe wait-state normal 20000 >/dev/null
+sleep 1  # the strips take their places once the window has been laid out
+out=$(probe tools-strip)
+[ "$out" = disabled ]; check "on NT the cache-tuning strip is disabled" $? "$out"
+out=$(probe tools-menu 8 "Windows Uptime")
+mapfile -t lines < <(probe tools-box "Windows Uptime")
+import -window root "$root/build/e2e-uptime.png" 2>/dev/null
+[[ "${lines[0]}" =~ ^"Windows started on "[A-Za-z]+", "[A-Za-z]+" "[0-9]{1,2}", "[0-9]{4}", at "[01][0-9]:[0-5][0-9]:[0-5][0-9]" "[AP]M$ &&
+   "${lines[1]}" =~ ^"Its been up for "[0-9]+" days, "[0-9]+"hours, "[0-9]+"minutes, "[0-9]+"seconds"$ ]]
+check "Windows Uptime tells when Windows started and how long it has been up" $? "$out $(printf '[%s]' "${lines[@]}")"
+probe tools-box-close "Windows Uptime" >/dev/null
+# The prefix's own hardware key (rebuilt with every Wine session) gets values of ours.
+hw='HKLM\HARDWARE\DESCRIPTION\System'
+wine reg add "$hw" /v SystemBiosVersion /t REG_MULTI_SZ /d 'BRANTELLE TEST - 1\0Second BIOS line' /f >/dev/null 2>&1
+wine reg add "$hw" /v SystemBiosDate /t REG_SZ /d 12/09/26 /f >/dev/null 2>&1
+out=$(probe tools-menu 9 "BIOS Information")
+mapfile -t lines < <(probe tools-box "BIOS Information")
+import -window root "$root/build/e2e-bios.png" 2>/dev/null
+[[ "${lines[0]}" == "Bios Date: 12/09/26" && "${lines[1]}" == "BIOS Version: BRANTELLE TEST - 1" &&
+   "${lines[2]}" == "Second BIOS line" ]]
+check "BIOS Information shows the registry's date and every version line" $? "$out $(printf '[%s]' "${lines[@]}")"
+probe tools-box-close "BIOS Information" >/dev/null
+out=$(probe tools-menu 3 "Information")
+text=$(probe tools-box Information)
+[ "$text" = $'This component is absent in system.\nTry re-installing the program.' ]
+check "a missing wizard.exe shows the Information box" $? "$out [$text]"
+probe tools-box-close Information >/dev/null
+sleep 0.5
+boxes=$(probe boxes)
+[ "$boxes" = 0 ]; check "each box closes with its OK button" $? "boxes: $boxes"
+quit_all
+wine reg delete 'HKCU\SOFTWARE\Corvantis' /f >/dev/null 2>&1
+
 echo "e2e: settings dialog"
 dlg="Brantelle Settings"
 runq() { wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /v Brantelle 2>/dev/null | tr -d '\r' | awk '$1 == "Brantelle" { $1 = ""; print substr($0, 2) }'; }
@@ -411,7 +448,7 @@ wine "$exe" /W >/dev/null 2>&1 &
 state=$(probe wait-state normal 20000)
 check "wrongly typed settings: the program starts and shows its window" $? "$state"
 # Records 0-7 and 9-10; record 8 (4 MB without a zero) ends the program under
-# this Wine before any of its code sees the record: left out until mended.
+# this Wine, cause not yet found: left out until mended.
 out="$(probe bad-handovers 0 8) $(probe bad-handovers 9 2)"
 [[ "$out" == "sent=8 accepted=0 alive=1 sent=2 accepted=0 alive=1" ]]
 check "malformed hand-over records are refused, the program keeps running" $? "$out"
@@ -431,6 +468,9 @@ export WINEPREFIX="$nt_prefix-win98"
 rm -rf "$WINEPREFIX"
 cp -a "$(brantelle_template)" "$WINEPREFIX"
 wine reg add 'HKCU\Software\Wine' /v Version /d win98 /f >/dev/null 2>&1
+# The swap file and cache window reads and writes the "system.ini" of the prefix.
+sysini="$WINEPREFIX/drive_c/windows/system.ini"
+printf '[386Enh]\r\nPaging=off\r\n[vcache]\r\nMinFileCache=2048\r\nMaxFileCache=16384\r\n' > "$sysini"
 rm -f "$log"
 out=$(probe run-watch 60000 "$wexe" /FREE 20)
 [[ "$out" == "exit=0 visible=0 "* ]]; check "98: /FREE 20 exits by itself" $? "$out"
@@ -446,6 +486,8 @@ boxes=$(probe boxes)
 [ "$boxes" = 0 ]; check "98: no error box while the gauges sample" $? "boxes: $boxes"
 out=$(probe gauges)
 [[ "$out" == "gauges=4 "* ]]; check "98: the main window shows four gauges" $? "$out"
+out=$(probe tools-strip)
+[ "$out" = enabled ]; check "98: the cache-tuning strip is enabled" $? "$out"
 out=$(probe run-watch 30000 "$wexe")
 [[ "$out" == "exit=0 visible=0 "* ]]; check "98: a second copy hands over and exits" $? "$out"
 probe close >/dev/null
@@ -462,6 +504,51 @@ probe wait-state none 10000 >/dev/null
 log_is "    Brantelle started freeing RAM" "    Brantelle finished freeing RAM" \
   "    Brantelle freeing -?[0-9]+ Mb" "\\*\\*\\* Brantelle closed"
 check "98: Go! logs its run, then the closing line" $? "$(cat -A "$log" 2>&1)"
+quit_all
+
+echo "e2e: swap file and cache window (98)"
+wine "$exe" /W >/dev/null 2>&1 &
+probe wait-state normal 20000 >/dev/null
+sleep 1  # the strips take their places once the window has been laid out
+probe vmem-open-strip >/dev/null
+out=$(probe vmem-wait open 8000)
+if [ "$out" != "open count=1" ]; then
+  probe vmem-open-strip >/dev/null
+  out=$(probe vmem-wait open 20000)
+fi
+[ "$out" = "open count=1" ]; check "98: the strip at the left edge opens one window" $? "$out"
+shown=$(probe vmem-show)
+import -window root "$root/build/e2e-vmem.png" 2>/dev/null
+grep -qx 'client=406x395' <<<"$shown" && grep -qx 'minimizebox=1' <<<"$shown" && grep -qx 'tabs=2' <<<"$shown"
+check "98: its client area is 406 x 395, with a minimize box and two pages" $? "$(head -3 <<<"$shown")"
+grep -qx 'Button|do not use swap file (not recommended)|checked' <<<"$shown" &&
+  grep -qx 'Button|let Windows define how to use swap file|unchecked|disabled' <<<"$shown" &&
+  grep -Eqx 'ComboBox\|c:[^|]*\|items=[1-9][0-9]*\|disabled' <<<"$shown" &&
+  grep -qx 'Button|manually specify virtual cache parameters|checked' <<<"$shown" &&
+  grep -qx 'Edit|2' <<<"$shown" && grep -qx 'Edit|16' <<<"$shown"
+check "98: it shows the choice of system.ini, the swap fields greyed" $? "$shown"
+out=$(probe vmem-tab 150 "manually specify virtual cache parameters")
+[ "$out" = shown ]; check "98: the second tab shows the cache options" $? "$out"
+import -window root "$root/build/e2e-vmem-cache.png" 2>/dev/null
+probe vmem-click "do not use swap file (not recommended)" >/dev/null
+probe vmem-click "optimal swap file size settings (recommended)" >/dev/null
+probe vmem-click OK >/dev/null
+out=$(probe vmem-wait none 10000)
+check "98: OK closes it" $? "$out"
+read -r ram ram25 < <(probe vmem-ram | sed 's/[a-z0-9]*=//g')
+ini=$(tr -d '\r' < "$sysini")
+want=$(printf '[386Enh]\nPagingDrive=C:\nMinPagingFileSize=%s\nMaxPagingFileSize=%s\n[vcache]\nMinFileCache=2048\nMaxFileCache=16384' \
+  $((ram * 1024)) $((ram25 * 1024)))
+[ "$ini" = "$want" ]; check "98: optimal swap writes $ram and $ram25 MB on drive C:, the cache as it was" $? "$ini"
+probe vmem-open-menu >/dev/null
+out=$(probe vmem-wait open 20000)
+[ "$out" = "open count=1" ]; check "98: Tools, Cache Tuning opens it" $? "$out"
+grep -q 'optimal swap file size settings (recommended)|checked' <<<"$(probe vmem-show)"
+check "98: reopened, it recognises the optimal swap file" $? "$(probe vmem-show | grep -i swap)"
+probe vmem-close >/dev/null
+out=$(probe vmem-wait none 10000)
+[ "$out" = "none count=0" ] && [ "$(tr -d '\r' < "$sysini")" = "$want" ]
+check "98: the close box closes it and writes nothing" $? "$out"
 quit_all
 export WINEPREFIX=$nt_prefix
 

@@ -99,6 +99,39 @@ std::string FakeProfile::ReadString(const std::string& file, const std::string& 
   return (v ? *v : def).substr(0, maxChars);
 }
 
+const std::string* FakeProfile::Find(const std::string& file, const std::string& section,
+                                     const std::string& key) const {
+  return Lookup(*this, file, section, key);
+}
+
+// Existing names keep their spelling, as the system keeps them in the file.
+template <class Map>
+static typename Map::mapped_type& Entry(Map& map, const std::string& name) {
+  for (auto& [existing, value] : map)
+    if (text::EqualsNoCase(existing, name)) return value;
+  return map[name];
+}
+
+bool FakeProfile::WriteString(const std::string& file, const std::string& section,
+                              const std::string& key, const std::string& value) {
+  writes.push_back(section + "/" + key + "=" + value);
+  if (refuseWrites) return false;
+  Entry(Entry(Entry(files, file), section), key) = value;
+  return true;
+}
+
+bool FakeProfile::DeleteKey(const std::string& file, const std::string& section, const std::string& key) {
+  writes.push_back(section + "/" + key + "-");
+  if (refuseWrites) return false;
+  auto& keys = Entry(Entry(files, file), section);
+  for (auto it = keys.begin(); it != keys.end(); ++it)
+    if (text::EqualsNoCase(it->first, key)) {
+      keys.erase(it);
+      break;
+    }
+  return true;
+}
+
 int FakeProfile::ReadInt(const std::string& file, const std::string& section,
                          const std::string& key, int def) {
   const std::string* v = Lookup(*this, file, section, key);

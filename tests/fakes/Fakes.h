@@ -7,12 +7,14 @@
 #include <vector>
 
 #include "fakes/FakeDesktop.h"
+#include "fakes/FakeDrives.h"
 #include "fakes/FakeFiles.h"
 #include "fakes/FakeHotKeys.h"
 #include "fakes/FakeNotifyArea.h"
 #include "fakes/FakePrinting.h"
 #include "fakes/FakePerformance.h"
 #include "fakes/FakeRegistry.h"
+#include "fakes/FakeTools.h"
 #include "platform/System.h"
 
 namespace fakes {
@@ -53,9 +55,17 @@ class FakeLauncher : public platform::Launcher {
 };
 
 // Profile files as maps: file → section → key → value (names matched without case).
-class FakeProfile : public platform::ProfileReader {
+class FakeProfile : public platform::ProfileReader, public platform::ProfileWriter {
  public:
   std::map<std::string, std::map<std::string, std::map<std::string, std::string>>> files;
+  // Every write and removal, as "section/key=value" and "section/key-".
+  std::vector<std::string> writes;
+  bool refuseWrites = false;
+  bool WriteString(const std::string& file, const std::string& section, const std::string& key,
+                   const std::string& value) override;
+  bool DeleteKey(const std::string& file, const std::string& section, const std::string& key) override;
+  // The value, or nullptr when the key is absent.
+  const std::string* Find(const std::string& file, const std::string& section, const std::string& key) const;
   std::string ReadString(const std::string& file, const std::string& section,
                          const std::string& key, const std::string& def,
                          size_t maxChars) override;
@@ -129,9 +139,12 @@ struct FakeSystem {
   FakeHotKeys hotKeys;
   FakeFileDialogs fileDialogs;
   FakePrinting printing;
+  FakeTools tools;
+  FakeDrives drives;
   platform::System system{memory,      blocks, launcher, profile,   instance, dialogs,   environment,
                           performance, files,  clock,    priority,  clipboard, sound,    opener,
-                          textFiles,   registry,  hotKeys, notifyArea, fileDialogs, printing};
+                          textFiles,   registry,  hotKeys, notifyArea, fileDialogs, printing,
+                          tools.tools, profile, drives};
 };
 
 }  // namespace fakes

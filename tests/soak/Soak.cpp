@@ -74,7 +74,7 @@ int main(int argc, char** argv) {
   platform::System sys{f.memory,   f.blocks,      f.launcher, f.profile,  f.instance, f.dialogs,
                        f.environment, f.performance, f.files,   f.clock,    f.priority, f.clipboard,
                        f.sound,    f.opener,      f.textFiles, f.registry, f.hotKeys,  tray,
-                       f.fileDialogs, f.printing};
+                       f.fileDialogs, f.printing, f.tools.tools, f.profile, f.drives};
   f.memory.figures.totalPhys = 512u << 20;
   f.memory.figures.availPhys = 200u << 20;
   ui::HeadlessBackend backend;

@@ -13,6 +13,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   ui::Application application(backend);
   backend.SetApplication(application);
   system.dialogs.owner = backend.AppWindow();
+  system.tools.shell.owner = backend.AppWindow();
   try {
     return app::RunBrantelle(application, system.system);
   } catch (const std::exception& e) {

@@ -55,6 +55,15 @@ int Win32Profile::ReadInt(const std::string& file, const std::string& section,
   return static_cast<int>(GetPrivateProfileIntA(section.c_str(), key.c_str(), def, file.c_str()));
 }
 
+bool Win32Profile::WriteString(const std::string& file, const std::string& section,
+                               const std::string& key, const std::string& value) {
+  return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str()) != FALSE;
+}
+
+bool Win32Profile::DeleteKey(const std::string& file, const std::string& section, const std::string& key) {
+  return WritePrivateProfileStringA(section.c_str(), key.c_str(), nullptr, file.c_str()) != FALSE;
+}
+
 Win32Instance::~Win32Instance() {
   if (view_) UnmapViewOfFile(const_cast<uint32_t*>(view_));
   if (mapping_) CloseHandle(mapping_);

@@ -8,10 +8,12 @@
 #include "platform/win32/Win32Files.h"
 #include "platform/win32/Win32HotKeys.h"
 #include "platform/win32/Win32Desktop.h"
+#include "platform/win32/Win32Drives.h"
 #include "platform/win32/Win32NotifyArea.h"
 #include "platform/win32/Win32FileDialogs.h"
 #include "platform/win32/Win32Printing.h"
 #include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32Tools.h"
 
 namespace platform::win32 {
 
@@ -31,12 +33,15 @@ class Win32Launcher : public Launcher {
   bool RunAndWait(const std::string& commandLine, const std::string& workDir) override;
 };
 
-class Win32Profile : public ProfileReader {
+class Win32Profile : public ProfileReader, public ProfileWriter {
  public:
   std::string ReadString(const std::string& file, const std::string& section,
                          const std::string& key, const std::string& def, size_t maxChars) override;
   int ReadInt(const std::string& file, const std::string& section, const std::string& key,
               int def) override;
+  bool WriteString(const std::string& file, const std::string& section, const std::string& key,
+                   const std::string& value) override;
+  bool DeleteKey(const std::string& file, const std::string& section, const std::string& key) override;
 };
 
 class Win32Instance : public InstanceChannel {
@@ -92,10 +97,12 @@ struct Win32System {
   Win32HotKeys hotKeys;
   Win32FileDialogs fileDialogs;
   Win32Printing printing;
+  Win32Tools tools;
+  Win32Drives drives;
   System system{memory,   blocks,   launcher,  profile,    instance,   dialogs,
                 environment, performance, files, clock,    priority,   clipboard,
                 sound,    opener,   textFiles, registry,   hotKeys,    notifyArea,
-                fileDialogs, printing};
+                fileDialogs, printing, tools.tools, profile, drives};
 };
 
 std::string ModulePath();

@@ -491,7 +491,14 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         static_cast<PageControl*>(c)->SelectTab(static_cast<int>(SendMessageA(hdr->hwndFrom, TCM_GETCURSEL, 0, 0)));
       return 0;
     }
+    case WM_CTLCOLOREDIT:
+      if (HBRUSH brush = InputBackground(reinterpret_cast<HWND>(lp), reinterpret_cast<HDC>(wp)))
+        return reinterpret_cast<LRESULT>(brush);
+      break;
     case WM_CTLCOLORSTATIC:
+      // Disabled lists and spin boxes keep the colour they were given.
+      if (HBRUSH brush = InputBackground(reinterpret_cast<HWND>(lp), reinterpret_cast<HDC>(wp)))
+        return reinterpret_cast<LRESULT>(brush);
       // A read-only memo keeps the white of a text box.
       if (auto* c = reinterpret_cast<Component*>(GetWindowLongPtrA(reinterpret_cast<HWND>(lp), GWLP_USERDATA));
           c && c->GetKind() == Kind::Memo) {
@@ -687,8 +694,6 @@ void Win32Backend::RunModal(Window& w) {
       disabled.push_back(h);
     }
   HWND self = WindowHandle(w);
-  // A modal dialog is not minimized on its own: the window under it waits.
-  SetWindowLongA(self, GWL_STYLE, GetWindowLongA(self, GWL_STYLE) & ~WS_MINIMIZEBOX);
   modal_.push_back(self);
   w.Show();
   MSG msg;

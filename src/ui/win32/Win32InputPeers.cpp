@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
 #include <string>
 
 #include "ui/EditControls.h"
@@ -17,7 +18,7 @@ namespace ui::win32 {
 namespace {
 
 constexpr int kDropDownHeight = 200;  // the list below a drop-down box
-constexpr char kOriginalProc[] = "BrantelleHotKeyProc";
+constexpr char kOriginalProc[] = "BrantelleOriginalProc";
 
 COLORREF Shown(uint32_t color) {
   return (color & 0xFF000000u) == 0x80000000u ? GetSysColor(static_cast<int>(color & 0xFF)) : color & 0xFFFFFFu;
@@ -50,14 +51,15 @@ class InputPeer : public NativePeer {
                               WS_CHILD | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS, 0, 0,
                               0, 0, ParentHandleOf(c), nullptr, GetModuleHandleA(nullptr), nullptr);
       SendMessageA(spin_, UDM_SETBUDDY, reinterpret_cast<WPARAM>(hwnd_), 0);
+      UDACCEL step{0, static_cast<UINT>(std::max(1, static_cast<SpinEdit&>(c).Increment()))};
+      SendMessageA(spin_, UDM_SETACCEL, 1, reinterpret_cast<LPARAM>(&step));
+      Subclass(&SpinKeyProc);
     }
     if (c.GetKind() == Kind::HotKeyEdit) {
       // Every combination with a modifier becomes the plain key.
       SendMessageA(hwnd_, HKM_SETRULES,
                    HKCOMB_A | HKCOMB_C | HKCOMB_CA | HKCOMB_S | HKCOMB_SA | HKCOMB_SC | HKCOMB_SCA, 0);
-      original_ = reinterpret_cast<WNDPROC>(
-          SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HotKeyProc)));
-      SetPropA(hwnd_, kOriginalProc, reinterpret_cast<HANDLE>(original_));
+      Subclass(&HotKeyProc);
     }
     for (Prop p : {Prop::Items, Prop::Range, Prop::Value, Prop::ItemIndex, Prop::Enabled, Prop::Visible})
       Changed(p);
@@ -112,6 +114,7 @@ class InputPeer : public NativePeer {
         }
         break;
       case Prop::Value: ShowValue(); break;
+      case Prop::Color: InvalidateRect(hwnd_, nullptr, TRUE); break;
       default: break;
     }
   }
@@ -181,6 +184,22 @@ class InputPeer : public NativePeer {
       default: break;
     }
   }
+  void Subclass(WNDPROC proc) {
+    original_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc)));
+    SetPropA(hwnd_, kOriginalProc, reinterpret_cast<HANDLE>(original_));
+  }
+  // The page keys step a spin box by its large increment.
+  static LRESULT CALLBACK SpinKeyProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    auto original = reinterpret_cast<WNDPROC>(GetPropA(hwnd, kOriginalProc));
+    if (!original) return DefWindowProcA(hwnd, msg, wp, lp);
+    auto* spin = reinterpret_cast<SpinEdit*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (spin && msg == WM_KEYDOWN && (wp == VK_PRIOR || wp == VK_NEXT)) {
+      const int64_t step = spin->LargeIncrement();
+      spin->StepBy(wp == VK_PRIOR ? step : -step);
+      return 0;
+    }
+    return CallWindowProcA(original, hwnd, msg, wp, lp);
+  }
   // After the field has taken a released key, the model sees what it shows.
   static LRESULT CALLBACK HotKeyProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     // The field's own procedure runs first, also while the peer is being made.
@@ -216,6 +235,23 @@ std::unique_ptr<Peer> CreateInputPeer(Component& c, Win32Backend& backend) {
 bool InputCommand(Component& c, int code) {
   auto* peer = dynamic_cast<InputPeer*>(c.GetPeer());
   return peer && peer->Command(code);
+}
+
+HBRUSH InputBackground(HWND control, HDC dc) {
+  auto* c = reinterpret_cast<Component*>(GetWindowLongPtrA(control, GWLP_USERDATA));
+  if (!c || !dynamic_cast<InputPeer*>(c->GetPeer())) return nullptr;
+  uint32_t color = 0;
+  if (c->GetKind() == Kind::SpinEdit) color = static_cast<SpinEdit*>(c)->Color();
+  else if (c->GetKind() == Kind::ComboBox) color = static_cast<ComboBox*>(c)->Color();
+  else return nullptr;
+  if (color == kFieldColor) return nullptr;  // the system's own look, grey when disabled
+  SetBkColor(dc, Shown(color));
+  if ((color & 0xFF000000u) == 0x80000000u) return GetSysColorBrush(static_cast<int>(color & 0xFF));
+  // Few colours ever: each brush lives as long as the program.
+  static std::map<uint32_t, HBRUSH> brushes;
+  HBRUSH& brush = brushes[color];
+  if (!brush) brush = CreateSolidBrush(Shown(color));
+  return brush;
 }
 
 bool InputDrawItem(const DRAWITEMSTRUCT& item) {

@@ -27,6 +27,9 @@ HWND ParentHandleOf(const Component& c);
 std::unique_ptr<Peer> CreateInputPeer(Component& c, Win32Backend& backend);
 // A control's notification code from WM_COMMAND; true when it was handled.
 bool InputCommand(Component& c, int code);
+// The background brush of a list or spin box given a colour of its own, with
+// the device context set to match; nullptr for other controls.
+HBRUSH InputBackground(HWND control, HDC dc);
 // Owner-drawn items of the colour pickers.
 bool InputDrawItem(const DRAWITEMSTRUCT& item);
 

@@ -59,7 +59,7 @@ struct Store : testing::Test {
                        fake.dialogs, fake.environment, fake.performance, fake.files,
                        fake.clock, fake.priority, fake.clipboard, fake.sound, fake.opener,
                        fake.textFiles, registry, fake.hotKeys, fake.notifyArea, fake.fileDialogs,
-                       fake.printing};
+                       fake.printing, fake.tools.tools, fake.profile, fake.drives};
 
   std::unique_ptr<app::TMainForm> Start(ui::Application& app) {
     fake.memory.figures.totalPhys = 256u << 20;
