@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs all three test layers: unit (native, ASan+UBSan),
+# Sets up, builds and runs all three test layers: unit (native, ASan+UBSan,
+# with a short soak and a fuzz smoke run),
 # integration (Win32 under Wine, through CTest) and end to end (Brantelle.exe
 # under Wine). The Wine layers run the Windows build this machine can execute
 # (scripts/wine-env.sh). Each runner prints its summary; the last line sums them up.
@@ -11,6 +12,8 @@ scripts/build.sh || exit 1
 status=0
 echo "== unit (native)"
 (cd build/native && ctest --output-on-failure) || status=1
+echo "== fuzz (a few seconds per target)"
+scripts/fuzz.sh 3 || status=1
 
 if ! source scripts/wine-env.sh; then
   echo "all: unit layer only; the Wine layers could not run"

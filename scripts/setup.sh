@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 want=(cmake make g++ g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 xvfb googletest
-      fonts-dejavu-core fonts-liberation imagemagick x11-utils python3)
+      fonts-dejavu-core fonts-liberation imagemagick x11-utils python3 clang libclang-rt-dev)
 runs32=0
 scripts/can-run-32bit.sh && runs32=1
 [ $runs32 = 1 ] && want+=(wine32:i386)

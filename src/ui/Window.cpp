@@ -65,7 +65,7 @@ void Window::UnlistenShowNotification(int id) {
 
 void Window::NotifyShowing(bool shown, bool destroying) {
   const auto listeners = showListeners_;  // a listener may unlisten
-  for (const auto& [id, listener] : listeners) Dispatch(app_, [&] { listener(shown, destroying); });
+  for (const auto& entry : listeners) Dispatch(app_, [&] { entry.second(shown, destroying); });
 }
 
 bool Window::HiddenByMinimize() const { return app_.MainWindow() == this && app_.Minimized(); }

@@ -136,13 +136,14 @@ int FakeProfile::ReadInt(const std::string& file, const std::string& section,
                          const std::string& key, int def) {
   const std::string* v = Lookup(*this, file, section, key);
   if (!v) return def;
-  // The system reads leading decimal digits and stops at the first other character.
+  // The system reads leading decimal digits and stops at the first other
+  // character; a number too long for 32 bits wraps around, as there.
   const char* s = v->c_str();
   bool neg = *s == '-';
   if (neg) ++s;
-  long long n = 0;
-  while (*s >= '0' && *s <= '9') n = n * 10 + (*s++ - '0');
-  return static_cast<int>(neg ? -n : n);
+  uint32_t n = 0;
+  while (*s >= '0' && *s <= '9') n = n * 10 + static_cast<uint32_t>(*s++ - '0');
+  return static_cast<int>(neg ? 0u - n : n);
 }
 
 }  // namespace fakes

@@ -495,12 +495,15 @@ int CpuWindow(const std::string& cmd, int argc, char** argv, HWND main) {
 
 }  // namespace
 
+int SendBadHandOvers(int first, int count);  // BadHandOver.cpp
 // The swap file and cache window's commands, "vmem-...".
 int VMemCommand(const std::string& cmd, int argc, char** argv, HWND main);
 
 int main(int argc, char** argv) {
   if (argc < 2) return 2;
   const std::string cmd = argv[1];
+  if (cmd == "bad-handovers")
+    return SendBadHandOvers(argc > 2 ? std::atoi(argv[2]) : 0, argc > 3 ? std::atoi(argv[3]) : 99);
   if (cmd == "run-watch" && argc >= 4) return RunWatch(argc, argv);
   if (cmd == "wait-state" && argc >= 4) return WaitState(argv[2], std::strtoul(argv[3], nullptr, 10));
   if (cmd == "state") return std::printf("%s\n", State(MainWindow())), 0;

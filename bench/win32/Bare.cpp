@@ -1,0 +1,65 @@
+// The reference programs the benchmarks compare Brantelle with:
+//   bare window      a minimal Win32 program that opens one window ("Bare window")
+//   bare free N      commits, zero-fills and releases N one-megabyte blocks, then
+//                    exits; the blocks are uncached, as Brantelle commits them
+//   bare plain N     the same with plain (cached) blocks, to show what the
+//                    uncached attribute itself costs
+#include <windows.h>
+
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+LRESULT CALLBACK BareProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_DESTROY) {
+    PostQuitMessage(0);
+    return 0;
+  }
+  return DefWindowProcA(w, msg, wp, lp);
+}
+
+int OpenWindow(HINSTANCE instance) {
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = BareProc;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.lpszClassName = "BareWindow";
+  if (!RegisterClassA(&wc)) return 1;
+  HWND w = CreateWindowA("BareWindow", "Bare window", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
+                         475, 426, nullptr, nullptr, instance, nullptr);
+  if (!w) return 1;
+  ShowWindow(w, SW_SHOW);
+  UpdateWindow(w);
+  MSG m;
+  while (GetMessageA(&m, nullptr, 0, 0) > 0) {
+    TranslateMessage(&m);
+    DispatchMessageA(&m);
+  }
+  return 0;
+}
+
+int Free(int mb, DWORD protection) {
+  static void* blocks[1024];
+  if (mb < 1) mb = 1;
+  if (mb > 1024) mb = 1024;
+  for (int i = 0; i < mb; ++i) {
+    blocks[i] = VirtualAlloc(nullptr, 1 << 20, MEM_COMMIT, protection);
+    if (blocks[i]) {
+      volatile DWORD* p = static_cast<volatile DWORD*>(blocks[i]);
+      for (size_t k = 0; k < (1u << 20) / 4; ++k) p[k] = 0;
+    }
+  }
+  for (int i = 0; i < mb; ++i)
+    if (blocks[i]) VirtualFree(blocks[i], 0, MEM_RELEASE);
+  return 0;
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR cmd, int) {
+  if (std::strncmp(cmd, "free", 4) == 0) return Free(std::atoi(cmd + 4), PAGE_READWRITE | PAGE_NOCACHE);
+  if (std::strncmp(cmd, "plain", 5) == 0) return Free(std::atoi(cmd + 5), PAGE_READWRITE);
+  return OpenWindow(instance);
+}
