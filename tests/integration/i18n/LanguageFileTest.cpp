@@ -48,11 +48,12 @@ struct Win32LanguageFiles : ::testing::Test {
   ModuleEnvironment env;
   platform::win32::Win32Files files;
   std::string folder = ModuleFolder() + "Language";
-  std::string russian = folder + "\\Russian.ini";
+  // A file of its own: the shipped language files lie in the same folder.
+  std::string sample = folder + "\\Testing.ini";
 
   void SetUp() override {
     CreateDirectoryA(folder.c_str(), nullptr);
-    WriteFile(russian, "\xEF\xBB\xBF; cp1251, no byte-order mark is recognised\r\n"
+    WriteFile(sample, "\xEF\xBB\xBF; cp1251, no byte-order mark is recognised\r\n"
                        "[MainForm]\r\n"
                        "\tMainForm.Go.Caption = " + kGo + "\r\n"
                        "mainform.exitb.caption=" + kExit + "\n"
@@ -62,7 +63,7 @@ struct Win32LanguageFiles : ::testing::Test {
   }
   void TearDown() override {
     SetCurrentLanguage(std::nullopt);
-    DeleteFileA(russian.c_str());
+    DeleteFileA(sample.c_str());
     RemoveDirectoryA((folder + "\\Folder.ini").c_str());
     RemoveDirectoryA(folder.c_str());
   }
@@ -71,7 +72,7 @@ struct Win32LanguageFiles : ::testing::Test {
 }  // namespace
 
 TEST_F(Win32LanguageFiles, CodePageBytesPassThroughUnchanged) {
-  ASSERT_TRUE(OpenLanguageFile("Language/Russian.ini", env, files));
+  ASSERT_TRUE(OpenLanguageFile("Language/Testing.ini", env, files));
   EXPECT_EQ(Message("M14"), kExit);
   EXPECT_EQ(Message("M02"), kExit + "\r\n" + kGo);
   EXPECT_EQ(Message("M93"), "");
@@ -90,7 +91,7 @@ TEST_F(Win32LanguageFiles, CodePageBytesPassThroughUnchanged) {
 }
 
 TEST_F(Win32LanguageFiles, LeadingAndDoubledSeparatorsFindTheSameFile) {
-  for (const char* name : {"/Language/Russian.ini", "Language//Russian.ini", "\\Language\\russian.INI"}) {
+  for (const char* name : {"/Language/Testing.ini", "Language//Testing.ini", "\\Language\\testing.INI"}) {
     const auto table = LoadLanguageFile(name, env, files);
     ASSERT_TRUE(table.has_value()) << name;
     EXPECT_EQ(table->Read("Misc", "M14", "?"), kExit) << name;
@@ -104,17 +105,17 @@ TEST_F(Win32LanguageFiles, MissingFileOrAFolderOfThatNameIsNoLanguage) {
 }
 
 TEST_F(Win32LanguageFiles, FileHeldExclusivelyRaisesTheFileErrorAndKeepsTheTable) {
-  ASSERT_TRUE(OpenLanguageFile("/Language/Russian.ini", env, files));
-  HANDLE held = CreateFileA(russian.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_TRUE(OpenLanguageFile("/Language/Testing.ini", env, files));
+  HANDLE held = CreateFileA(sample.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
   std::string message;
   try {
-    OpenLanguageFile("/Language/Russian.ini", env, files);
+    OpenLanguageFile("/Language/Testing.ini", env, files);
   } catch (const ui::Error& e) {
     message = e.what();
   }
   CloseHandle(held);
-  EXPECT_EQ(message, "Cannot open file " + russian);
+  EXPECT_EQ(message, "Cannot open file " + sample);
   EXPECT_EQ(Message("M14"), kExit);
 }
 
@@ -126,10 +127,10 @@ TEST_F(Win32LanguageFiles, ReaderReturnsEveryByteOfALargeFile) {
     big.append("=\xC0\xFF\0x\r\n", 7);  // with a NUL inside
   }
   big.push_back('\0');
-  WriteFile(russian, big);
+  WriteFile(sample, big);
   std::string bytes;
-  ASSERT_EQ(files.ReadAll(russian, kMaxLanguageFileBytes, bytes), platform::ReadResult::Ok);
+  ASSERT_EQ(files.ReadAll(sample, kMaxLanguageFileBytes, bytes), platform::ReadResult::Ok);
   EXPECT_EQ(bytes, big);
-  EXPECT_EQ(files.ReadAll(russian, big.size() - 1, bytes), platform::ReadResult::TooLarge);
+  EXPECT_EQ(files.ReadAll(sample, big.size() - 1, bytes), platform::ReadResult::TooLarge);
   EXPECT_TRUE(bytes.empty());
 }
