@@ -73,6 +73,13 @@ void Keys(HWND main, int downs) {
 
 }  // namespace
 
+// The cache-tuning strip of the main window; null when there is none.
+HWND LeftStrip(HWND main) {
+  HWND strip = nullptr;
+  if (main) EnumChildWindows(main, FindLeftStrip, reinterpret_cast<LPARAM>(&strip));
+  return strip;
+}
+
 int ToolsCommand(const std::string& cmd, int argc, char** argv, HWND main) {
   if (!main) return std::printf("no main window\n"), 1;
   // tools-menu N TITLE: the Tools menu's Nth item (separators not counted)
@@ -104,8 +111,7 @@ int ToolsCommand(const std::string& cmd, int argc, char** argv, HWND main) {
   }
   // tools-strip: whether the cache-tuning strip takes clicks
   if (cmd == "tools-strip") {
-    HWND strip = nullptr;
-    EnumChildWindows(main, FindLeftStrip, reinterpret_cast<LPARAM>(&strip));
+    HWND strip = LeftStrip(main);
     if (!strip) return std::printf("strip missing\n"), 1;
     return std::printf("%s\n", IsWindowEnabled(strip) ? "enabled" : "disabled"), 0;
   }

@@ -22,19 +22,6 @@ std::string TextOf(HWND hwnd) {
   return buf;
 }
 
-// The narrow picture furthest to the left: the strip along the left edge.
-BOOL CALLBACK FindLeftStrip(HWND hwnd, LPARAM lp) {
-  char cls[64] = {};
-  GetClassNameA(hwnd, cls, sizeof cls);
-  RECT r, b{};
-  GetWindowRect(hwnd, &r);
-  auto* best = reinterpret_cast<HWND*>(lp);
-  if (*best) GetWindowRect(*best, &b);
-  if (std::strcmp(cls, "TBrantellePicture") == 0 && r.right - r.left < 20 && (!*best || r.left < b.left))
-    *best = hwnd;
-  return TRUE;
-}
-
 struct Search {
   std::string text;
   HWND found;
@@ -91,6 +78,8 @@ int OpenFromMenu(HWND main, int item) {
 
 }  // namespace
 
+HWND LeftStrip(HWND main);
+
 int VMemCommand(const std::string& cmd, int argc, char** argv, HWND main) {
   // vmem-ram: the installed megabytes as the program takes them (at most
   // 2147483647 bytes, rounded half to even), and two and a half times that
@@ -104,8 +93,7 @@ int VMemCommand(const std::string& cmd, int argc, char** argv, HWND main) {
   }
   // vmem-open-strip: clicks the strip along the main window's left edge
   if (cmd == "vmem-open-strip") {
-    HWND strip = nullptr;
-    if (main) EnumChildWindows(main, FindLeftStrip, reinterpret_cast<LPARAM>(&strip));
+    HWND strip = LeftStrip(main);
     if (!strip) return std::printf("strip missing\n"), 1;
     PostMessageA(strip, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 100));
     return PostMessageA(strip, WM_LBUTTONUP, 0, MAKELPARAM(5, 100)) ? 0 : 1;
