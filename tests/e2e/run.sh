@@ -201,7 +201,7 @@ check "quitting while minimized" $? "$state"
 stored=$(regq MainForm State)
 [ "$stored" = "REG_DWORD 0x1" ]; check "ending while minimized stores State 1" $? "$stored"
 wine "$exe" /W >/dev/null 2>&1 &
-state=$(probe wait-state minimized 20000)
+state=$(probe wait-state hidden 20000)  # minimized, and with MinimizeToTray on, in the tray
 check "a stored State 1 starts minimized even with /W" $? "$state"
 off=$(probe checked "$report")
 [ "$off" = 0 ]; check "the setting is back after a restart" $? "$off"
