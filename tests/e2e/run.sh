@@ -3,6 +3,7 @@
 set -u
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 source "$root/scripts/wine-env.sh" || exit 1
+source "$root/tests/e2e/lib.sh"
 brantelle_display
 brantelle_prefix
 exe="$BRANTELLE_BUILD/Brantelle.exe"
@@ -16,8 +17,6 @@ check() {  # NAME CONDITION-RESULT DETAIL
   if [ "$2" = 0 ]; then passed=$((passed + 1)); echo "  ok   $1"
   else failed=$((failed + 1)); echo "  FAIL $1: $3"; fi
 }
-probe() { wine "$probe" "$@" 2>/dev/null | tr -d '\r'; }
-quit_all() { probe exit >/dev/null; sleep 0.5; wineserver -k >/dev/null 2>&1; sleep 0.3; }
 
 log="$BRANTELLE_BUILD/log.txt"
 stamp=' at [^ ].* [^ ]+'$'\r'  # " at ", the time of day, a space, the date, CR
@@ -202,7 +201,7 @@ check "quitting while minimized" $? "$state"
 stored=$(regq MainForm State)
 [ "$stored" = "REG_DWORD 0x1" ]; check "ending while minimized stores State 1" $? "$stored"
 wine "$exe" /W >/dev/null 2>&1 &
-state=$(probe wait-state minimized 20000)
+state=$(probe wait-state hidden 20000)  # minimized, and with MinimizeToTray on, in the tray
 check "a stored State 1 starts minimized even with /W" $? "$state"
 off=$(probe checked "$report")
 [ "$off" = 0 ]; check "the setting is back after a restart" $? "$off"
@@ -304,12 +303,7 @@ wine reg delete 'HKCU\SOFTWARE\Corvantis' /f >/dev/null 2>&1
 wine "$exe" /W >/dev/null 2>&1 &
 probe wait-state normal 20000 >/dev/null
 sleep 1  # the strips take their places once the window has been laid out
-probe cpu-open-strip >/dev/null
-out=$(probe cpu-wait open 8000)
-if [ "$out" != "open count=1" ]; then  # a click on a strip not yet placed goes nowhere
-  probe cpu-open-strip >/dev/null
-  out=$(probe cpu-wait open 20000)
-fi
+out=$(open_by_strip cpu)
 [ "$out" = "open count=1" ]; check "the strip at the right edge opens one window" $? "$out"
 shown=$(probe cpu-show)
 case "$(grep -m1 '^vendor_id' /proc/cpuinfo | awk '{print $3}')" in
@@ -515,13 +509,9 @@ wine reg delete 'HKCU\SOFTWARE\Corvantis' /f >/dev/null 2>&1
 echo "e2e: Windows 98 mode"
 quit_all
 nt_prefix=$WINEPREFIX
-export WINEPREFIX="$nt_prefix-win98"
-rm -rf "$WINEPREFIX"
-cp -a "$(brantelle_template)" "$WINEPREFIX"
-wine reg add 'HKCU\Software\Wine' /v Version /d win98 /f >/dev/null 2>&1
+win98_prefix "$nt_prefix-win98"
 # The swap file and cache window reads and writes the "system.ini" of the prefix.
 sysini="$WINEPREFIX/drive_c/windows/system.ini"
-printf '[386Enh]\r\nPaging=off\r\n[vcache]\r\nMinFileCache=2048\r\nMaxFileCache=16384\r\n' > "$sysini"
 rm -f "$log"
 out=$(probe run-watch 60000 "$wexe" /FREE 20)
 [[ "$out" == "exit=0 visible=0 "* ]]; check "98: /FREE 20 exits by itself" $? "$out"
@@ -561,12 +551,7 @@ echo "e2e: swap file and cache window (98)"
 wine "$exe" /W >/dev/null 2>&1 &
 probe wait-state normal 20000 >/dev/null
 sleep 1  # the strips take their places once the window has been laid out
-probe vmem-open-strip >/dev/null
-out=$(probe vmem-wait open 8000)
-if [ "$out" != "open count=1" ]; then
-  probe vmem-open-strip >/dev/null
-  out=$(probe vmem-wait open 20000)
-fi
+out=$(open_by_strip vmem)
 [ "$out" = "open count=1" ]; check "98: the strip at the left edge opens one window" $? "$out"
 shown=$(probe vmem-show)
 import -window root "$root/build/e2e-vmem.png" 2>/dev/null

@@ -363,6 +363,7 @@ LRESULT CALLBACK PageProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_COMMAND: case WM_NOTIFY: case WM_HSCROLL: case WM_VSCROLL:
     case WM_CTLCOLORSTATIC: case WM_CTLCOLORBTN: case WM_CTLCOLOREDIT: case WM_CTLCOLORLISTBOX:
+    case WM_MEASUREITEM: case WM_DRAWITEM:  // a colour picker on a page is drawn by the window
       if (HWND form = GetParent(hwnd)) return SendMessageA(form, msg, wp, lp);
       break;
   }

@@ -498,6 +498,8 @@ int CpuWindow(const std::string& cmd, int argc, char** argv, HWND main) {
 int SendBadHandOvers(int first, int count);  // BadHandOver.cpp
 // The swap file and cache window's commands, "vmem-...".
 int VMemCommand(const std::string& cmd, int argc, char** argv, HWND main);
+// Where windows lie on the screen (PlaceProbe.cpp).
+int PlaceCommand(const std::string& cmd, int argc, char** argv, HWND main);
 
 int main(int argc, char** argv) {
   if (argc < 2) return 2;
@@ -514,6 +516,7 @@ int main(int argc, char** argv) {
   if (cmd.rfind("cpu-", 0) == 0) return CpuWindow(cmd, argc, argv, MainWindow());
   if (cmd.rfind("tools-", 0) == 0) return ToolsCommand(cmd, argc, argv, MainWindow());
   if (cmd.rfind("vmem-", 0) == 0) return VMemCommand(cmd, argc, argv, MainWindow());
+  if (const int r = PlaceCommand(cmd, argc, argv, MainWindow()); r != 2) return r;
   if (cmd == "wait-window" && argc >= 4) return WaitWindow(argv[2], std::strtoul(argv[3], nullptr, 10));
   // press TITLE TEXT: a click on that window's button, also on a hidden tab page
   if (cmd == "press" && argc >= 4) {

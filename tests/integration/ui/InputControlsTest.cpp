@@ -112,3 +112,27 @@ TEST(InputControls, AResizedWindowSnapsBackToItsClientSize) {
   EXPECT_EQ(r.right, 300);
   EXPECT_EQ(r.bottom, 200);
 }
+
+TEST(InputControls, AColourPickerOnAPageDrawsItsColour) {
+  Form f;
+  HWND box = f.H(*f.color);
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, 120, 16);
+  ReleaseDC(nullptr, screen);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  // What the picker asks of its parent, the page, to paint its selection field.
+  DRAWITEMSTRUCT d{};
+  d.CtlType = ODT_COMBOBOX;
+  d.CtlID = static_cast<UINT>(GetDlgCtrlID(box));
+  d.itemID = 10;  // Lime
+  d.itemAction = ODA_DRAWENTIRE;
+  d.hwndItem = box;
+  d.hDC = dc;
+  d.rcItem = {0, 0, 120, 16};
+  EXPECT_TRUE(SendMessageA(GetParent(box), WM_DRAWITEM, d.CtlID, reinterpret_cast<LPARAM>(&d)));
+  EXPECT_EQ(GetPixel(dc, 12, 8), RGB(0, 255, 0));  // inside the colour's swatch
+  SelectObject(dc, old);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+}
