@@ -6,14 +6,21 @@
 # (scripts/wine-env.sh). Each runner prints its summary; the last line sums them up.
 set -uo pipefail
 cd "$(dirname "$0")"
+# Prints how long the previous step took, so a slow CI run shows where it went.
+step_start=$SECONDS
+took() { echo "-- $1: $((SECONDS - step_start)) s"; step_start=$SECONDS; }
 scripts/setup.sh || exit 1
+took setup
 scripts/build.sh || exit 1
+took build
 
 status=0
 echo "== unit (native)"
 (cd build/native && ctest --output-on-failure) || status=1
+took unit
 echo "== fuzz (a few seconds per target)"
 scripts/fuzz.sh 3 || status=1
+took fuzz
 
 if ! source scripts/wine-env.sh; then
   echo "all: unit layer only; the Wine layers could not run"
@@ -28,10 +35,12 @@ brantelle_fresh_prefix
 
 echo "== integration (Wine)"
 (cd "$BRANTELLE_BUILD" && ctest --output-on-failure) || status=1
+took integration
 
 echo "== end to end (Wine)"
 tests/e2e/run.sh | tee build/e2e.log || status=1
 wineserver -k >/dev/null 2>&1
+took e2e
 
 # One closing line for the whole run, from GoogleTest's reports and the e2e log.
 BRANTELLE_BUILD="$BRANTELLE_BUILD" python3 - <<'PY' || true

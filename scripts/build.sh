@@ -1,15 +1,21 @@
 #!/usr/bin/env bash
 # Builds the native tree (portable core + unit tests) and both Windows trees:
 # build/win32 (i686, the product for 32-bit Windows) and build/win64 (x86_64),
-# each with Brantelle.exe, the integration tests, the probe and the benchmarks.
+# each with Brantelle.exe, the integration tests, the probe and the benchmarks
+# (the i686 tree only Brantelle.exe where 32-bit programs cannot run).
 # Runs no tests. BRANTELLE_JOBS sets the parallel jobs (default: all cores).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=${BRANTELLE_JOBS:-$(nproc)}
 cmake -S . -B build/native -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build/native -j"$jobs"
+# Where 32-bit programs cannot run, the i686 tree's tests would never run
+# either: build only the product there (it still compiles every source).
+win32_only=()
+scripts/can-run-32bit.sh || win32_only=(--target Brantelle)
 for target in i686:win32 x86_64:win64; do
   cmake -S . -B "build/${target#*:}" -DCMAKE_TOOLCHAIN_FILE="cmake/mingw-${target%:*}.cmake" \
     -DCMAKE_BUILD_TYPE=Release >/dev/null
-  cmake --build "build/${target#*:}" -j"$jobs"
+  only=(); [ "${target#*:}" = win32 ] && only=("${win32_only[@]}")
+  cmake --build "build/${target#*:}" -j"$jobs" "${only[@]}"
 done

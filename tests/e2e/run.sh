@@ -492,6 +492,25 @@ check "Exit ends it normally" $? "$state"
 stored="$(regq MainForm\\AutoTimer Interval) / $(regq MainForm\\RAMLevel Caption)"
 [ "$stored" = "REG_DWORD 0x493e0 / REG_SZ 17" ]; check "the well-typed settings are kept" $? "$stored"
 quit_all
+# A language file of random bytes, chosen before: a copy of the program in a
+# folder of its own, so the shipped files beside the build stay whole.
+randdir="$cdrive/randlang"
+rm -rf "$randdir"; mkdir -p "$randdir/Language"
+cp "$exe" "$randdir/"
+python3 -c 'import random; r = random.Random(14); open("'"$randdir"'/Language/German.ini", "wb").write(bytes(r.randrange(256) for _ in range(16384)))'
+wine reg add "$opts\\MainForm\\Ger" /v Checked /t REG_DWORD /d 1 /f >/dev/null 2>&1
+wine reg add "$opts\\MainForm\\Eng" /v Checked /t REG_DWORD /d 0 /f >/dev/null 2>&1
+wine "$randdir/Brantelle.exe" /W >/dev/null 2>&1 &
+state=$(probe wait-state normal 20000)
+sleep 1
+boxes=$(probe boxes)
+[ "$state" = normal ] && [ "$boxes" = 0 ]
+check "a language file of random bytes: the program starts, shows its window and no box" $? "$state, boxes: $boxes"
+quit_all
+stored=$(regq MainForm\\Ger Checked)
+[ "$stored" = "REG_DWORD 0x1" ]; check "the language choice is kept" $? "$stored"
+rm -rf "$randdir"
+wine reg delete 'HKCU\SOFTWARE\Corvantis' /f >/dev/null 2>&1
 
 echo "e2e: Windows 98 mode"
 quit_all

@@ -25,6 +25,9 @@ struct MainRig {
     sys.memory.figures.totalPhys = 256u << 20;
     sys.memory.figures.availPhys = 100u << 20;
     sys.environment.args.push_back("/W");
+    // Fuzzed settings may start a freeing run on any tick; a few real blocks
+    // exercise it as well as a thousand and keep each input cheap.
+    sys.blocks.limit = 2;
     form = std::make_unique<app::TMainForm>(app, sys.system);
     app::StartUp(app, *form);
   }
