@@ -1,13 +1,18 @@
 // The reference programs the benchmarks compare Brantelle with:
 //   bare window      a minimal Win32 program that opens one window ("Bare window")
+//   bare libraries   the same after loading the system libraries Brantelle
+//                    links (common controls, shell, dialogs, internet, sound):
+//                    what those cost the start-up before any of its own code
 //   bare free N      commits, zero-fills and releases N one-megabyte blocks, then
 //                    exits; the blocks are uncached, as Brantelle commits them
 //   bare plain N     the same with plain (cached) blocks, to show what the
 //                    uncached attribute itself costs
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 
 namespace {
 
@@ -40,6 +45,13 @@ int OpenWindow(HINSTANCE instance) {
   return 0;
 }
 
+void LoadLibraries() {
+  for (const char* name : {"advapi32.dll", "comctl32.dll", "comdlg32.dll", "shell32.dll", "wininet.dll",
+                           "winmm.dll"})
+    LoadLibraryA(name);
+  InitCommonControls();
+}
+
 int Free(int mb, DWORD protection) {
   static void* blocks[1024];
   if (mb < 1) mb = 1;
@@ -61,5 +73,6 @@ int Free(int mb, DWORD protection) {
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR cmd, int) {
   if (std::strncmp(cmd, "free", 4) == 0) return Free(std::atoi(cmd + 4), PAGE_READWRITE | PAGE_NOCACHE);
   if (std::strncmp(cmd, "plain", 5) == 0) return Free(std::atoi(cmd + 5), PAGE_READWRITE);
+  if (std::strncmp(cmd, "libraries", 9) == 0) LoadLibraries();
   return OpenWindow(instance);
 }

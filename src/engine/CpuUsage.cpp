@@ -96,14 +96,20 @@ bool CpuUsage::QueryPerformanceData() {
 }
 
 void CpuUsage::SampleNT() {
+  if (idleTimesNT_) {
+    SampleIdleTimes();
+    return;
+  }
   // Other failures go unnoticed: the buffer is read with whatever it holds.
   if (!QueryPerformanceData()) return;
   PerfDataReader reader(perfBuffer_.data(), perfBuffer_.size());
   const auto found = reader.FindProcessorObject();
   if (found == PerfDataReader::Status::NoObject) {
     // Some systems (Wine) answer with no processor object at all; the system's
-    // own idle times then serve in its place, with the same units.
-    SampleIdleTimes();
+    // own idle times then serve in its place, with the same units. Such a
+    // system does not grow the object later, and asking again costs Wine a
+    // walk of every service key each second: the idle times serve from now on.
+    idleTimesNT_ = SampleIdleTimes();
     return;
   }
   if (found != PerfDataReader::Status::Ok) return;

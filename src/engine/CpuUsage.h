@@ -48,6 +48,7 @@ class CpuUsage {
   bool idleTimes9x_ = false;
   // NT
   std::vector<uint8_t> perfBuffer_;
+  bool idleTimesNT_ = false;  // the performance data proved to lack the processor object
   int32_t instanceCount_ = -1;
   std::vector<int64_t> current_, previous_, scratch_;
   int64_t currentTime_ = 0, previousTime_ = 0;

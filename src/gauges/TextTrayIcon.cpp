@@ -73,12 +73,16 @@ void TTextTrayIcon::SetIconVisible(bool on) {
   }
 }
 
+// Each change is a message to the shell (a round trip to another process):
+// an unchanged tip sends none.
 void TTextTrayIcon::SetHint(const std::string& text) {
+  if (text == Hint()) return;
   ui::NonVisual::SetHint(text);
   Update();
 }
 
 void TTextTrayIcon::SetShowHint(bool on) {
+  if (on == ShowHint()) return;
   ui::NonVisual::SetShowHint(on);
   Update();
 }

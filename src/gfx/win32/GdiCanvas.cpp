@@ -56,8 +56,14 @@ void GdiCanvas::SetBrush(Color c) {
   brush_ = brush, brushColor_ = c, hasBrush_ = true;
 }
 
-void GdiCanvas::SetFont(const Font& f) {
-  if (hasFont_ && f == fontSpec_) return;
+// The font is made when text is measured or written: a canvas that is
+// given one and draws no text (a gauge without its figure, the default one
+// every canvas starts with) costs no font lookup.
+void GdiCanvas::SetFont(const Font& f) { wantedFont_ = f; }
+
+void GdiCanvas::RealizeFont() {
+  if (hasFont_ && wantedFont_ == fontSpec_) return;
+  const Font& f = wantedFont_;
   HFONT font = CreateFontA(f.height, 0, 0, 0, f.bold ? FW_BOLD : FW_NORMAL, f.italic, f.underline,
                            f.strikeOut, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                            f.antialiased ? DEFAULT_QUALITY : NONANTIALIASED_QUALITY, DEFAULT_PITCH,
@@ -93,12 +99,14 @@ void GdiCanvas::Pie(const Rect& box, Point start, Point end) {
 }
 
 Size GdiCanvas::TextExtent(const std::string& text) {
+  RealizeFont();
   SIZE s{0, 0};
   GetTextExtentPoint32A(dc_, text.c_str(), static_cast<int>(text.size()), &s);
   return {s.cx, s.cy};
 }
 
 void GdiCanvas::WriteText(Point at, const std::string& text, Color ink) {
+  RealizeFont();
   const int oldMode = SetBkMode(dc_, TRANSPARENT);
   const COLORREF oldInk = SetTextColor(dc_, ToColorRef(ink));
   TextOutA(dc_, at.x, at.y, text.c_str(), static_cast<int>(text.size()));

@@ -47,6 +47,8 @@ class GdiCanvas : public Canvas {
   void Release();
 
  private:
+  void RealizeFont();
+
   HDC dc_;
   int width_, height_;
   HPEN pen_ = nullptr;
@@ -54,7 +56,7 @@ class GdiCanvas : public Canvas {
   HFONT font_ = nullptr;
   HGDIOBJ oldPen_ = nullptr, oldBrush_ = nullptr, oldFont_ = nullptr;
   Color penColor_ = 0, brushColor_ = 0;
-  Font fontSpec_;
+  Font fontSpec_, wantedFont_;  // the selected font, and the one the next text uses
   bool hasPen_ = false, hasBrush_ = false, hasFont_ = false;
 };
 

@@ -35,14 +35,15 @@ Win32RegistryKey::~Win32RegistryKey() {
 }
 
 std::optional<RegValue> Win32RegistryKey::Read(const std::string& name) {
-  DWORD type = 0, size = 0;
-  LONG r = RegQueryValueExA(key_, name.c_str(), nullptr, &type, nullptr, &size);
-  if (r != ERROR_SUCCESS && r != ERROR_MORE_DATA) return std::nullopt;
-  // The value may grow between the two calls; a few tries, then give up.
-  for (int attempt = 0; attempt < 8; ++attempt) {
+  DWORD type = 0;
+  // Most values fit the first buffer: one call to the registry instead of a
+  // size query first (each is a round trip to Wine's server, hundreds at start).
+  // A value that grows between calls gets a few tries, then is given up.
+  DWORD size = 255;
+  for (int attempt = 0; attempt < 9; ++attempt) {
     std::vector<uint8_t> data(size + 1);
     DWORD got = size;
-    r = RegQueryValueExA(key_, name.c_str(), nullptr, &type, data.data(), &got);
+    const LONG r = RegQueryValueExA(key_, name.c_str(), nullptr, &type, data.data(), &got);
     if (r == ERROR_SUCCESS) {
       data.resize(got <= size ? got : size);
       return RegValue{type, std::move(data)};

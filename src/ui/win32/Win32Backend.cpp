@@ -8,6 +8,9 @@
 
 #include <algorithm>
 #include <functional>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "platform/win32/Handles.h"
 #include "ui/Controls.h"
@@ -312,20 +315,32 @@ class ControlPeer : public NativePeer {
     }
     SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
+  // Only what changed goes to the control: each message repaints it, and the
+  // free-memory panel changes every second (its hint changing alone sends none).
   void UpdatePanels(StatusBar& s) {
-    int edges[16];
     const int n = static_cast<int>(std::min<size_t>(s.PanelCount(), 16));
+    std::vector<int> edges(n);
     int right = 0;
     for (int i = 0; i < n; ++i) {
       // A hidden panel gives its room to the next one.
       const int w = s.PanelAt(i).visible ? s.PanelAt(i).width : 0;
       edges[i] = w < 0 ? -1 : (right += w);
     }
-    SendMessageA(hwnd_, SB_SETPARTS, n, reinterpret_cast<LPARAM>(edges));
-    for (int i = 0; i < n; ++i)
-      SendMessageA(hwnd_, SB_SETTEXTA, i,
-                   reinterpret_cast<LPARAM>(s.PanelAt(i).visible ? s.PanelAt(i).text.c_str() : ""));
+    if (edges != sentEdges_) {
+      SendMessageA(hwnd_, SB_SETPARTS, n, reinterpret_cast<LPARAM>(edges.data()));
+      sentEdges_ = edges;
+      sentTexts_.clear();  // new parts start empty
+    }
+    sentTexts_.resize(n);
+    for (int i = 0; i < n; ++i) {
+      const std::string& text = s.PanelAt(i).visible ? s.PanelAt(i).text : std::string();
+      if (sentTexts_[i] && *sentTexts_[i] == text) continue;
+      SendMessageA(hwnd_, SB_SETTEXTA, i, reinterpret_cast<LPARAM>(text.c_str()));
+      sentTexts_[i] = text;
+    }
   }
+  std::vector<int> sentEdges_;
+  std::vector<std::optional<std::string>> sentTexts_;
   Component& c_;
   Win32Backend& backend_;
   HWND hwnd_;

@@ -229,9 +229,28 @@ TEST(CpuUsageNT, WithoutAProcessorObjectTheSystemsIdleTimesServe) {
   EXPECT_NEAR(meter.ProcessorLoad(0), 0.1, 1e-12);
   EXPECT_DOUBLE_EQ(meter.ProcessorLoad(1), 1.0);
 
+  // The performance data is asked once: it lacked the object, so later
+  // readings take the idle times alone.
+  EXPECT_EQ(perf.querySizes.size(), 1u);
+
   perf.haveIdleTimes = false;
   meter.SampleProcessorLoad();
   EXPECT_NEAR(meter.ProcessorLoad(0), 0.1, 1e-12);
+  EXPECT_EQ(perf.querySizes.size(), 1u);
+}
+
+TEST(CpuUsageNT, WithoutIdleTimesEitherThePerformanceDataIsAskedAgain) {
+  FakePerformance perf;
+  perf.block = BuildPerfBlock(At(1), {});
+  CpuUsage meter(perf);
+  meter.SampleProcessorLoad();
+  // The object may appear once the system has loaded its counters.
+  perf.block = BuildPerfBlock(At(1), {{.idle = {0}}});
+  meter.SampleProcessorLoad();
+  perf.block = BuildPerfBlock(At(2), {{.idle = {2'500'000}}});
+  meter.SampleProcessorLoad();
+  EXPECT_DOUBLE_EQ(meter.ProcessorLoad(0), 0.75);
+  EXPECT_EQ(perf.querySizes.size(), 3u);
 }
 
 TEST(CpuUsageNT, AQueryThatNeverFitsEndsWithoutReading) {

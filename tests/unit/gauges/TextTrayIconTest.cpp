@@ -219,3 +219,26 @@ TEST(TextTrayIcon, EveryIconMadeIsFreedExactlyOnce) {
   std::sort(freed.begin(), freed.end());
   EXPECT_EQ(freed, made);
 }
+
+TEST(TextTrayIcon, OnlyChangesReachTheShellAndOnlyANewTextDrawsAnIcon) {
+  TrayRig rig;
+  rig.tray.SetIconVisible(true);
+  rig.tray.SetHint("512 free");
+  rig.tray.SetText("512");
+  const size_t calls = rig.area.calls.size(), icons = rig.area.madeIcons.size();
+  // A tick that finds the same figures: the tip, the show flag and the
+  // number are set again, and nothing is sent or drawn.
+  rig.tray.SetHint("512 free");
+  rig.tray.SetShowHint(rig.tray.ShowHint());
+  rig.tray.SetText("512");
+  EXPECT_EQ(rig.area.calls.size(), calls);
+  EXPECT_EQ(rig.area.madeIcons.size(), icons);
+
+  rig.tray.SetHint("511 free");
+  ASSERT_EQ(rig.area.calls.size(), calls + 1);
+  EXPECT_EQ(rig.area.Last().op, NotifyOp::Modify);
+  EXPECT_EQ(rig.area.Last().data.tip, "511 free");
+  rig.tray.SetText("511");
+  EXPECT_EQ(rig.area.madeIcons.size(), icons + 1);
+  EXPECT_EQ(rig.area.Last().data.icon, rig.area.kFirstIcon + icons);
+}
