@@ -12,6 +12,11 @@ namespace ui::win32 {
 
 class Win32Backend;
 
+// Window classes the backend registers for its own controls.
+inline constexpr char kPaintClass[] = "TBrantellePaintBox";
+inline constexpr char kPictureClass[] = "TBrantellePicture";
+inline constexpr char kPageClass[] = "TBrantellePage";
+
 class NativePeer : public Peer {
  public:
   virtual HWND Handle() const = 0;
@@ -21,6 +26,11 @@ class NativePeer : public Peer {
 // boxes and page controls are placed on the parent of these.
 POINT ControlOrigin(const Component& c);
 HWND ParentHandleOf(const Component& c);
+
+// The peer of a standard or backend-drawn control: labels, buttons, check
+// and radio boxes, track and progress bars, memos, status bars, pictures,
+// paint boxes, panels, list views, page controls and their sheets.
+std::unique_ptr<Peer> CreateControlPeer(Component& c, Win32Backend& backend);
 
 // Peers of the value controls (lists, colour pickers, spin boxes, hot-key
 // fields); none for other kinds.
