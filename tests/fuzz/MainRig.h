@@ -2,6 +2,7 @@
 // of a fuzz target (starting it per input would cost most of the run).
 #pragma once
 
+#include "Check.h"
 #include <cstdlib>
 #include <memory>
 
@@ -11,10 +12,6 @@
 #include "ui/Headless.h"
 
 namespace fuzz {
-
-inline void Check(bool ok) {
-  if (!ok) std::abort();
-}
 
 struct MainRig {
   fakes::FakeSystem sys;

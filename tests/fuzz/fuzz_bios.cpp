@@ -1,6 +1,7 @@
 // BIOS records of any type and length in the machine's registry, as both
 // Windows families keep them: read at creation and for the box, never past
 // a value's bytes, and never a box built from an unreadable record.
+#include "Check.h"
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -12,11 +13,7 @@
 #include "ui/Headless.h"
 #include "ui/Window.h"
 
-namespace {
-void Check(bool ok) {
-  if (!ok) __builtin_trap();
-}
-}  // namespace
+using fuzz::Check;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 2) return 0;

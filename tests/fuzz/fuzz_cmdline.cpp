@@ -1,4 +1,5 @@
 // Raw command lines: splitting, switch parsing and the "/FREE" amount.
+#include "Check.h"
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -8,11 +9,7 @@
 #include "app/CommandLine.h"
 #include "platform/CommandLineSplit.h"
 
-namespace {
-void Check(bool ok) {
-  if (!ok) std::abort();
-}
-}  // namespace
+using fuzz::Check;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string line(reinterpret_cast<const char*>(data), size);

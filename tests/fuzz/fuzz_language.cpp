@@ -1,5 +1,6 @@
 // Language files from arbitrary bytes: parsing, lookups, message texts and
 // applying the table to a window must never crash or read past the input.
+#include "Check.h"
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -12,6 +13,8 @@
 #include "ui/Controls.h"
 #include "ui/Headless.h"
 #include "ui/Window.h"
+
+using fuzz::Check;
 
 namespace {
 
@@ -30,10 +33,6 @@ class Lines : public ui::Component {
   }
   std::vector<std::string> texts;
 };
-
-void Check(bool ok) {
-  if (!ok) std::abort();
-}
 
 // A value as stored: one trimmed line.
 void CheckValue(const std::string* v) {

@@ -1,6 +1,7 @@
 // One stored value of any type and length, read back through the settings
 // store as a number, a flag and a text: a usable value or the default, and
 // never a read past the value's bytes.
+#include "Check.h"
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -12,11 +13,7 @@
 #include "ui/Headless.h"
 #include "ui/Window.h"
 
-namespace {
-void Check(bool ok) {
-  if (!ok) __builtin_trap();
-}
-}  // namespace
+using fuzz::Check;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 1) return 0;

@@ -2,6 +2,7 @@
 // reads them when it opens: each key's text is a line of the input, cut as
 // the profile functions cut it. The window must open with a consistent
 // choice, and OK must write only well-formed values.
+#include "Check.h"
 #include <cctype>
 #include <cstddef>
 #include <cstdint>
@@ -11,11 +12,9 @@
 #include "tools/vcache.h"
 #include "ui/Headless.h"
 
-namespace {
+using fuzz::Check;
 
-void Check(bool ok) {
-  if (!ok) __builtin_trap();
-}
+namespace {
 
 bool Decimal(const std::string& s) {
   if (s.empty() || s.size() > 10) return false;
