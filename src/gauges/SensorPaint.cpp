@@ -83,6 +83,7 @@ class Painter {
     image->SetFont(s_.Font());
     image->WriteText({0, 0}, text, s_.Font().color);
     c_.DrawImage(at, *image, s_.TextCopyMode());
+    c_.ReuseImage(std::move(image));
   }
 
   void GridStep(const Rect& r) {

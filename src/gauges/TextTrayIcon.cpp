@@ -185,8 +185,9 @@ void TTextTrayIcon::SetBackgroundIcon(const std::optional<gfx::IconImage>& pictu
 
 void TTextTrayIcon::Redraw() {
   SetCycleIcons(false);
-  std::unique_ptr<gfx::Canvas> image = area_.CreateImage(kSize, kSize);
-  if (!image) return;
+  if (!image_) image_ = area_.CreateImage(kSize, kSize);
+  if (!image_) return;
+  gfx::Canvas* image = image_.get();
   const gfx::Rect whole{0, 0, kSize, kSize};
   // The key must differ from the ink in value, or the text would vanish into
   // it: a system colour and a plain one can be the same colour.

@@ -3,6 +3,7 @@
 // over a background picture.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -107,6 +108,8 @@ class TTextTrayIcon : public ui::NonVisual {
   bool border_ = false;
   TOffsetOptions options_;
   std::optional<gfx::IconImage> background_;
+  // Drawn into again at each redraw: a fresh one would select its font anew.
+  std::unique_ptr<gfx::Canvas> image_;
 };
 
 }  // namespace gauges

@@ -99,6 +99,9 @@ class Canvas {
   virtual std::unique_ptr<Canvas> CreateImage(int width, int height) = 0;
   // Combines image (created by CreateImage of this canvas) into this one at.
   virtual void DrawImage(Point at, Canvas& image, CopyMode mode) = 0;
+  // Hands an image from CreateImage back when done with it: a canvas drawn
+  // on again may keep it for the next CreateImage of that size.
+  virtual void ReuseImage(std::unique_ptr<Canvas> image) { image.reset(); }
 
   virtual Color Pixel(Point p) = 0;
   // The plain RGB value c stands for, a system colour resolved.

@@ -31,9 +31,12 @@ class FakeNotifyArea : public platform::NotifyArea {
     return !(op == platform::NotifyOp::Add && refuseAdd);
   }
   std::unique_ptr<gfx::Canvas> CreateImage(int width, int height) override {
-    return std::make_unique<KeptCanvas>(*this, width, height);
+    auto image = std::make_unique<KeptCanvas>(*this, width, height);
+    live_ = image.get();
+    return image;
   }
   platform::IconHandle MakeIcon(const gfx::IconImage& image) override {
+    if (live_) lastImageOps = std::move(live_->ops), live_->ops.clear();  // one icon's drawing
     madeIcons.push_back(image);
     return kFirstIcon + static_cast<platform::IconHandle>(madeIcons.size() - 1);
   }
@@ -53,11 +56,15 @@ class FakeNotifyArea : public platform::NotifyArea {
   class KeptCanvas : public RecordingCanvas {
    public:
     KeptCanvas(FakeNotifyArea& area, int w, int h) : RecordingCanvas(w, h), area_(area) {}
-    ~KeptCanvas() override { area_.lastImageOps = ops; }
+    ~KeptCanvas() override {
+      if (!ops.empty()) area_.lastImageOps = ops;
+      if (area_.live_ == this) area_.live_ = nullptr;
+    }
 
    private:
     FakeNotifyArea& area_;
   };
+  KeptCanvas* live_ = nullptr;  // the image a client still draws into
 };
 
 }  // namespace fakes

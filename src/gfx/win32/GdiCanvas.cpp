@@ -36,6 +36,13 @@ void GdiCanvas::Release() {
   hasPen_ = hasBrush_ = hasFont_ = false;
 }
 
+void GdiCanvas::Reset() {
+  SelectClipRgn(dc_, nullptr);
+  SetPen(clBlack);
+  SetBrush(clWhite);
+  SetFont(Font{});
+}
+
 void GdiCanvas::SetPen(Color c) {
   if (hasPen_ && c == penColor_) return;
   HPEN pen = CreatePen(PS_SOLID, 1, ToColorRef(c));
@@ -125,7 +132,15 @@ void GdiCanvas::ButtonFrame(const Rect& r, Frame style) {
 void GdiCanvas::ClipTo(const Rect& r) { IntersectClipRect(dc_, r.left, r.top, r.right, r.bottom); }
 
 std::unique_ptr<Canvas> GdiCanvas::CreateImage(int width, int height) {
+  if (spareImage_ && spareImage_->Width() == width && spareImage_->Height() == height) {
+    static_cast<GdiBitmap&>(*spareImage_).Reset();
+    return std::move(spareImage_);
+  }
   return std::make_unique<GdiBitmap>(width, height, dc_);
+}
+
+void GdiCanvas::ReuseImage(std::unique_ptr<Canvas> image) {
+  if (dynamic_cast<GdiBitmap*>(image.get())) spareImage_ = std::move(image);
 }
 
 void GdiCanvas::DrawImage(Point at, Canvas& image, CopyMode mode) {
@@ -200,13 +215,22 @@ bool GdiBitmap::SaveBmp(const std::string& path) const {
   return std::fclose(out) == 0 && ok;
 }
 
+void BackBuffer::Paint(HDC target, int width, int height, const std::function<void(gfx::Canvas&)>& draw) {
+  if (!target || width <= 0 || height <= 0 || !draw) return;
+  if (!bitmap_ || bitmap_->Width() != width || bitmap_->Height() != height) {
+    bitmap_.reset();  // the old one goes first: never two at once
+    auto made = std::make_unique<GdiBitmap>(width, height, target);
+    if (!made->Valid()) return;
+    bitmap_ = std::move(made);
+  } else {
+    bitmap_->Reset();
+  }
+  draw(*bitmap_);
+  BitBlt(target, 0, 0, width, height, bitmap_->Dc(), 0, 0, SRCCOPY);
+}
+
 void PaintBuffered(void* hdc, int width, int height, const std::function<void(gfx::Canvas&)>& draw) {
-  if (!hdc || width <= 0 || height <= 0 || !draw) return;
-  HDC target = static_cast<HDC>(hdc);
-  GdiBitmap buffer(width, height, target);
-  if (!buffer.Valid()) return;
-  draw(buffer);
-  BitBlt(target, 0, 0, width, height, buffer.Dc(), 0, 0, SRCCOPY);
+  BackBuffer().Paint(static_cast<HDC>(hdc), width, height, draw);
 }
 
 }  // namespace gfx::win32

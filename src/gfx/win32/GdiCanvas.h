@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "gfx/Canvas.h"
@@ -23,6 +24,9 @@ class GdiCanvas : public Canvas {
   GdiCanvas& operator=(const GdiCanvas&) = delete;
 
   HDC Dc() const { return dc_; }
+  // Back to a fresh canvas's state: black pen, white brush, default font,
+  // no clipping (for a canvas drawn on again).
+  void Reset();
   int Width() const override { return width_; }
   int Height() const override { return height_; }
   void SetPen(Color c) override;
@@ -39,6 +43,7 @@ class GdiCanvas : public Canvas {
   void ClipTo(const Rect& r) override;
   std::unique_ptr<Canvas> CreateImage(int width, int height) override;
   void DrawImage(Point at, Canvas& image, CopyMode mode) override;
+  void ReuseImage(std::unique_ptr<Canvas> image) override;
   Color Pixel(Point p) override;
   Color Rgb(Color c) override;
   void SetPixel(Point p, Color c) override;
@@ -58,6 +63,9 @@ class GdiCanvas : public Canvas {
   Color penColor_ = 0, brushColor_ = 0;
   Font fontSpec_, wantedFont_;  // the selected font, and the one the next text uses
   bool hasPen_ = false, hasBrush_ = false, hasFont_ = false;
+  // One image kept for the next CreateImage of its size: selecting a font
+  // into a fresh one costs Wine's X11 driver a look at the X resources.
+  std::unique_ptr<Canvas> spareImage_;
 };
 
 // A 32-bit top-down off-screen bitmap with its own memory device context.
@@ -80,5 +88,18 @@ class GdiBitmap : public GdiCanvas {
 // Draws into an off-screen bitmap of width × height and copies it onto hdc at
 // (0, 0) in one step, so the screen never shows a half-drawn picture.
 void PaintBuffered(void* hdc, int width, int height, const std::function<void(gfx::Canvas&)>& draw);
+
+// The same for a window painted again and again (a gauge, every second): its
+// bitmap is kept and made again only when the size changes, since making one
+// costs a server round trip and a fresh memory mapping under Wine.
+class BackBuffer {
+ public:
+  void Paint(HDC target, int width, int height, const std::function<void(gfx::Canvas&)>& draw);
+  // The bitmap kept for the next paint, if any.
+  const GdiBitmap* Bitmap() const { return bitmap_.get(); }
+
+ private:
+  std::unique_ptr<GdiBitmap> bitmap_;
+};
 
 }  // namespace gfx::win32

@@ -233,7 +233,13 @@ LRESULT CALLBACK PaintProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       if (box) draw = [box](gfx::Canvas& canvas) { box->Paint(canvas); };
       if (picture) draw = picture->OnPaint;
 #ifdef BRANTELLE_HAVE_GDI_CANVAS
-      if (draw) Dispatch(c->App(), [&] { gfx::win32::PaintBuffered(dc, r.right, r.bottom, draw); });
+      // Each window keeps its off-screen bitmap between paints (slot 0).
+      auto* buffer = reinterpret_cast<gfx::win32::BackBuffer*>(GetWindowLongPtrA(hwnd, 0));
+      if (draw && !buffer) {
+        buffer = new gfx::win32::BackBuffer;
+        SetWindowLongPtrA(hwnd, 0, reinterpret_cast<LONG_PTR>(buffer));
+      }
+      if (draw) Dispatch(c->App(), [&] { buffer->Paint(dc, r.right, r.bottom, draw); });
 #endif
       if (picture && !draw) {
         FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
@@ -242,6 +248,11 @@ LRESULT CALLBACK PaintProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       EndPaint(hwnd, &ps);
       return 0;
     }
+#ifdef BRANTELLE_HAVE_GDI_CANVAS
+    case WM_NCDESTROY:
+      delete reinterpret_cast<gfx::win32::BackBuffer*>(SetWindowLongPtrA(hwnd, 0, 0));
+      break;
+#endif
     case WM_LBUTTONUP:
       if (box) Dispatch(box->App(), box->OnClick);
       if (picture) picture->Click();
@@ -431,10 +442,12 @@ Win32Backend::Win32Backend() {
   wc.lpfnWndProc = PaintProc;
   wc.hbrBackground = nullptr;
   wc.hIcon = nullptr;
+  wc.cbWndExtra = sizeof(LONG_PTR);  // the window's back buffer
   wc.lpszClassName = kPaintClass;
   RegisterClassA(&wc);
   wc.lpszClassName = kPictureClass;
   RegisterClassA(&wc);
+  wc.cbWndExtra = 0;
   wc.lpfnWndProc = PageProc;
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   wc.lpszClassName = kPageClass;

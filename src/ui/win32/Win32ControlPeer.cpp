@@ -136,7 +136,11 @@ class ControlPeer : public NativePeer {
       case Prop::ItemIndex:
         if (c_.GetKind() == Kind::PageControl) SelectTab(hwnd_, static_cast<PageControl&>(c_));
         break;
-      case Prop::Repaint: InvalidateRect(hwnd_, nullptr, FALSE); break;
+      // A hidden control is painted whole when it shows; asking now would
+      // only cost a server call (the gauges of a window in the tray, each second).
+      case Prop::Repaint:
+        if (IsWindowVisible(hwnd_)) InvalidateRect(hwnd_, nullptr, FALSE);
+        break;
       default: break;
     }
   }

@@ -103,6 +103,30 @@ TEST_F(Gallery, PaintBufferedCopiesThePictureInOneStep) {
   EXPECT_EQ(differing, 0);
 }
 
+// A kept bitmap starts each paint as a fresh one would: a clip or pen left
+// by the last paint must not show in the next.
+TEST_F(Gallery, BackBufferIsKeptAndStartsEachPaintClean) {
+  GdiBitmap target(197, 65);
+  gfx::win32::BackBuffer buffer;
+  buffer.Paint(target.Dc(), 197, 65, [](gfx::Canvas& c) {
+    c.ClipTo({0, 0, 10, 10});
+    c.SetPen(gfx::clRed);
+    c.SetBrush(gfx::clRed);
+  });
+  const auto* kept = buffer.Bitmap();
+  buffer.Paint(target.Dc(), 197, 65, [&](gfx::Canvas& c) { gauge.Paint(c); });
+  EXPECT_EQ(buffer.Bitmap(), kept);
+  GdiBitmap direct(197, 65);
+  gauge.Paint(direct);
+  int differing = 0;
+  for (int x = 0; x < 197; ++x)
+    for (int y = 0; y < 65; ++y) differing += target.Pixel({x, y}) != direct.Pixel({x, y});
+  EXPECT_EQ(differing, 0);
+  buffer.Paint(target.Dc(), 100, 65, [&](gfx::Canvas& c) { EXPECT_EQ(c.Width(), 100); });
+  ASSERT_NE(buffer.Bitmap(), nullptr);
+  EXPECT_EQ(buffer.Bitmap()->Width(), 100);
+}
+
 TEST(ProcessorLoadOnThisSystem, ReadingsStayWithinTheScale) {
   platform::win32::PerformanceRegistry source;
   engine::CpuUsage meter(source);
