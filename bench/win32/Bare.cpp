@@ -7,6 +7,9 @@
 //                    exits; the blocks are uncached, as Brantelle commits them
 //   bare plain N     the same with plain (cached) blocks, to show what the
 //                    uncached attribute itself costs
+//   bare pump N      uncached blocks, with a hidden window's messages processed
+//                    after every block, as a program must that stays alive
+//                    during the run: what that processing costs
 #include <windows.h>
 #include <commctrl.h>
 
@@ -24,14 +27,18 @@ LRESULT CALLBACK BareProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
   return DefWindowProcA(w, msg, wp, lp);
 }
 
-int OpenWindow(HINSTANCE instance) {
+bool RegisterBareClass(HINSTANCE instance) {
   WNDCLASSA wc{};
   wc.lpfnWndProc = BareProc;
   wc.hInstance = instance;
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   wc.lpszClassName = "BareWindow";
-  if (!RegisterClassA(&wc)) return 1;
+  return RegisterClassA(&wc) != 0;
+}
+
+int OpenWindow(HINSTANCE instance) {
+  if (!RegisterBareClass(instance)) return 1;
   HWND w = CreateWindowA("BareWindow", "Bare window", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
                          475, 426, nullptr, nullptr, instance, nullptr);
   if (!w) return 1;
@@ -52,7 +59,15 @@ void LoadLibraries() {
   InitCommonControls();
 }
 
-int Free(int mb, DWORD protection) {
+void ProcessMessages() {
+  MSG m;
+  while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&m);
+    DispatchMessageA(&m);
+  }
+}
+
+int Free(int mb, DWORD protection, bool pump = false) {
   static void* blocks[1024];
   if (mb < 1) mb = 1;
   if (mb > 1024) mb = 1024;
@@ -62,6 +77,7 @@ int Free(int mb, DWORD protection) {
       volatile DWORD* p = static_cast<volatile DWORD*>(blocks[i]);
       for (size_t k = 0; k < (1u << 20) / 4; ++k) p[k] = 0;
     }
+    if (pump) ProcessMessages();
   }
   for (int i = 0; i < mb; ++i)
     if (blocks[i]) VirtualFree(blocks[i], 0, MEM_RELEASE);
@@ -73,6 +89,13 @@ int Free(int mb, DWORD protection) {
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR cmd, int) {
   if (std::strncmp(cmd, "free", 4) == 0) return Free(std::atoi(cmd + 4), PAGE_READWRITE | PAGE_NOCACHE);
   if (std::strncmp(cmd, "plain", 5) == 0) return Free(std::atoi(cmd + 5), PAGE_READWRITE);
+  if (std::strncmp(cmd, "pump", 4) == 0) {
+    if (!RegisterBareClass(instance) ||
+        !CreateWindowA("BareWindow", "Bare window", WS_OVERLAPPEDWINDOW, 0, 0, 475, 426, nullptr, nullptr,
+                       instance, nullptr))
+      return 1;
+    return Free(std::atoi(cmd + 4), PAGE_READWRITE | PAGE_NOCACHE, true);
+  }
   if (std::strncmp(cmd, "libraries", 9) == 0) LoadLibraries();
   return OpenWindow(instance);
 }
