@@ -17,6 +17,10 @@ inline constexpr char kPaintClass[] = "TBrantellePaintBox";
 inline constexpr char kPictureClass[] = "TBrantellePicture";
 inline constexpr char kPageClass[] = "TBrantellePage";
 
+// The window procedure of kPaintClass and kPictureClass: each window keeps
+// its back buffer in its first extra slot (cbWndExtra >= sizeof(LONG_PTR)).
+LRESULT CALLBACK PaintProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+
 class NativePeer : public Peer {
  public:
   virtual HWND Handle() const = 0;
