@@ -472,7 +472,11 @@ bool Win32Backend::Pump(MSG& msg) {
     return false;
   }
   if (RunShortCut(msg, kFormClass)) return true;
-  HWND form = GetActiveWindow();
+  // Only keyboard input needs a form's dialog navigation (Tab, arrows, Enter,
+  // mnemonics); asking for the active window is a server request under Wine,
+  // and the timers alone bring five messages a second.
+  const bool key = msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST;
+  HWND form = key ? GetActiveWindow() : nullptr;
   if (!form || !IsDialogMessageA(form, &msg)) {
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
