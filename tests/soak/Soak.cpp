@@ -32,10 +32,15 @@ class CountingNotifyArea : public platform::NotifyArea {
     ++notifies;
     return true;
   }
+  // The tray icon keeps its image and draws into it again: what it recorded
+  // for one icon is dropped once the icon is made, or the fake would grow.
   std::unique_ptr<gfx::Canvas> CreateImage(int width, int height) override {
-    return std::make_unique<fakes::RecordingCanvas>(width, height);
+    auto image = std::make_unique<fakes::RecordingCanvas>(width, height);
+    image_ = image.get();
+    return image;
   }
   platform::IconHandle MakeIcon(const gfx::IconImage&) override {
+    if (image_) image_->ops.clear();
     live.insert(next);
     return next++;
   }
@@ -47,6 +52,9 @@ class CountingNotifyArea : public platform::NotifyArea {
   }
   void StartCycle(uint32_t, unsigned) override {}
   void StopCycle(uint32_t) override {}
+
+ private:
+  fakes::RecordingCanvas* image_ = nullptr;  // the form, and its icon, go first
 };
 
 }  // namespace
