@@ -89,6 +89,13 @@ TEST_F(Gallery, FlatBarTextIsXoredOverTheBar) {
   EXPECT_EQ(picture.Pixel({180, 10}), gfx::clBlack);  // background beside the text
 }
 
+int DifferingPixels(GdiBitmap& a, GdiBitmap& b) {
+  int differing = 0;
+  for (int x = 0; x < a.Width(); ++x)
+    for (int y = 0; y < a.Height(); ++y) differing += a.Pixel({x, y}) != b.Pixel({x, y});
+  return differing;
+}
+
 TEST_F(Gallery, PaintBufferedCopiesThePictureInOneStep) {
   GdiBitmap target(197, 65);
   gfx::win32::PaintBuffered(target.Dc(), 197, 65, [&](gfx::Canvas& c) {
@@ -97,10 +104,7 @@ TEST_F(Gallery, PaintBufferedCopiesThePictureInOneStep) {
   });
   GdiBitmap direct(197, 65);
   gauge.Paint(direct);
-  int differing = 0;
-  for (int x = 0; x < 197; ++x)
-    for (int y = 0; y < 65; ++y) differing += target.Pixel({x, y}) != direct.Pixel({x, y});
-  EXPECT_EQ(differing, 0);
+  EXPECT_EQ(DifferingPixels(target, direct), 0);
 }
 
 // A kept bitmap starts each paint as a fresh one would: a clip or pen left
@@ -118,10 +122,7 @@ TEST_F(Gallery, BackBufferIsKeptAndStartsEachPaintClean) {
   EXPECT_EQ(buffer.Bitmap(), kept);
   GdiBitmap direct(197, 65);
   gauge.Paint(direct);
-  int differing = 0;
-  for (int x = 0; x < 197; ++x)
-    for (int y = 0; y < 65; ++y) differing += target.Pixel({x, y}) != direct.Pixel({x, y});
-  EXPECT_EQ(differing, 0);
+  EXPECT_EQ(DifferingPixels(target, direct), 0);
   buffer.Paint(target.Dc(), 100, 65, [&](gfx::Canvas& c) { EXPECT_EQ(c.Width(), 100); });
   ASSERT_NE(buffer.Bitmap(), nullptr);
   EXPECT_EQ(buffer.Bitmap()->Width(), 100);
