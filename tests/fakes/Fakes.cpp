@@ -24,6 +24,29 @@ static void FreeBlock(void* p) {
 #endif
 }
 
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define FAKES_ASAN 1
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__)
+#define FAKES_ASAN 1
+#endif
+#ifdef FAKES_ASAN
+extern "C" void __asan_poison_memory_region(void const volatile*, size_t);
+extern "C" void __asan_unpoison_memory_region(void const volatile*, size_t);
+#endif
+
+// A kept block stays poisoned under ASan, so a write after release is still caught.
+static void Poison(void* p, bool poisoned) {
+#ifdef FAKES_ASAN
+  if (poisoned) __asan_poison_memory_region(p, platform::kBlockSize);
+  else __asan_unpoison_memory_region(p, platform::kBlockSize);
+#else
+  (void)p, (void)poisoned;
+#endif
+}
+
 platform::MemoryFigures FakeMemory::Query() {
   ++queries;
   if (!availSequence.empty()) {
@@ -40,6 +63,10 @@ void FakeMemory::SetMb(uint64_t totalMb, uint64_t freeMb) {
 
 FakeBlocks::~FakeBlocks() {
   for (void* p : held) FreeBlock(p);
+  for (void* p : spare_) {
+    Poison(p, false);
+    FreeBlock(p);
+  }
 }
 
 void* FakeBlocks::Commit() noexcept {
@@ -47,7 +74,14 @@ void* FakeBlocks::Commit() noexcept {
     ++failures;
     return nullptr;
   }
-  void* p = AllocBlock();
+  void* p = nullptr;
+  if (!spare_.empty()) {
+    p = spare_.back();
+    spare_.pop_back();
+    Poison(p, false);
+  } else {
+    p = AllocBlock();
+  }
   if (!p) return nullptr;
   std::memset(p, 0xA5, platform::kBlockSize);  // fresh memory is not assumed zero here
   ++commits;
@@ -61,7 +95,12 @@ void FakeBlocks::Release(void* block) noexcept {
     return;
   }
   ++releases;
-  FreeBlock(block);
+  if (spare_.size() < kSpareBlocks) {
+    Poison(block, true);
+    spare_.push_back(block);
+  } else {
+    FreeBlock(block);
+  }
 }
 
 bool FakeBlocks::HeldBlocksAreZero() const {

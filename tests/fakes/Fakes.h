@@ -41,6 +41,12 @@ class FakeBlocks : public platform::BlockSource {
   void Release(void* block) noexcept override;
   // True when every byte of every held block is zero.
   bool HeldBlocksAreZero() const;
+
+ private:
+  // A few released blocks kept for the next commits: runs that follow one
+  // another (fuzzing, the soak) would otherwise map fresh pages every time.
+  static constexpr size_t kSpareBlocks = 4;
+  std::vector<void*> spare_;
 };
 
 class FakeLauncher : public platform::Launcher {
