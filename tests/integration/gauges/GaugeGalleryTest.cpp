@@ -89,7 +89,7 @@ TEST_F(Gallery, FlatBarTextIsXoredOverTheBar) {
   EXPECT_EQ(picture.Pixel({180, 10}), gfx::clBlack);  // background beside the text
 }
 
-int DifferingPixels(GdiBitmap& a, GdiBitmap& b) {
+static int DifferingPixels(GdiBitmap& a, GdiBitmap& b) {
   int differing = 0;
   for (int x = 0; x < a.Width(); ++x)
     for (int y = 0; y < a.Height(); ++y) differing += a.Pixel({x, y}) != b.Pixel({x, y});
