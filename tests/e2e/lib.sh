@@ -3,7 +3,9 @@
 
 # probe COMMAND...: its output without CRs, and its exit status (not tr's)
 probe() { wine "$BRANTELLE_BUILD/probe.exe" "$@" 2>/dev/null | tr -d '\r'; return "${PIPESTATUS[0]}"; }
-quit_all() { probe exit >/dev/null; sleep 0.5; wineserver -k >/dev/null 2>&1; sleep 0.3; }
+# -w: the next start must not meet a server still shutting down (a start then
+# found the old instance and handed over to it).
+quit_all() { probe exit >/dev/null; sleep 0.5; wineserver -k >/dev/null 2>&1; wineserver -w >/dev/null 2>&1; sleep 0.3; }
 
 # open_by_strip cpu|vmem: clicks that window's strip on the main window and
 # waits for the window; prints the last wait's answer ("open count=1" when shown)
