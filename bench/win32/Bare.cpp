@@ -53,7 +53,7 @@ int OpenWindow(HINSTANCE instance) {
 }
 
 void LoadLibraries() {
-  for (const char* name : {"advapi32.dll", "comctl32.dll", "comdlg32.dll", "shell32.dll", "wininet.dll",
+  for (const char* name : {"advapi32.dll", "comctl32.dll", "comdlg32.dll", "shell32.dll",
                            "winmm.dll"})
     LoadLibraryA(name);
   InitCommonControls();

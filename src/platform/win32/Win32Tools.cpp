@@ -67,12 +67,36 @@ uint32_t ReadEntry(Read read, std::string& sourceUrl) {
 
 }  // namespace
 
+Win32UrlCache::~Win32UrlCache() {
+  FindClose();
+  if (library_) FreeLibrary(library_);
+}
+
+bool Win32UrlCache::Load() {
+  if (!tried_) {
+    tried_ = true;
+    library_ = LoadLibraryA("wininet.dll");
+    if (library_) {
+      findFirst_ = reinterpret_cast<FindFirstFn>(
+          reinterpret_cast<void*>(GetProcAddress(library_, "FindFirstUrlCacheEntryA")));
+      findNext_ = reinterpret_cast<FindNextFn>(
+          reinterpret_cast<void*>(GetProcAddress(library_, "FindNextUrlCacheEntryA")));
+      findClose_ = reinterpret_cast<FindCloseFn>(
+          reinterpret_cast<void*>(GetProcAddress(library_, "FindCloseUrlCache")));
+      delete_ = reinterpret_cast<DeleteFn>(
+          reinterpret_cast<void*>(GetProcAddress(library_, "DeleteUrlCacheEntryA")));
+    }
+  }
+  return findFirst_ && findNext_ && findClose_ && delete_;
+}
+
 bool Win32UrlCache::FindFirst(std::string& sourceUrl) {
   FindClose();
+  if (!Load()) return false;
   HANDLE found = nullptr;
   const uint32_t error = ReadEntry(
       [&](INTERNET_CACHE_ENTRY_INFOA* entry, DWORD* size) {
-        found = FindFirstUrlCacheEntryA(nullptr, entry, size);
+        found = findFirst_(nullptr, entry, size);
         return found != nullptr;
       },
       sourceUrl);
@@ -83,16 +107,18 @@ bool Win32UrlCache::FindFirst(std::string& sourceUrl) {
 uint32_t Win32UrlCache::FindNext(std::string& sourceUrl) {
   if (!find_) return ERROR_INVALID_HANDLE;
   return ReadEntry([this](INTERNET_CACHE_ENTRY_INFOA* entry, DWORD* size) {
-    return FindNextUrlCacheEntryA(find_, entry, size) != FALSE;
+    return findNext_(find_, entry, size) != FALSE;
   }, sourceUrl);
 }
 
 void Win32UrlCache::FindClose() {
-  if (find_) FindCloseUrlCache(find_);
+  if (find_) findClose_(find_);
   find_ = nullptr;
 }
 
-void Win32UrlCache::Delete(const std::string& sourceUrl) { DeleteUrlCacheEntryA(sourceUrl.c_str()); }
+void Win32UrlCache::Delete(const std::string& sourceUrl) {
+  if (Load()) delete_(sourceUrl.c_str());
+}
 
 void Win32Power::EnableShutdownPrivilege() {
   HANDLE token = nullptr;

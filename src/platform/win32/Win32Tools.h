@@ -26,15 +26,30 @@ class Win32Media : public MediaControl {
   std::string Send(const std::string& command, bool wantReply, uint32_t callbackWindow) override;
 };
 
+// The browser's cache through wininet.dll, loaded on first use: a system
+// without it (Windows 95 without a browser) still starts the program, and the
+// walk then finds no entry.
 class Win32UrlCache : public UrlCache {
  public:
-  ~Win32UrlCache() override { FindClose(); }
+  ~Win32UrlCache() override;
   bool FindFirst(std::string& sourceUrl) override;
   uint32_t FindNext(std::string& sourceUrl) override;
   void FindClose() override;
   void Delete(const std::string& sourceUrl) override;
+  // Loads the library once; false when it or one of its functions is missing.
+  bool Load();
 
  private:
+  using FindFirstFn = HANDLE(WINAPI*)(LPCSTR, void*, DWORD*);
+  using FindNextFn = BOOL(WINAPI*)(HANDLE, void*, DWORD*);
+  using FindCloseFn = BOOL(WINAPI*)(HANDLE);
+  using DeleteFn = BOOL(WINAPI*)(LPCSTR);
+  HMODULE library_ = nullptr;
+  bool tried_ = false;
+  FindFirstFn findFirst_ = nullptr;
+  FindNextFn findNext_ = nullptr;
+  FindCloseFn findClose_ = nullptr;
+  DeleteFn delete_ = nullptr;
   HANDLE find_ = nullptr;
 };
 

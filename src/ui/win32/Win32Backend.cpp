@@ -372,11 +372,20 @@ LRESULT CALLBACK AppProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   return DefWindowProcA(hwnd, msg, wp, lp);
 }
 
-Win32Backend::Win32Backend() {
-  g_backend = this;
+// The common controls of Windows 95's first library (4.00) lack
+// InitCommonControlsEx; the older call registers the same classes there.
+static void InitControlClasses() {
+  using InitEx = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+  auto initEx = reinterpret_cast<InitEx>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("comctl32.dll"), "InitCommonControlsEx")));
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_PROGRESS_CLASS |
                                            ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES};
-  InitCommonControlsEx(&icc);
+  if (!initEx || !initEx(&icc)) InitCommonControls();
+}
+
+Win32Backend::Win32Backend() {
+  g_backend = this;
+  InitControlClasses();
   HINSTANCE inst = GetModuleHandleA(nullptr);
   HICON icon = LoadIconA(inst, "MAINICON");
   WNDCLASSA wc{};
