@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 // Walks the main window's menus with the keyboard (MenuKeys.cpp).
 int MenuKeys(HWND window, int count, char** keys);
@@ -501,7 +502,7 @@ int VMemCommand(const std::string& cmd, int argc, char** argv, HWND main);
 // Where windows lie on the screen (PlaceProbe.cpp).
 int PlaceCommand(const std::string& cmd, int argc, char** argv, HWND main);
 
-int main(int argc, char** argv) {
+static int RunCommand(int argc, char** argv) {
   if (argc < 2) return 2;
   const std::string cmd = argv[1];
   if (cmd == "bad-handovers")
@@ -512,6 +513,7 @@ int main(int argc, char** argv) {
   if (cmd == "go-close" && argc >= 4) return GoClose(std::atoi(argv[2]), std::strtoul(argv[3], nullptr, 10));
   if (cmd == "go-watch" && argc >= 4) return GoWatch(std::atoi(argv[2]), std::strtoul(argv[3], nullptr, 10));
   if (cmd == "touch" && argc >= 4) return Touch(argv[2], std::strtoul(argv[3], nullptr, 10));
+  if (cmd == "sleep" && argc >= 3) return Sleep(std::strtoul(argv[2], nullptr, 10)), 0;
   if (const int r = ReportCommand(argc, argv); r != 2) return r;
   if (cmd.rfind("cpu-", 0) == 0) return CpuWindow(cmd, argc, argv, MainWindow());
   if (cmd.rfind("tools-", 0) == 0) return ToolsCommand(cmd, argc, argv, MainWindow());
@@ -626,4 +628,24 @@ int main(int argc, char** argv) {
   if (cmd == "topmost")
     return std::printf("%d\n", main && (GetWindowLongA(main, GWL_EXSTYLE) & WS_EX_TOPMOST) ? 1 : 0), 0;
   return 2;
+}
+
+// batch CMD ARGS... ";" CMD ARGS...: several commands in one process (a Wine
+// process start costs a minute under emulation); after each command's output
+// a line "rc=N". Stops after the first command that fails.
+int main(int argc, char** argv) {
+  if (argc < 2 || std::strcmp(argv[1], "batch") != 0) return RunCommand(argc, argv);
+  for (int first = 2; first < argc;) {
+    int end = first;
+    while (end < argc && std::strcmp(argv[end], ";") != 0) ++end;
+    std::vector<char*> args{argv[0]};
+    args.insert(args.end(), argv + first, argv + end);
+    args.push_back(nullptr);
+    const int rc = RunCommand(end - first + 1, args.data());
+    std::printf("rc=%d\n", rc);
+    std::fflush(stdout);
+    if (rc != 0) return rc;
+    first = end + 1;
+  }
+  return 0;
 }
