@@ -46,7 +46,7 @@ emu32_unmount() {
 # most EMU32_TIMEOUT seconds when that is set.
 emu32_run() {
   local prefix=$1; shift
-  ${EMU32_TIMEOUT:+timeout "$EMU32_TIMEOUT"} chroot "$EMU32_ROOT" /usr/bin/env -i HOME=/root PATH=/usr/bin:/bin DISPLAY="$DISPLAY" \
+  ${EMU32_TIMEOUT:+timeout "$EMU32_TIMEOUT"} chroot "$EMU32_ROOT" /usr/bin/env -i HOME=/root PATH=/usr/lib/wine:/usr/bin:/bin DISPLAY="$DISPLAY" \
     WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" "$@"
 }
 
@@ -85,7 +85,7 @@ emu32_prepare() {
     echo "emulated layer: initialising the Wine prefix in the root, once per machine"
     rm -rf "$EMU32_ROOT/wine/template"
     mkdir -p "$EMU32_ROOT/wine"
-    emu32_run /wine/template wineboot --init >/dev/null 2>&1
+    emu32_run /wine/template wine wineboot.exe --init >/dev/null 2>&1
     emu32_run /wine/template wineserver -w
     [ -f "$EMU32_ROOT/wine/template/system.reg" ] || { echo "emulated layer: wineboot failed"; return 1; }
     touch "$EMU32_ROOT/wine/template/.ready"

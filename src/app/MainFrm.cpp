@@ -198,25 +198,34 @@ void TMainForm::ScaleSlider() {
 }
 
 void TMainForm::FormCreate() {
+  // A one-shot start has no window to own an error box and must end by
+  // itself: its errors only set the exit code.
+  if (command_.OneShot()) App().SetQuietErrors(true);
+  // Each step that reads stored values fails alone (its error is shown) and
+  // the rest of start-up still runs: a one-shot start always ends, and an
+  // interactive one still gets its log line, hot keys and tray icon.
+  const auto step = [this](const ui::Event& action) { ui::Dispatch(App(), action); };
   // Before any restore: with the toolkit's maximum of 10 a stored amount would
   // be cut to 10 MB for every run until the second restore.
-  ScaleSlider();
-  FormPersist->RestoreWindow();  // first: the stored language choice must be known
+  step([this] { ScaleSlider(); });
+  step([this] { FormPersist->RestoreWindow(); });  // first: the stored language choice must be known
   // With no language checked the visit below sets none of these.
-  ShowAutoFreeingState();
-  CaptionTrayAmounts();
-  ApplyStoredLanguage();
-  TrackBar->SetVisible(TryTo->Checked());
-  SyncSensorActions();
-  RunCommandLine();
-  TrayModeSwitch();
-  WriteLogLine("*** " + i18n::Message("M76"));
+  step([this] { ShowAutoFreeingState(); });
+  step([this] { CaptionTrayAmounts(); });
+  step([this] { ApplyStoredLanguage(); });
+  step([this] {
+    TrackBar->SetVisible(TryTo->Checked());
+    SyncSensorActions();
+  });
+  step([this] { RunCommandLine(); });
+  step([this] { TrayModeSwitch(); });
+  step([this] { WriteLogLine("*** " + i18n::Message("M76")); });
   if (command_.OneShot()) App().Terminate();
   else {
-    RegisterHotKeys();
+    step([this] { RegisterHotKeys(); });
     TrayIcon->SetEnabled(true);
   }
-  DisplayTick();
+  step([this] { DisplayTick(); });
 }
 
 void TMainForm::RunCommandLine() {

@@ -13,7 +13,8 @@ int RunBrantelle(ui::Application& application, platform::System& system) {
   TMainForm form(application, system);
   StartUp(application, form);
   application.Run();
-  return 0;
+  // A one-shot start that met an error tells its caller so.
+  return application.QuietErrorCount() ? 1 : 0;
 }
 
 }  // namespace app

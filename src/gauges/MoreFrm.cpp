@@ -16,6 +16,7 @@ TMoreForm::TMoreForm(ui::Application& app, const GaugeSet& gauges) : ui::Window(
   SetCaption("Sensors Settings");
   SetClientSize(kClientWidth, kClientHeight);
   SetMinimizeBox(false);  // a modal dialog is not minimized on its own: the window under it waits
+  SetPlacement(ui::Placement::MainFormCenter);
   auto& group = Add<ui::GroupBox>(nullptr, "GroupBox1");
   group.SetBounds({8, 4, 237, 176});
   struct Row {

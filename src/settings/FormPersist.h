@@ -3,6 +3,7 @@
 // them; and keeps the window on top while TopMost is set.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,9 @@
 #include "ui/Controls.h"
 
 namespace settings {
+
+// The shortest automatic-freeing interval: the settings dialog's one minute.
+inline constexpr uint32_t kMinAutoInterval = 60000;
 
 // One entry of the persisted list. At the top a component's name; below it an
 // object-valued property (an entry with children), a collection item

@@ -1,5 +1,7 @@
 // The main window's persisted list, in the order of saving and restoring, and the
 // accessors of the properties it names.
+#include <algorithm>
+
 #include "gauges/TextTrayIcon.h"
 #include "settings/FormPersist.h"
 #include "ui/Controls.h"
@@ -78,8 +80,13 @@ const PropertyTable& MainFormProperties() {
                             [](ui::MenuItem& c, bool v) { c.SetChecked(v); });
     t.Integer<ui::TrackBar>("Position", [](ui::TrackBar& c) { return c.Position(); },
                             [](ui::TrackBar& c, int32_t v) { c.SetPosition(v); });
+    // The automatic-freeing timer is the only timer whose interval is stored.
+    // An edited one under the dialog's minute would start runs back to back,
+    // each taking a quarter of memory: it restores as one minute.
     t.Integer<ui::Timer>("Interval", [](ui::Timer& c) { return static_cast<int32_t>(c.Interval()); },
-                         [](ui::Timer& c, int32_t v) { c.SetInterval(static_cast<uint32_t>(v)); });
+                         [](ui::Timer& c, int32_t v) {
+                           c.SetInterval(std::max(static_cast<uint32_t>(v), kMinAutoInterval));
+                         });
     t.Collection<ui::CaptionBar, CaptionButtonFacet>("Buttons",
                                                      [](ui::CaptionBar& c) { return c.ButtonCount(); });
     t.FacetBoolean<CaptionButtonFacet, ui::CaptionBar>(

@@ -24,7 +24,9 @@ bool StartsWithWindows(platform::Registry& registry) {
 
 void SetStartWithWindows(platform::Registry& registry, const std::string& programFolder) {
   auto key = registry.Open(RegRoot::CurrentUser, kRunKey, RegOpen::Create);
-  if (!key || !key->WriteString(kRunValue, programFolder + "Brantelle.exe"))
+  // Quoted: unquoted, a path with a blank ("D:\My Tools\...") makes Windows
+  // run "D:\My.exe" at logon if there is one.
+  if (!key || !key->WriteString(kRunValue, "\"" + programFolder + "Brantelle.exe\""))
     throw ui::Error(std::string("Failed to set data for '") + kRunValue + "'");
 }
 

@@ -86,10 +86,10 @@ void TBIOSDate::DetectNT(platform::Registry& registry, platform::Calendar& calen
 std::optional<std::vector<std::string>> ReadMultiStringLines(platform::RegistryKey& key,
                                                              const std::string& valueName) {
   uint8_t buffer[100] = {};
-  if (const auto value = key.Read(valueName)) {
-    if (value->data.size() > sizeof buffer) return std::nullopt;
-    std::copy(value->data.begin(), value->data.end(), buffer);
-  }
+  // A missing value is a read error like any other: no lines, not an empty list.
+  const auto value = key.Read(valueName);
+  if (!value || value->data.size() > sizeof buffer) return std::nullopt;
+  std::copy(value->data.begin(), value->data.end(), buffer);
   std::vector<std::string> lines;
   std::string line;
   for (size_t i = 0; i < 99; ++i) {

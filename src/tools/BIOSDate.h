@@ -30,7 +30,7 @@ class TBIOSDate : public ui::NonVisual {
 
 // The lines of a multi-string value read as at most 100 raw bytes: runs of
 // bytes of 32 and above, ended by any smaller byte within the first 99.
-// Nothing when the value is longer than 100 bytes.
+// Nothing when the value is missing or longer than 100 bytes.
 std::optional<std::vector<std::string>> ReadMultiStringLines(platform::RegistryKey& key,
                                                              const std::string& valueName);
 

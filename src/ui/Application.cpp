@@ -60,6 +60,10 @@ void Application::Run() {
 void Application::ShowModal(Window& w) { backend_.RunModal(w); }
 
 void Application::ShowException(const std::string& message) {
+  if (quietErrors_) {
+    ++quietErrorCount_;
+    return;
+  }
   backend_.ShowError(title_, message);
 }
 

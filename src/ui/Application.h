@@ -80,8 +80,12 @@ class Application {
   void Run();
   void ShowModal(Window& w);
 
-  // The error box: shows the message and the program goes on.
+  // The error box: shows the message and the program goes on. With quiet
+  // errors (a one-shot start, which has no window to own a box and must end
+  // by itself) it only counts the error.
   void ShowException(const std::string& message);
+  void SetQuietErrors(bool quiet) { quietErrors_ = quiet; }
+  int QuietErrorCount() const { return quietErrorCount_; }
   // Every error a handler raised arrives here, from the one dispatch point,
   // with the component whose event it was (none when unknown); rules about
   // which errors get a box belong here.
@@ -101,7 +105,8 @@ class Application {
   Backend& backend_;
   std::string title_;
   Window* main_ = nullptr;
-  bool minimized_ = false, terminated_ = false;
+  bool minimized_ = false, terminated_ = false, quietErrors_ = false;
+  int quietErrorCount_ = 0;
   std::vector<std::pair<int, Event>> deactivateListeners_;
   std::set<const Component*> failing_, boxOpen_;
   int nextListener_ = 0;

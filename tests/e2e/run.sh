@@ -334,6 +334,16 @@ probe cpu-wait open 20000 >/dev/null
 probe cpu-close >/dev/null
 out=$(probe cpu-wait none 10000)
 check "the close box closes it" $? "$out"
+# centre WxH+X+Y: the rectangle's centre as "X Y"
+centre() { local s=${1%%+*} p=${1#*+}; echo "$(( ${p%+*} + ${s%x*} / 2 )) $(( ${p#*+} + ${s#*x} / 2 ))"; }
+probe move 30 20 >/dev/null; sleep 0.5  # off the screen's centre, where a window opens by itself
+probe menu-keys right right right down down down enter >/dev/null  # Sensors, Color settings
+probe wait-window "Sensors Settings" 10000 >/dev/null
+over=$(probe window-rect "Sensors Settings") under=$(probe window-rect)
+read -r ox oy <<<"$(centre "$over")"; read -r ux uy <<<"$(centre "$under")"
+[[ "$over" != "no window" && "$under" != "no window" ]] && (( (ox - ux) ** 2 <= 4 && (oy - uy) ** 2 <= 4 ))
+check "the colour window opens over the centre of the main window" $? "$over over $under"
+probe close-window "Sensors Settings" >/dev/null
 quit_all
 wine reg delete 'HKCU\SOFTWARE\Corvantis' /f >/dev/null 2>&1
 
@@ -407,7 +417,7 @@ probe press "$dlg" Default >/dev/null
 probe press "$dlg" Save >/dev/null
 sleep 1
 entry=$(runq)
-[[ "$entry" == "REG_SZ "*'\Brantelle.exe' ]]; check "Default and Save write the start-up entry" $? "$entry"
+[[ "$entry" == "REG_SZ \""*'\Brantelle.exe"' ]]; check "Default and Save write the start-up entry, quoted" $? "$entry"
 probe click Settings >/dev/null
 probe wait-window "$dlg" 10000 >/dev/null
 probe press "$dlg" "Automatically Start with Windows" >/dev/null

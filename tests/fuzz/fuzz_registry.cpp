@@ -58,10 +58,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   rig.form->CaptionTrayAmounts();
   rig.form->SyncSensorActions();
   rig.form->TrayModeSwitch();
-  // An edited interval of a few milliseconds starts a freeing run on each of
-  // the second's ticks that Settle plays: a thousand runs per input would be
-  // the rig's cost (a timeout), not a fault. One run a second still tries it.
-  if (rig.form->AutoTimer->Interval() < 1000) rig.form->AutoTimer->SetInterval(1000);
   rig.Settle();
   return 0;
 }

@@ -54,12 +54,18 @@ void Win32Opener::Open(const std::string& path, uint32_t ownerWindow) {
 }
 
 unsigned Win32TextFiles::Append(const std::string& path, const std::string& bytes) {
+  // On NT the file is opened for appending only, so that every write lands at
+  // the end, also while another copy writes to it. Windows 9x knows no such
+  // right: there the write follows a move to the end (with the position's
+  // high part, so that a file past 4 GB is no failure).
+  const bool nt = !(GetVersion() & 0x80000000u);
   // OPEN_ALWAYS: a missing file is created, an existing one keeps its content.
-  HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                         OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE f = CreateFileA(path.c_str(), nt ? FILE_APPEND_DATA | SYNCHRONIZE : GENERIC_WRITE,
+                         FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (f == INVALID_HANDLE_VALUE) return GetLastError();
   DWORD error = 0, written = 0;
-  if (SetFilePointer(f, 0, nullptr, FILE_END) == INVALID_SET_FILE_POINTER && GetLastError() != NO_ERROR)
+  LONG high = 0;
+  if (!nt && SetFilePointer(f, 0, &high, FILE_END) == INVALID_SET_FILE_POINTER && GetLastError() != NO_ERROR)
     error = GetLastError();
   else if (!WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr))
     error = GetLastError();

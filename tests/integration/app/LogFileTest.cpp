@@ -58,6 +58,31 @@ TEST(RealTextFiles, FailuresAreReportedAndAnOpenFileKeepsItsContent) {
   DeleteFileA(path.c_str());
 }
 
+// A log past 4 GB (a sparse file here) still takes its lines, at its end.
+TEST(RealTextFiles, AppendLandsAtTheEndOfALogPast4GB) {
+  platform::win32::Win32TextFiles files;
+  const std::string path = TempPath("brantelle-big-log.txt");
+  HANDLE f = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  ASSERT_NE(f, INVALID_HANDLE_VALUE);
+  LONG high = 1;
+  SetFilePointer(f, 10, &high, FILE_BEGIN);
+  ASSERT_TRUE(SetEndOfFile(f));
+  CloseHandle(f);
+  EXPECT_EQ(files.Append(path, "line\r\n"), 0u);
+  EXPECT_EQ(files.Append(path, "next\r\n"), 0u);
+  f = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  DWORD sizeHigh = 0, read = 0;
+  EXPECT_EQ(GetFileSize(f, &sizeHigh), 22u);
+  EXPECT_EQ(sizeHigh, 1u);
+  char tail[16] = {};
+  high = 1;
+  SetFilePointer(f, 10, &high, FILE_BEGIN);
+  ReadFile(f, tail, sizeof tail, &read, nullptr);
+  CloseHandle(f);
+  EXPECT_EQ(std::string(tail, read), "line\r\nnext\r\n");
+  DeleteFileA(path.c_str());
+}
+
 TEST(RealClock, TimeAndDateFollowTheUserFormats) {
   platform::win32::Win32Clock clock;
   const std::string time = clock.TimeText(), date = clock.DateText();

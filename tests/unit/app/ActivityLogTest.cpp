@@ -121,6 +121,7 @@ TEST(ActivityLog, UnwritableFolderDoesNotKeepAOneShotModeAlive) {
   LogRig rig({"/free", "4"});
   rig.sys.textFiles.readOnlyFolders.insert("C:\\Brantelle\\");
   rig.Start();
-  EXPECT_EQ(rig.backend.errors.size(), 4u);
+  EXPECT_EQ(rig.app.QuietErrorCount(), 4);  // no box: nothing would close it
+  EXPECT_TRUE(rig.backend.errors.empty());
   EXPECT_TRUE(rig.app.IsTerminated());
 }

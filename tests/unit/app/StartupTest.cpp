@@ -223,3 +223,38 @@ TEST(Startup, NumberSettingsAreDecimalDigitsOnly) {
   rig.form->Find("RAMLevel")->SetCaption("-15");
   EXPECT_EQ(rig.form->Number("RAMLevel"), -15);
 }
+
+// A number setting that is not a number fails its start-up step alone. A
+// one-shot start still ends, logs its start and shows no box (nothing owns
+// one, and nobody may be there to close it); an interactive start shows the
+// box and still logs, registers its hot keys and enables its tray icon.
+TEST(Startup, ABadNumberSettingFailsOnlyItsStartUpStep) {
+  const char* labels[] = {"CPUCriticalLevel", "Priority", "RAMLevel", "ReportDelay", "TrayAction", "TrayType"};
+  const std::vector<std::string> modes[] = {{"/OPT"}, {"/FREE", "4"}, {}};
+  for (const char* label : labels) {
+    for (const auto& args : modes) {
+      // DefragWhenStart on: every mode frees at start and reads the processor ceiling.
+      StartRig rig(args, "0", [&](fakes::FakeRegistry& r) {
+        r.PutString(Stored(std::string("MainForm\\") + label), "Caption", "x");
+      });
+      const std::string what = std::string(label) + (args.empty() ? "" : " " + args[0]);
+      const std::string& log = rig.sys.textFiles.files["C:\\Brantelle\\log.txt"];
+      EXPECT_NE(log.find("*** Brantelle started"), std::string::npos) << what;
+      EXPECT_EQ(rig.form->Setting(label), "x") << what;
+      if (!args.empty()) {
+        EXPECT_TRUE(rig.app.IsTerminated()) << what;
+        EXPECT_TRUE(rig.backend.errors.empty()) << what;
+        if (std::string(label) == "CPUCriticalLevel") {
+          EXPECT_GE(rig.app.QuietErrorCount(), 1) << what;
+        }
+      } else {
+        EXPECT_FALSE(rig.app.IsTerminated()) << what;
+        EXPECT_EQ(rig.sys.hotKeys.registered.size(), 3u) << what;
+        EXPECT_TRUE(rig.form->TrayIcon->Enabled()) << what;
+        if (std::string(label) == "CPUCriticalLevel") {
+          EXPECT_FALSE(rig.backend.errors.empty()) << what;
+        }
+      }
+    }
+  }
+}

@@ -134,8 +134,12 @@ TEST(ToolsMenu, MainAndTrayItemsCallTheSameTools) {
 
   rig.sys.registry.PutString("HARDWARE\\DESCRIPTION\\System", "SystemBiosDate", "06/15/05",
                              platform::RegRoot::LocalMachine);
+  rig.Click("ElMenuItem33");  // a date without a version is a read error too
+  EXPECT_EQ(t.boxes.shown.size(), 4u);
+  rig.sys.registry.Put("HARDWARE\\DESCRIPTION\\System", "SystemBiosVersion", platform::reg::kMultiSz,
+                       {'V', '1', 0, 0}, platform::RegRoot::LocalMachine);
   rig.Click("ElMenuItem33");
-  EXPECT_EQ(t.boxes.shown.back().text, "Bios Date: 06/15/05\r\nBIOS Version: ");
+  EXPECT_EQ(t.boxes.shown.back().text, "Bios Date: 06/15/05\r\nBIOS Version: V1\r\n");
 }
 
 TEST(ToolsMenu, WizardAndHelpStartFromTheProgramsFolder) {

@@ -176,6 +176,17 @@ TEST(FormPersist, RestoringHasTheEffectsOfCode) {
   EXPECT_EQ(early.form->TrackBar->Position(), early.form->TrackBar->Max());
 }
 
+TEST(FormPersist, AnAutomaticIntervalUnderAMinuteRestoresAsOne) {
+  const struct { uint32_t stored, restored; } rows[] = {
+      {0, 60000}, {1, 60000}, {999, 60000}, {59999, 60000}, {60000, 60000}, {900000, 900000}, {6000000, 6000000}};
+  for (const auto& row : rows) {
+    fakes::FakeSystem sys;
+    sys.registry.PutDword(Key("MainForm\\AutoTimer"), "Interval", row.stored);
+    Rig rig(sys);
+    EXPECT_EQ(rig.form->AutoTimer->Interval(), row.restored) << row.stored;
+  }
+}
+
 TEST(FormPersist, StoredTypesAreReadByTheStoresRules) {
   fakes::FakeSystem sys;
   sys.registry.PutDword(Key("MainForm\\RAMLevel"), "Caption", 20);

@@ -121,7 +121,7 @@ TEST(SetupForm, DefaultThenSaveAppliesAndStoresTheDefaults) {
     d.DefaultClick();
     d.Save->Click();
   });
-  EXPECT_EQ(Text(sys.registry.Get(kRun, "Brantelle")), "C:\\Brantelle\\Brantelle.exe");
+  EXPECT_EQ(Text(sys.registry.Get(kRun, "Brantelle")), "\"C:\\Brantelle\\Brantelle.exe\"");
   EXPECT_EQ(sys.registry.Get(kRun, "Brantelle")->type, platform::reg::kSz);
   EXPECT_EQ(rig.Label("RAMCritical"), "0");
   EXPECT_EQ(rig.Label("CloseReport"), "1");

@@ -88,6 +88,10 @@ TEST(BiosBox, OnNtAReadErrorShowsNoBox) {
   tooLong.Put(kNt, "SystemBiosVersion", reg::kMultiSz, Bytes(std::string(120, 'v')));
   EXPECT_EQ(tooLong.Box(), "<none>");
 
+  BiosRig noVersion;  // the key without the value
+  noVersion.registry.PutString(kNt, "SystemBiosDate", "01/01/07", RegRoot::LocalMachine);
+  EXPECT_EQ(noVersion.Box(), "<none>");
+
   BiosRig binaryDate;
   binaryDate.Put(kNt, "SystemBiosVersion", reg::kMultiSz, Bytes("V"));
   binaryDate.Put(kNt, "SystemBiosDate", reg::kDword, {1, 0, 0, 0});
