@@ -1,6 +1,8 @@
 #include "cpu/CpuidQuery.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 
 #include "cpu/CpuVendors.h"
@@ -8,6 +10,9 @@
 namespace cpu {
 
 namespace {
+
+// Current processors report a few dozen extended levels; far more is not a count.
+constexpr uint32_t kMaxPlausibleExtLevels = 0xFF;
 
 struct QueryState {
   platform::CpuInstructions* instructions = nullptr;
@@ -39,9 +44,26 @@ std::string SplitHex(uint32_t value) {
 }
 
 // One CPUID execution, with CpuidLevel set first.
-TCpuidRegisters Execute(uint32_t level) {
+TCpuidRegisters Execute(uint32_t level, uint32_t subLevel = 0) {
   State().cpuidLevel = level;
-  return Instructions().Cpuid(level);
+  return Instructions().Cpuid(level, subLevel);
+}
+
+// The size in KB of the level-1 cache of that type (1 data, 2 code) from the
+// deterministic cache level, where the extended level leaves it empty (Intel
+// does); 0 when the processor has no such level or lists no such cache.
+int32_t DeterministicL1(uint32_t type) {
+  if (!IsCpuidAvailable() || GetMaxStdLevel() < kLevelCacheParameters) return 0;
+  for (uint32_t index = 0; index < 32; ++index) {
+    const TCpuidRegisters r = Execute(kLevelCacheParameters, index);
+    const uint32_t kind = r.eax & 0x1F, level = (r.eax >> 5) & 0x7;
+    if (kind == 0) break;  // no more caches
+    if (level != 1 || kind != type) continue;
+    const uint64_t ways = (r.ebx >> 22) + 1, partitions = ((r.ebx >> 12) & 0x3FF) + 1,
+                   line = (r.ebx & 0xFFF) + 1, sets = uint64_t{r.ecx} + 1;
+    return static_cast<int32_t>(std::min<uint64_t>(ways * partitions * line * sets / 1024, INT32_MAX));
+  }
+  return 0;
 }
 
 // A descriptor list decoded from a directly executed level; empty when it fails.
@@ -126,7 +148,11 @@ uint32_t GetMaxExtLevel() {
   TCpuidRegisters r;
   if (!ExecuteCpuidDirect(kLevelExtMax, r)) return 0;
   const uint32_t levels = r.eax & 0x7FFFFFFFu;
-  return levels < 8 ? levels : 0;
+  if (levels < 8) return levels;
+  // Every processor of the last twenty years reports 8 or more; an old part
+  // that answers this level with other data seldom sets bit 31 and never with
+  // a count this small.
+  return (r.eax & 0x80000000u) && levels <= kMaxPlausibleExtLevels ? levels : 0;
 }
 
 std::string GetVendorString() {
@@ -265,7 +291,7 @@ int32_t GetL1DataCache() {
     if (!CyrixColumn()) {
       TCpuidRegisters r;
       if (!ExecuteCpuidDirect(kLevelL1Cache, r)) return 0;
-      return static_cast<int32_t>(r.ecx >> 24);
+      return r.ecx >> 24 ? static_cast<int32_t>(r.ecx >> 24) : DeterministicL1(1);
     }
     return ScanDescriptors(DirectDescriptors(kLevelL1Cache), 0x0A, 0x0C);
   }
@@ -277,7 +303,7 @@ int32_t GetL1CodeCache() {
     if (!CyrixColumn()) {
       TCpuidRegisters r;
       if (!ExecuteCpuidDirect(kLevelL1Cache, r)) return 0;
-      return static_cast<int32_t>(r.edx >> 24);
+      return r.edx >> 24 ? static_cast<int32_t>(r.edx >> 24) : DeterministicL1(2);
     }
     return ScanDescriptors(DirectDescriptors(kLevelL1Cache), 0x06, 0x08);
   }

@@ -25,6 +25,7 @@ constexpr uint32_t kLevelVendor = 0;
 constexpr uint32_t kLevelSignature = 1;
 constexpr uint32_t kLevelCacheDescriptors = 2;
 constexpr uint32_t kLevelSerial = 3;
+constexpr uint32_t kLevelCacheParameters = 4;  // deterministic cache parameters, one sub-level a cache
 constexpr uint32_t kLevelExtMax = 0x80000000u;
 constexpr uint32_t kLevelExtFeatures = 0x80000001u;
 constexpr uint32_t kLevelBrand1 = 0x80000002u;
@@ -66,7 +67,8 @@ bool ExecuteCpuidDirect(uint32_t level, TCpuidRegisters& out);
 
 // EAX of level 0; 0 (and LastCpuidError -1) without CPUID.
 uint32_t GetMaxStdLevel();
-// E = EAX of level 0x80000000: E with bit 31 cleared when that is below 8, else 0.
+// E = EAX of level 0x80000000: E with bit 31 cleared when that is below 8, or
+// when bit 31 is set and the count is a plausible one (up to 0xFF); else 0.
 uint32_t GetMaxExtLevel();
 // EBX, EDX, ECX of level 0 as twelve characters, or "Unknown".
 std::string GetVendorString();

@@ -19,9 +19,10 @@ class CpuInstructions {
   virtual ~CpuInstructions() = default;
   // True when bit 21 (ID) of EFLAGS can be toggled, that is, CPUID exists.
   virtual bool CanToggleIdFlag() = 0;
-  // Executes CPUID once with EAX = level (and ECX = 0). Called only after
-  // CanToggleIdFlag() answered true.
-  virtual CpuidRegisters Cpuid(uint32_t level) = 0;
+  // Executes CPUID once with EAX = level and ECX = subLevel (the deterministic
+  // cache level numbers its caches so). Called only after CanToggleIdFlag()
+  // answered true.
+  virtual CpuidRegisters Cpuid(uint32_t level, uint32_t subLevel) = 0;
   // The time-stamp counter (RDTSC). Called only when the processor reports one.
   virtual uint64_t ReadTimeStampCounter() = 0;
   // (x / y) * y - x, computed in the processor's extended floating precision

@@ -42,12 +42,13 @@ class X86Instructions : public CpuInstructions {
 #endif
   }
 
-  CpuidRegisters Cpuid(uint32_t level) override {
+  CpuidRegisters Cpuid(uint32_t level, uint32_t subLevel) override {
     CpuidRegisters r;
 #ifdef BRANTELLE_X86
-    __cpuid_count(level, 0, r.eax, r.ebx, r.ecx, r.edx);
+    __cpuid_count(level, subLevel, r.eax, r.ebx, r.ecx, r.edx);
 #else
     (void)level;
+    (void)subLevel;
 #endif
     return r;
   }

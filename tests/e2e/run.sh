@@ -314,6 +314,9 @@ esac
 grep -qxF "Static|$vendor" <<<"$shown"; check "it names the host's vendor" $? "$shown"
 grep -Eqx 'Static\|[1-9][0-9]* Mhz' <<<"$shown"; check "it shows a measured speed" $? "$(grep Mhz <<<"$shown")"
 grep -qx 'rows=30 images=1' <<<"$shown"; check "it lists thirty features with their marks" $? "$(grep rows <<<"$shown")"
+model=$(grep -m1 '^model name' /proc/cpuinfo | sed 's/^[^:]*: *//')
+[ "$(grep -cE '^Static\|[1-9][0-9]* Kb$' <<<"$shown")" -ge 3 ] && grep -qF "Static|$model" <<<"$shown"
+check "it names the host's processor ($model) and shows its level-1 and level-2 caches" $? "$(grep -E 'Kb|'"${model%% *}" <<<"$shown")"
 grep -qx 'client=415x404' <<<"$shown" && grep -qx 'minimizebox=0' <<<"$shown"
 check "its client area is 415 x 404, with only the close box" $? "$(head -2 <<<"$shown")"
 out=$(probe cpu-tab 150)

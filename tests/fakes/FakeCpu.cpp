@@ -67,8 +67,10 @@ int FakeCpu::Executions(uint32_t level) const {
   return static_cast<int>(std::count(executed.begin(), executed.end(), level));
 }
 
-FakeCpu::Regs FakeCpu::Cpuid(uint32_t level) {
+FakeCpu::Regs FakeCpu::Cpuid(uint32_t level, uint32_t subLevel) {
   executed.push_back(level);
+  if (auto sub = subAnswers.find({level, subLevel}); sub != subAnswers.end()) return sub->second;
+  if (subLevel != 0) return Regs{};
   auto it = answers.find(level);
   if (it == answers.end() || it->second.empty()) return otherwise;
   size_t& n = served_[level];

@@ -22,6 +22,8 @@ class FakeCpu : public platform::CpuInstructions, public platform::CpuSystem {
   // the last entry repeats. A level without answers gets `otherwise`.
   std::map<uint32_t, std::vector<Regs>> answers;
   Regs otherwise{};
+  // Answers of a level by sub-level (ECX); a sub-level above 0 without one gets zeros.
+  std::map<std::pair<uint32_t, uint32_t>, Regs> subAnswers;
   std::vector<uint32_t> executed;  // every CPUID execution, in order
 
   void Set(uint32_t level, Regs r) { answers[level] = {r}; }
@@ -63,7 +65,7 @@ class FakeCpu : public platform::CpuInstructions, public platform::CpuSystem {
   uint32_t processorType = 586;
 
   bool CanToggleIdFlag() override { return hasCpuid; }
-  Regs Cpuid(uint32_t level) override;
+  Regs Cpuid(uint32_t level, uint32_t subLevel) override;
   uint64_t ReadTimeStampCounter() override;
   long double FdivResidue(double x, double y) override;
 

@@ -94,6 +94,16 @@ TEST_F(CpuHostTest, NoFdivFaultAndSaneCaches) {
   const std::string brand = GetBrandString();
   EXPECT_LE(brand.size(), 48u);
   EXPECT_TRUE(Printable(VisibleText(brand))) << VisibleText(brand);
+  // A current processor (eight extended levels or more) names itself and
+  // reports its level-1 caches, from one level or the other.
+  TCpuidRegisters ext;
+  ASSERT_TRUE(ExecuteCpuidDirect(kLevelExtMax, ext));
+  if ((ext.eax & 0x80000000u) && (ext.eax & 0x7FFFFFFFu) >= 8) {
+    EXPECT_GT(caches.l1Data, 0);
+    EXPECT_GT(caches.l1Code, 0);
+    EXPECT_GT(caches.level2, 0);
+    EXPECT_FALSE(VisibleText(brand).empty());
+  }
 }
 
 TEST_F(CpuHostTest, SpeedIsPositiveWithATimeStampCounterAndPrioritiesComeBack) {

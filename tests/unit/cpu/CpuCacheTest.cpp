@@ -147,7 +147,7 @@ TEST_F(CpuTest, ExtendedPathReadsLevel1FromTopBytesOfLevel0x80000005) {
 }
 
 TEST_F(CpuTest, ExtendedPathNeedsMoreThanFiveExtendedLevels) {
-  for (uint32_t ext : {0x80000004u, 0x80000005u, 0x80000008u}) {
+  for (uint32_t ext : {0x80000004u, 0x80000005u, 0x00000008u}) {
     cpu.SetVendor("AuthenticAMD", 2);
     cpu.SetSignature(Sig(6, 4, 2));
     cpu.SetMaxExt(ext);

@@ -85,6 +85,48 @@ TEST_F(CpuFormTest, ShowsTheMeasuredProcessorWithItsBrandString) {
   EXPECT_EQ(Row(form, "FXSR").subItems, std::vector<std::string>{"Floating Point Save and Restore"});
 }
 
+// Recorded answers of two current processors, whose level-1 data and code
+// caches differ in size, so that swapped labels or levels fail. The AMD one
+// fills the extended cache level; the Intel one leaves it empty and lists its
+// caches in the deterministic cache level, one sub-level each.
+TEST_F(CpuFormTest, CurrentProcessorsShowTheirBrandStringAndCaches) {
+  struct Processor {
+    const char* vendor;
+    uint32_t maxStd, signature, maxExt;
+    const char* brand;
+    platform::CpuidRegisters l1, l2;
+    std::vector<platform::CpuidRegisters> cacheLevels;  // level 4, sub-levels 0, 1, ...
+    const char *name, *vendorName, *l1Data, *l1Code, *level2;
+  };
+  const Processor processors[] = {
+      {"AuthenticAMD", 0x0D, 0x00800F11, 0x8000001F, "AMD Ryzen 7 1800X Eight-Core Processor",
+       {0xFF40FF40, 0xFF40FF40, 0x20080140, 0x40040140}, {0x26006400, 0x66006400, 0x02006140, 0x00808140}, {},
+       "AMD Ryzen 7 1800X Eight-Core Processor", "Advanced Micro Devices", "32 Kb", "64 Kb", "512 Kb"},
+      {"GenuineIntel", 0x20, 0x00090672, 0x80000008, "12th Gen Intel(R) Core(TM) i7-12700K",
+       {0, 0, 0, 0}, {0, 0, 0x05007040, 0},
+       {{0x1C004121, 0x02C0003F, 0x3F, 0}, {0x1C004122, 0x01C0003F, 0x3F, 0}, {0x1C004143, 0x0240003F, 0x7FF, 0}},
+       "12th Gen Intel(R) Core(TM) i7-12700K", "Intel Corporation", "48 Kb", "32 Kb", "1280 Kb"},
+  };
+  for (const Processor& p : processors) {
+    SCOPED_TRACE(p.name);
+    cpu = fakes::FakeCpu{};
+    cpu.SetVendor(p.vendor, p.maxStd);
+    cpu.SetSignature(p.signature, Bit(0) | Bit(4) | Bit(15) | Bit(23) | Bit(25) | Bit(26));
+    cpu.SetMaxExt(p.maxExt);
+    cpu.SetBrand(p.brand);
+    cpu.Set(0x80000005, p.l1);
+    cpu.Set(0x80000006, p.l2);
+    for (uint32_t i = 0; i < p.cacheLevels.size(); ++i) cpu.subAnswers[{4, i}] = p.cacheLevels[i];
+    cpu.mhz = 3600;
+    cpu::TCpuForm form(app);
+    EXPECT_EQ(form.lblName->Caption(), p.name);
+    EXPECT_EQ(form.lblVendor->Caption(), p.vendorName);
+    EXPECT_EQ(form.lblL1Data->Caption(), p.l1Data);
+    EXPECT_EQ(form.lblL1Code->Caption(), p.l1Code);
+    EXPECT_EQ(form.lblLevel2->Caption(), p.level2);
+  }
+}
+
 TEST_F(CpuFormTest, FeatureRowsAreSortedByShortName) {
   cpu::TCpuForm form(app);
   const std::vector<std::string> sorted = {

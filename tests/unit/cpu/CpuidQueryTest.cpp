@@ -143,14 +143,15 @@ struct ExtCase {
   uint32_t expected;
 };
 
-TEST_F(CpuTest, MaxExtLevelClearsBit31AndKeepsOnlyValuesBelowEight) {
+TEST_F(CpuTest, MaxExtLevelClearsBit31AndKeepsValuesBelowEightOrPlausibleCounts) {
   const std::vector<ExtCase> cases = {
-      {0x80000008, 0},  // 8 is not below 8
       {0x80000004, 4},  // brand string, but not the extended cache path
-      {0x80000006, 6}, {0x80000007, 7}, {0x80000005, 5}, {0x80000001, 1},
-      {0x80000000, 0}, {0x80000018, 0}, {0x8000001F, 0},
+      {0x80000006, 6}, {0x80000007, 7}, {0x80000005, 5}, {0x80000001, 1}, {0x80000000, 0},
+      {0x80000008, 8},  // current Intel
+      {0x80000021, 0x21}, {0x80000028, 0x28}, {0x8000001F, 0x1F}, {0x800000FF, 0xFF},  // current AMD
+      {0x80000100, 0}, {0xFFFFFFFF, 0},  // not a count
       {0x00000002, 2},  // an old processor answering with other data
-      {0x00000007, 7}, {0x00000000, 0}, {0xFFFFFFFF, 0},
+      {0x00000007, 7}, {0x00000000, 0}, {0x00000008, 0}, {0x00000021, 0},
   };
   for (const ExtCase& c : cases) {
     cpu.SetMaxExt(c.eax);
