@@ -3,6 +3,7 @@
 #include "app/AppLauncher.h"
 #include "cpu/CpuFrm.h"
 #include "i18n/MessageText.h"
+#include "settings/InitialSettings.h"
 #include "engine/MemoryStatus.h"
 #include "gauges/MainWindowGauge.h"
 #include "text/Text.h"
@@ -11,22 +12,6 @@
 namespace app {
 
 namespace {
-
-struct SettingLabel {
-  const char* name;
-  const char* initial;
-};
-
-// Every text setting with its initial value (flags: "0" is on).
-constexpr SettingLabel kSettingLabels[] = {
-    {"RAMLevel", "15"},        {"RAMCritical", "1"},     {"CPUCriticalLevel", "25"},
-    {"CPUCheck", "0"},         {"DefragWhenStart", "1"}, {"StartMinimized", "0"},
-    {"Log", "0"},              {"CloseToTray", "0"},     {"MinimizeToTray", "0"},
-    {"DoBeep", "0"},           {"ClearBord", "1"},       {"CloseReport", "0"},
-    {"ReportDelay", "60000"},  {"TrayType", "1"},        {"TrayAction", "0"},
-    {"Priority", "1"},         {"RHotKey", "T"},         {"AHotKey", "A"},
-    {"FHotKey", "D"},
-};
 
 }  // namespace
 
@@ -170,7 +155,7 @@ TMainForm::TMainForm(ui::Application& app, platform::System& system)
 }
 
 void TMainForm::CreateSettingLabels(ui::Component* group) {
-  for (const auto& s : kSettingLabels) {
+  for (const auto& s : settings::kSettingLabels) {
     auto& label = Add<ui::Label>(group, s.name);
     label.SetCaption(s.initial);
     label.SetVisible(false);

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <exception>
+#include <functional>
 
 #include "engine/MemoryStatus.h"
 #include "i18n/ApplyLanguage.h"
 #include "platform/Desktop.h"
+#include "settings/InitialSettings.h"
 #include "settings/StartWithWindows.h"
 #include "text/Text.h"
 #include "ui/Application.h"
@@ -66,12 +68,15 @@ TSetupForm::TSetupForm(ui::Application& app, SetupLinks links)
   for (ui::HotKeyEdit* field : {RHotKey, AHotKey, FHotKey})
     field->OnKeyUp = [this, field] { HotKeyKeyUp(*field); };
 
-  // The definition's state, for whatever a failed loading leaves behind.
+  // The starting state, for whatever a failed loading leaves behind: the
+  // settings as they stand. Without it a Save after a loading error would
+  // write the Default button's values over settings the user never touched.
   RAMLevel_->SetMax(links_.slider.Max());
   TrackBar->SetMax(links_.slider.Max());
   TrackBar->SetMin(links_.slider.Min());
   DefaultClick();
   AutoStart->SetChecked(false);
+  FormCreate(true);
   ui::Dispatch(app, [this] { FormCreate(); });
 }
 
@@ -88,51 +93,79 @@ void TSetupForm::Dependents() {
 
 bool TSetupForm::Flag(const char* label) const { return links_.main.Find(label)->Caption() == "0"; }
 
-int32_t TSetupForm::Number(const char* label) const { return text::ToInt(links_.main.Find(label)->Caption()); }
+int32_t TSetupForm::Number(const char* label) const {
+  const std::string& stored = links_.main.Find(label)->Caption();
+  if (!tolerant_) return text::ToInt(stored);
+  try {
+    return text::ToInt(stored);
+  } catch (const std::exception&) {
+    return text::ToInt(InitialSetting(label));
+  }
+}
 
 void TSetupForm::SetLabel(const char* label, const std::string& value) { links_.main.Find(label)->SetCaption(value); }
 
-void TSetupForm::FormCreate() {
+void TSetupForm::FormCreate(bool tolerant) {
+  tolerant_ = tolerant;
+  const auto step = [this](const std::function<void()>& load) {
+    if (!tolerant_) return load();
+    try {
+      load();
+    } catch (const std::exception&) {
+    }
+  };
   gauges::TSensor& ref = *links_.gauges[0];
-  AHotKey->SetKey(KeyOf(links_.main.Find("AHotKey")->Caption()));
-  FHotKey->SetKey(KeyOf(links_.main.Find("FHotKey")->Caption()));
-  RHotKey->SetKey(KeyOf(links_.main.Find("RHotKey")->Caption()));
-  ClsToTray->SetChecked(Flag("CloseToTray"));
-  TextColor->SetSelected(links_.tray.Font().color);
-  SelectStored(*CPU, Number("Priority"));
-  SelectStored(*TDisp, Number("TrayType"));
-  SelectStored(*LAction, Number("TrayAction"));
+  step([&] { AHotKey->SetKey(KeyOf(links_.main.Find("AHotKey")->Caption())); });
+  step([&] { FHotKey->SetKey(KeyOf(links_.main.Find("FHotKey")->Caption())); });
+  step([&] { RHotKey->SetKey(KeyOf(links_.main.Find("RHotKey")->Caption())); });
+  step([&] { ClsToTray->SetChecked(Flag("CloseToTray")); });
+  step([&] { TextColor->SetSelected(links_.tray.Font().color); });
+  step([&] { SelectStored(*CPU, Number("Priority")); });
+  step([&] { SelectStored(*TDisp, Number("TrayType")); });
+  step([&] { SelectStored(*LAction, Number("TrayAction")); });
   try {
     Style3D->SetChecked(ref.Style3D());
   } catch (const std::exception&) {
   }
-  SensType->SetItemIndex(ref.SensType());
-  Rep->SetChecked(Flag("CloseReport"));
-  RDelay->SetEnabled(Rep->Checked());
-  RDelay->SetValue(RoundedQuotient(Number("ReportDelay"), 1000));
-  CBoard->SetChecked(Flag("ClearBord"));
-  Beep->SetChecked(Flag("DoBeep"));
-  AFree->SetChecked(links_.autoTimer.Enabled());
-  FreeTimer->SetEnabled(AFree->Checked());
-  FreeTimer->SetValue(RoundedQuotient(static_cast<int32_t>(std::min<unsigned>(links_.autoTimer.Interval(), INT32_MAX)), 60000));
-  RAMLevel_->SetMax(links_.slider.Max());
-  RAMLevel_->SetValue(Number("RAMLevel"));
-  RAMLevel->SetChecked(Flag("RAMCritical"));
-  RAMLevel_->SetEnabled(RAMLevel->Checked());
-  CLevel->SetValue(Number("CPUCriticalLevel"));
-  CPULevel->SetChecked(Flag("CPUCheck"));
-  CLevel->SetEnabled(CPULevel->Checked());
-  AutoStart->SetChecked(StartsWithWindows(links_.registry));
-  AutoFree->SetChecked(Flag("DefragWhenStart"));
-  Log->SetChecked(Flag("Log"));
-  AutoMin->SetChecked(Flag("StartMinimized"));
-  TrayMinimize->SetChecked(Flag("MinimizeToTray"));
-  Auto->SetChecked(links_.autoFree.Checked());
-  TryTo->SetChecked(links_.tryTo.Checked());
-  TrackBar->SetEnabled(links_.slider.Visible());
-  TrackBar->SetMax(links_.slider.Max());
-  TrackBar->SetMin(links_.slider.Min());
-  TrackBar->SetValue(links_.slider.Position());
+  step([&] { SensType->SetItemIndex(ref.SensType()); });
+  step([&] {
+    Rep->SetChecked(Flag("CloseReport"));
+    RDelay->SetEnabled(Rep->Checked());
+  });
+  step([&] { RDelay->SetValue(RoundedQuotient(Number("ReportDelay"), 1000)); });
+  step([&] { CBoard->SetChecked(Flag("ClearBord")); });
+  step([&] { Beep->SetChecked(Flag("DoBeep")); });
+  step([&] {
+    AFree->SetChecked(links_.autoTimer.Enabled());
+    FreeTimer->SetEnabled(AFree->Checked());
+    FreeTimer->SetValue(
+        RoundedQuotient(static_cast<int32_t>(std::min<unsigned>(links_.autoTimer.Interval(), INT32_MAX)), 60000));
+    RAMLevel_->SetMax(links_.slider.Max());
+  });
+  step([&] { RAMLevel_->SetValue(Number("RAMLevel")); });
+  step([&] {
+    RAMLevel->SetChecked(Flag("RAMCritical"));
+    RAMLevel_->SetEnabled(RAMLevel->Checked());
+  });
+  step([&] { CLevel->SetValue(Number("CPUCriticalLevel")); });
+  step([&] {
+    CPULevel->SetChecked(Flag("CPUCheck"));
+    CLevel->SetEnabled(CPULevel->Checked());
+  });
+  step([&] { AutoStart->SetChecked(StartsWithWindows(links_.registry)); });
+  step([&] {
+    AutoFree->SetChecked(Flag("DefragWhenStart"));
+    Log->SetChecked(Flag("Log"));
+    AutoMin->SetChecked(Flag("StartMinimized"));
+    TrayMinimize->SetChecked(Flag("MinimizeToTray"));
+    Auto->SetChecked(links_.autoFree.Checked());
+    TryTo->SetChecked(links_.tryTo.Checked());
+    TrackBar->SetEnabled(links_.slider.Visible());
+    TrackBar->SetMax(links_.slider.Max());
+    TrackBar->SetMin(links_.slider.Min());
+    TrackBar->SetValue(links_.slider.Position());
+  });
+  tolerant_ = false;
 }
 
 void TSetupForm::PadGroupCaptions() {

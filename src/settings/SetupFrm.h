@@ -41,7 +41,9 @@ class TSetupForm : public ui::Window {
  public:
   static constexpr int kClientWidth = 400, kClientHeight = 340;
   // Builds the controls and loads them; a loading error is shown in the
-  // error box and leaves the remaining controls as built.
+  // error box and leaves the remaining controls in the starting state: the
+  // settings as they stand, each read alone (a value that cannot be read at
+  // all shows its initial one), so that Save writes back what the user had.
   TSetupForm(ui::Application& app, SetupLinks links);
 
   // One blank before and after each group box caption.
@@ -65,7 +67,9 @@ class TSetupForm : public ui::Window {
   void BuildProgramPage(ui::TabSheet& page);
   void BuildMemoryPage(ui::TabSheet& page);
   void BuildMiscPage(ui::TabSheet& page);
-  void FormCreate();
+  // Loads every control; tolerant, each step alone, and a number that cannot
+  // be read counts as its initial value.
+  void FormCreate(bool tolerant = false);
   void Dependents();
   void HotKeyKeyUp(ui::HotKeyEdit& field);
   bool Flag(const char* label) const;
@@ -75,6 +79,7 @@ class TSetupForm : public ui::Window {
 
   SetupLinks links_;
   int labelCount_ = 0;
+  bool tolerant_ = false;
 };
 
 }  // namespace settings

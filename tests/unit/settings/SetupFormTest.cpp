@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <map>
+
+#include "settings/InitialSettings.h"
 #include "settings/SetupFrm.h"
 #include "settings/StartWithWindows.h"
 #include "unit/settings/SettingsRig.h"
@@ -156,7 +159,7 @@ TEST(SetupForm, ALoadingErrorStopsLoadingThereAndTheDialogStillOpens) {
   bool opened = false;
   rig.Open([&](TSetupForm& d) {
     opened = true;
-    EXPECT_TRUE(d.Beep->Checked());  // the definition's state: step 8 never ran
+    EXPECT_FALSE(d.Beep->Checked());  // the setting as it stands, though loading stopped before it
     EXPECT_EQ(d.AHotKey->Text(), "A");  // step 1 did
   });
   EXPECT_TRUE(opened);
@@ -175,7 +178,7 @@ TEST(SetupForm, ALoadingErrorStopsLoadingThereAndTheDialogStillOpens) {
   rig.SetLabel("TrayAction", "0");
   rig.SetLabel("Log", "1");
   sys.registry.PutDword(kRun, "Brantelle", 1);
-  rig.Open([](TSetupForm& d) { EXPECT_TRUE(d.Log->Checked()); });
+  rig.Open([](TSetupForm& d) { EXPECT_FALSE(d.Log->Checked()); });
   EXPECT_EQ(rig.backend.errors.back(), "Brantelle: Invalid data type for 'Brantelle'");
 
   // An empty text does not count as starting with Windows.
@@ -227,4 +230,88 @@ TEST(SetupForm, OnTopHandOverAndOneDialogAtATime) {
   rig.backend.onModal = [&](ui::Window&) { ++opened; };
   rig.form->TrayIconDblClick();
   EXPECT_EQ(opened, 1);
+}
+
+// Each setting alone given a value unlike its initial one: the dialog shows it
+// in its own control, the control is changed, and Save writes the change to
+// that setting and to no other. A mix-up of two settings fails some row.
+TEST(SetupForm, EachControlLoadsAndSavesItsOwnSetting) {
+  using Dialog = TSetupForm;
+  struct Row {
+    const char* label;
+    const char* stored;
+    std::function<bool(Dialog&)> shows;
+    std::function<void(Dialog&)> change;
+    const char* saved;
+  };
+  auto box = [](ui::CheckBox* Dialog::*field, bool on) {
+    return std::function<bool(Dialog&)>([field, on](Dialog& d) { return (d.*field)->Checked() == on; });
+  };
+  auto click = [](ui::CheckBox* Dialog::*field) {
+    return std::function<void(Dialog&)>([field](Dialog& d) { (d.*field)->Click(); });
+  };
+  const Row rows[] = {
+      {"CloseToTray", "1", box(&Dialog::ClsToTray, false), click(&Dialog::ClsToTray), "0"},
+      {"CloseReport", "1", box(&Dialog::Rep, false), click(&Dialog::Rep), "0"},
+      {"ClearBord", "0", box(&Dialog::CBoard, true), click(&Dialog::CBoard), "1"},
+      {"DoBeep", "1", box(&Dialog::Beep, false), click(&Dialog::Beep), "0"},
+      {"RAMCritical", "0", box(&Dialog::RAMLevel, true), click(&Dialog::RAMLevel), "1"},
+      {"CPUCheck", "1", box(&Dialog::CPULevel, false), click(&Dialog::CPULevel), "0"},
+      {"DefragWhenStart", "0", box(&Dialog::AutoFree, true), click(&Dialog::AutoFree), "1"},
+      {"Log", "1", box(&Dialog::Log, false), click(&Dialog::Log), "0"},
+      {"StartMinimized", "1", box(&Dialog::AutoMin, false), click(&Dialog::AutoMin), "0"},
+      {"MinimizeToTray", "1", box(&Dialog::TrayMinimize, false), click(&Dialog::TrayMinimize), "0"},
+      {"RAMLevel", "40", [](Dialog& d) { return d.RAMLevel_->Value() == 40; },
+       [](Dialog& d) { d.RAMLevel_->SetValue(50); }, "50"},
+      {"CPUCriticalLevel", "60", [](Dialog& d) { return d.CLevel->Value() == 60; },
+       [](Dialog& d) { d.CLevel->SetValue(70); }, "70"},
+      {"ReportDelay", "5000", [](Dialog& d) { return d.RDelay->Value() == 5; },
+       [](Dialog& d) { d.RDelay->SetValue(9); }, "9000"},
+      {"Priority", "2", [](Dialog& d) { return d.CPU->ItemIndex() == 2; }, [](Dialog& d) { d.CPU->Choose(0); }, "0"},
+      {"TrayType", "0", [](Dialog& d) { return d.TDisp->ItemIndex() == 0; }, [](Dialog& d) { d.TDisp->Choose(2); }, "2"},
+      {"TrayAction", "1", [](Dialog& d) { return d.LAction->ItemIndex() == 1; },
+       [](Dialog& d) { d.LAction->Choose(0); }, "0"},
+      {"AHotKey", "Q", [](Dialog& d) { return d.AHotKey->Key() == 'Q'; }, [](Dialog& d) { d.AHotKey->SetKey('W'); }, "W"},
+      {"FHotKey", "K", [](Dialog& d) { return d.FHotKey->Key() == 'K'; }, [](Dialog& d) { d.FHotKey->SetKey('L'); }, "L"},
+      {"RHotKey", "M", [](Dialog& d) { return d.RHotKey->Key() == 'M'; }, [](Dialog& d) { d.RHotKey->SetKey('N'); }, "N"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.label);
+    fakes::FakeSystem sys;
+    DialogRig rig(sys);
+    std::map<std::string, std::string> before;
+    for (const auto& s : settings::kSettingLabels) before[s.name] = rig.Label(s.name);
+    rig.SetLabel(row.label, row.stored);
+    bool shown = false;
+    rig.Open([&](TSetupForm& d) {
+      shown = row.shows(d);
+      row.change(d);
+      d.Save->Click();
+    });
+    EXPECT_TRUE(shown);
+    EXPECT_TRUE(rig.backend.errors.empty());
+    for (const auto& [name, value] : before) {
+      const std::string want = name == row.label ? row.saved : value;
+      EXPECT_EQ(rig.Label(name.c_str()), want) << name;
+      EXPECT_EQ(Text(rig.Stored(name.c_str())), want) << name;
+    }
+  }
+}
+
+// After a loading error the controls it never reached show the settings as
+// they stand, so Save writes back what the user had, not the Default values.
+TEST(SetupForm, SaveAfterALoadingErrorKeepsWhatTheUserHad) {
+  fakes::FakeSystem sys;
+  DialogRig rig(sys);
+  rig.SetLabel("Priority", "x");  // the sixth step fails
+  rig.SetLabel("StartMinimized", "1");
+  settings::SetStartWithWindows(sys.registry, "C:\\Brantelle\\");
+  std::map<std::string, std::string> before;
+  for (const auto& s : settings::kSettingLabels) before[s.name] = rig.Label(s.name);
+  rig.Open([](TSetupForm& d) { d.Save->Click(); });
+  ASSERT_EQ(rig.backend.errors.size(), 1u);
+  for (const auto& [name, value] : before)
+    EXPECT_EQ(rig.Label(name.c_str()), name == "Priority" ? "1" : value) << name;  // an unreadable one: its initial value
+  EXPECT_NE(sys.registry.Get(kRun, "Brantelle"), nullptr);
+  EXPECT_FALSE(rig.form->AutoTimer->Enabled());
 }
