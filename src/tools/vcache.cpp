@@ -81,6 +81,11 @@ void TVMem::FormCreate() {
     const bool optimal = minSwap == Ram() * kKb && maxSwap == Ram25() * kKb;
     // The drive first, so that the sizes are limited by its free space and
     // not by that of the first drive.
+    if (sized && !drive.empty()) {
+      storedSwapDrive_ = Upper(drive[0]);
+      storedSwapMb_ = std::max(KbToMb(minSwap), KbToMb(maxSwap));
+      LimitSwapSizes();
+    }
     if (mode == 'n' && sized && !optimal) SelectPagingDrive(drive);
     MinSwapSize->SetValue(KbToMb(minSwap));
     MaxSwapSize->SetValue(KbToMb(maxSwap));
@@ -88,6 +93,21 @@ void TVMem::FormCreate() {
     else if (mode == 'f') Check(*SwpNot);
   } catch (const std::exception&) {
   }
+  opened_ = Now();
+}
+
+TVMem::Shown TVMem::Now() const {
+  Shown s;
+  for (const ui::CheckBox* c : {SwpWin, SwpOpt, SwpNot, SwpUser})
+    if (c->Checked()) s.swap = c;
+  for (const ui::CheckBox* c : {BestVC, VCUser})
+    if (c->Checked()) s.cache = c;
+  s.drive = DriveBox->ItemIndex();
+  s.minSwap = MinSwapSize->Value();
+  s.maxSwap = MaxSwapSize->Value();
+  s.minCache = MinVSize->Value();
+  s.maxCache = MaxVSize->Value();
+  return s;
 }
 
 void TVMem::SelectPagingDrive(const std::string& drive) {
@@ -107,8 +127,10 @@ void TVMem::DriveBoxChange() { LimitSwapSizes(); }
 
 void TVMem::LimitSwapSizes() {
   const int index = DriveBox->ItemIndex();
-  const int64_t freeBytes = index < 0 ? 0 : DriveFree(DriveBox->Items()[static_cast<size_t>(index)]);
-  MinSwapSize->SetMax(BytesToSpinMb(freeBytes));
+  const std::string item = index < 0 ? std::string() : DriveBox->Items()[static_cast<size_t>(index)];
+  int limit = BytesToSpinMb(index < 0 ? 0 : DriveFree(item));
+  if (!item.empty() && Upper(item[0]) == storedSwapDrive_) limit = std::max(limit, storedSwapMb_);
+  MinSwapSize->SetMax(limit);
   MaxSwapSize->SetMax(MinSwapSize->Max());
 }
 
@@ -186,9 +208,13 @@ void TVMem::WriteSwapFile(char letter, int64_t minKb, int64_t maxKb) {
 }
 
 void TVMem::ElPopupButton1Click() {
-  // An error ends the step silently and the window stays open.
+  // An error ends the step silently and the window stays open. Only what the
+  // user changed is written: a choice left as it opened keeps its keys (a
+  // recognised optimal file is not placed again, a stored size not rewritten).
   try {
-    if (SwpNot->Checked() || SwpWin->Checked()) {
+    const Shown now = Now();
+    const bool swapChosen = now.swap != opened_.swap, cacheChosen = now.cache != opened_.cache;
+    if ((SwpNot->Checked() || SwpWin->Checked()) && swapChosen) {
       for (const char* key : {"PagingDrive", "MinPagingFileSize", "MaxPagingFileSize"}) Remove(kEnh, key);
       Write(kEnh, "Paging", SwpNot->Checked() ? "off" : "on");
     }
@@ -196,9 +222,16 @@ void TVMem::ElPopupButton1Click() {
       const int index = DriveBox->ItemIndex();
       const std::string item = index < 0 ? std::string() : DriveBox->Items()[static_cast<size_t>(index)];
       if (item.empty()) throw ui::Error("No drive is selected");
-      WriteSwapFile(item[0], int64_t{MinSwapSize->Value()} * kKb, int64_t{MaxSwapSize->Value()} * kKb);
+      const int64_t minKb = int64_t{MinSwapSize->Value()} * kKb, maxKb = int64_t{MaxSwapSize->Value()} * kKb;
+      if (swapChosen) {
+        WriteSwapFile(item[0], minKb, maxKb);
+      } else {
+        if (now.drive != opened_.drive) Write(kEnh, "PagingDrive", std::string{Upper(item[0]), ':'});
+        if (now.minSwap != opened_.minSwap) Write(kEnh, "MinPagingFileSize", std::to_string(minKb));
+        if (now.maxSwap != opened_.maxSwap) Write(kEnh, "MaxPagingFileSize", std::to_string(maxKb));
+      }
     }
-    if (SwpOpt->Checked()) {
+    if (SwpOpt->Checked() && swapChosen) {
       // Room for the largest swap file: more than two and a half times the memory.
       const int64_t needed = int64_t{DefragMem1->TotalMemory()} * 5 / 2;
       const auto& items = DriveBox->Items();
@@ -213,10 +246,12 @@ void TVMem::ElPopupButton1Click() {
             "Warning", platform::BoxIcon::Warning);
     }
     if (VCUser->Checked()) {
-      Write(kCache, "MinFileCache", std::to_string(int64_t{MinVSize->Value()} * kKb));
-      Write(kCache, "MaxFileCache", std::to_string(int64_t{MaxVSize->Value()} * kKb));
+      if (cacheChosen || now.minCache != opened_.minCache)
+        Write(kCache, "MinFileCache", std::to_string(int64_t{MinVSize->Value()} * kKb));
+      if (cacheChosen || now.maxCache != opened_.maxCache)
+        Write(kCache, "MaxFileCache", std::to_string(int64_t{MaxVSize->Value()} * kKb));
     }
-    if (BestVC->Checked()) {
+    if (BestVC->Checked() && cacheChosen) {
       Write(kCache, "MinFileCache", "0");
       Write(kCache, "MaxFileCache", Ram() < 31 ? "4096" : "8192");
     }

@@ -84,6 +84,19 @@ class TVMem : public ui::Window {
   // The swap keys for a swap file on that drive letter with those sizes.
   void WriteSwapFile(char letter, int64_t minKb, int64_t maxKb);
 
+  // What the window showed when it opened: OK writes only what differs from
+  // it, so that opening and OK leave "system.ini" as it was.
+  struct Shown {
+    const ui::CheckBox *swap = nullptr, *cache = nullptr;
+    int drive = -1, minSwap = 0, maxSwap = 0, minCache = 0, maxCache = 0;
+  };
+  Shown Now() const;
+  Shown opened_;
+  // The stored swap file's larger size in MB and its drive letter: on Windows
+  // 9x the file's own space is not free, so the limit never cuts it.
+  int storedSwapMb_ = 0;
+  char storedSwapDrive_ = '\0';
+
   platform::System& system_;
 };
 

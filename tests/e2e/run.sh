@@ -298,6 +298,8 @@ top=$(probe topmost)
 probe resize 700 560 >/dev/null; sleep 0.5
 size=$(probe client)
 [ "$size" = "459x387" ]; check "a resize from outside snaps back to the fixed client size" $? "$size"
+quit_all  # else the next section's start would hand over to this copy
+
 echo "e2e: processor detection window"
 wine reg delete 'HKCU\SOFTWARE\Corvantis' /f >/dev/null 2>&1
 wine "$exe" /W >/dev/null 2>&1 &
@@ -390,6 +392,13 @@ wine reg delete 'HKCU\SOFTWARE\Corvantis' /f >/dev/null 2>&1
 echo "e2e: settings dialog"
 dlg="Brantelle Settings"
 runq() { wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /v Brantelle 2>/dev/null | tr -d '\r' | awk '$1 == "Brantelle" { $1 = ""; print substr($0, 2) }'; }
+# no_run_entry: the Run key could be read, and holds no "Brantelle" (a failed
+# query is no proof of absence)
+no_run_entry() {
+  local key
+  key=$(wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' 2>/dev/null | tr -d '\r') || return 1
+  grep -qi '\\Run$' <<<"$key" && ! grep -q '^ *Brantelle ' <<<"$key"
+}
 wine reg delete 'HKCU\SOFTWARE\Corvantis' /f >/dev/null 2>&1
 wine reg delete 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /v Brantelle /f >/dev/null 2>&1
 wine "$exe" /W >/dev/null 2>&1 &
@@ -415,7 +424,7 @@ probe click Settings >/dev/null
 probe wait-window "$dlg" 10000 >/dev/null
 off=$(probe is-checked "$dlg" "Beep every time after freeing")
 [ "$off" = 0 ]; check "the value holds after a restart" $? "$off"
-[ -z "$(runq)" ]; check "no start-up entry before one is chosen" $? "$(runq)"
+no_run_entry; check "no start-up entry before one is chosen" $? "$(runq)"
 probe press "$dlg" Default >/dev/null
 probe press "$dlg" Save >/dev/null
 sleep 1
@@ -432,7 +441,7 @@ probe wait-window "$dlg" 10000 >/dev/null
 probe press "$dlg" "Automatically Start with Windows" >/dev/null
 probe press "$dlg" Save >/dev/null
 sleep 1
-[ -z "$(runq)" ]; check "unticking and Save delete the start-up entry" $? "$(runq)"
+no_run_entry; check "unticking and Save delete the start-up entry" $? "$(runq)"
 quit_all
 wine reg delete 'HKCU\SOFTWARE\Corvantis' /f >/dev/null 2>&1
 
@@ -470,19 +479,22 @@ wine reg delete 'HKCU\SOFTWARE\Corvantis' /f >/dev/null 2>&1
 echo "e2e: bad input"
 # Random bytes (a fixed seed, so a failure can be repeated) as a launcher file.
 python3 -c 'import random; r = random.Random(18); open("'"$cdrive"'/random.ini", "wb").write(bytes(r.randrange(256) for _ in range(8192)))'
+[ "$(stat -c %s "$cdrive/random.ini" 2>/dev/null)" = 8192 ]; check "the random launcher file is there" $? "no random.ini"
 out=$(probe run-watch 60000 "$wexe" /AWC 'C:\random.ini')
 [[ "$out" == "exit=0 visible=0 "* ]]; check "/AWC with a file of random bytes ends normally" $? "$out"
 # Wrongly typed values beside good ones; the good ones must survive a run and a save.
 wine reg delete 'HKCU\SOFTWARE\Corvantis' /f >/dev/null 2>&1
-wine reg add "$opts\\MainForm\\AutoTimer" /v Interval /t REG_DWORD /d 300000 /f >/dev/null 2>&1
-wine reg add "$opts\\MainForm\\RAMLevel" /v Caption /t REG_SZ /d 17 /f >/dev/null 2>&1
-wine reg add "$opts\\MainForm\\TrackBar" /v Position /t REG_SZ /d garbage /f >/dev/null 2>&1
-wine reg add "$opts\\MainForm" /v Left /t REG_BINARY /d 0102 /f >/dev/null 2>&1
-wine reg add "$opts\\MainForm" /v State /t REG_MULTI_SZ /d 'a\0b' /f >/dev/null 2>&1
-wine reg add "$opts\\MainForm\\CPUUsage" /v Color /t REG_QWORD /d 0x1122334455667788 /f >/dev/null 2>&1
-wine reg add "$opts\\MainForm\\RAMCritical" /v Caption /t REG_BINARY /d 00 /f >/dev/null 2>&1
-wine reg add "$opts\\MainForm\\Auto" /v Checked /t REG_EXPAND_SZ /d '%PATH%' /f >/dev/null 2>&1
-wine reg add "$opts\\MainForm\\DoBeep" /v Caption /t REG_NONE /f >/dev/null 2>&1
+added=0
+wine reg add "$opts\\MainForm\\AutoTimer" /v Interval /t REG_DWORD /d 300000 /f >/dev/null 2>&1 || added=1
+wine reg add "$opts\\MainForm\\RAMLevel" /v Caption /t REG_SZ /d 17 /f >/dev/null 2>&1 || added=1
+wine reg add "$opts\\MainForm\\TrackBar" /v Position /t REG_SZ /d garbage /f >/dev/null 2>&1 || added=1
+wine reg add "$opts\\MainForm" /v Left /t REG_BINARY /d 0102 /f >/dev/null 2>&1 || added=1
+wine reg add "$opts\\MainForm" /v State /t REG_MULTI_SZ /d 'a\0b' /f >/dev/null 2>&1 || added=1
+wine reg add "$opts\\MainForm\\CPUUsage" /v Color /t REG_QWORD /d 0x1122334455667788 /f >/dev/null 2>&1 || added=1
+wine reg add "$opts\\MainForm\\RAMCritical" /v Caption /t REG_BINARY /d 00 /f >/dev/null 2>&1 || added=1
+wine reg add "$opts\\MainForm\\Auto" /v Checked /t REG_EXPAND_SZ /d '%PATH%' /f >/dev/null 2>&1 || added=1
+wine reg add "$opts\\MainForm\\DoBeep" /v Caption /t REG_NONE /f >/dev/null 2>&1 || added=1
+[ $added = 0 ]; check "the wrongly typed values are in the registry" $? "a wine reg add failed"
 wine "$exe" /W >/dev/null 2>&1 &
 state=$(probe wait-state normal 20000)
 check "wrongly typed settings: the program starts and shows its window" $? "$state"
@@ -505,6 +517,7 @@ randdir="$cdrive/randlang"
 rm -rf "$randdir"; mkdir -p "$randdir/Language"
 cp "$exe" "$randdir/"
 python3 -c 'import random; r = random.Random(14); open("'"$randdir"'/Language/German.ini", "wb").write(bytes(r.randrange(256) for _ in range(16384)))'
+[ "$(stat -c %s "$randdir/Language/German.ini" 2>/dev/null)" = 16384 ]; check "the random language file is there" $? "no German.ini"
 wine reg add "$opts\\MainForm\\Ger" /v Checked /t REG_DWORD /d 1 /f >/dev/null 2>&1
 wine reg add "$opts\\MainForm\\Eng" /v Checked /t REG_DWORD /d 0 /f >/dev/null 2>&1
 wine "$randdir/Brantelle.exe" /W >/dev/null 2>&1 &

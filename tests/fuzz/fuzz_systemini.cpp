@@ -1,7 +1,8 @@
 // "system.ini" entries of any content, as the swap file and disk cache window
 // reads them when it opens: each key's text is a line of the input, cut as
 // the profile functions cut it. The window must open with a consistent
-// choice, and OK must write only well-formed values.
+// choice, OK without a change must write nothing, and OK after one must
+// write only well-formed values.
 #include "Check.h"
 #include <cctype>
 #include <cstddef>
@@ -56,9 +57,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Check(swap <= 1);
   Check(!(window.BestVC->Checked() && window.VCUser->Checked()));
 
-  // OK: every value written is a size in decimal, a drive, or the paging switch.
+  // OK with nothing changed leaves "system.ini" exactly as it was.
+  const auto before = sys.profile.files;
   sys.profile.writes.clear();
   window.ElPopupButton1Click();
+  Check(sys.profile.writes.empty());
+  Check(sys.profile.files == before);
+
+  // The manual choices picked on both pages, then OK: every value written is
+  // a size in decimal, a drive, or the paging switch.
+  tools::TVMem changed(app, sys.system);
+  for (auto* c : {changed.SwpWin, changed.SwpOpt, changed.SwpNot, changed.SwpUser, changed.BestVC, changed.VCUser})
+    if (c->Checked()) c->Click();
+  changed.SwpUser->Click();
+  changed.VCUser->Click();
+  sys.profile.writes.clear();
+  changed.ElPopupButton1Click();
   for (const std::string& w : sys.profile.writes) {
     if (w.back() == '-') continue;  // a removed key
     const size_t eq = w.find('=');

@@ -624,9 +624,12 @@ static int RunCommand(int argc, char** argv) {
     if (main) GetClientRect(main, &r);
     return std::printf("%ldx%ld\n", static_cast<long>(r.right), static_cast<long>(r.bottom)), main ? 0 : 1;
   }
-  // topmost: prints 1 when the main window has the always-on-top style
-  if (cmd == "topmost")
-    return std::printf("%d\n", main && (GetWindowLongA(main, GWL_EXSTYLE) & WS_EX_TOPMOST) ? 1 : 0), 0;
+  // topmost: prints 1 when the main window has the always-on-top style, 0
+  // when not, and "none" (failing) when there is no main window
+  if (cmd == "topmost") {
+    if (!main) return std::printf("none\n"), 1;
+    return std::printf("%d\n", (GetWindowLongA(main, GWL_EXSTYLE) & WS_EX_TOPMOST) ? 1 : 0), 0;
+  }
   return 2;
 }
 

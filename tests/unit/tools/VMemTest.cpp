@@ -2,6 +2,7 @@
 // scripted installed memory.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -176,9 +177,8 @@ TEST_F(VMemTest, ManualCacheSizesAreReadAndWrittenInKilobytes) {
   w->ElPopupButton1->Click();
   EXPECT_EQ(Key("vcache", "MinFileCache"), "2048");
   EXPECT_EQ(Key("vcache", "MaxFileCache"), "40960");
-  // Windows managing the swap file: only "Paging" stays.
-  EXPECT_EQ(Key("386Enh", "Paging"), "on");
-  EXPECT_EQ(Key("386Enh", "PagingDrive"), std::nullopt);
+  EXPECT_EQ(sys.profile.writes.size(), 1u);  // the size that changed, nothing else
+  EXPECT_EQ(Key("386Enh", "Paging"), std::nullopt);
 }
 
 TEST_F(VMemTest, OneSizeKeyIsAManualSwapFileOnItsDrive) {
@@ -202,10 +202,10 @@ TEST_F(VMemTest, OneSizeKeyIsAManualSwapFileOnItsDrive) {
   EXPECT_EQ(Key("386Enh", "PagingDrive"), "C:");
   EXPECT_EQ(Key("386Enh", "MinPagingFileSize"), "614400");
   EXPECT_EQ(Key("386Enh", "MaxPagingFileSize"), "563200");
-  EXPECT_EQ(Key("386Enh", "Paging"), std::nullopt);
+  EXPECT_EQ(Key("386Enh", "Paging"), "on");  // the choice did not change: its switch stays
 }
 
-TEST_F(VMemTest, PagingOffGreysTheSwapFieldsAndIsWrittenBack) {
+TEST_F(VMemTest, PagingOffGreysTheSwapFieldsAndOkWithoutAChangeWritesNothing) {
   Ini("386Enh", "Paging", "off");
   Ini("386Enh", "PagingDrive", "C:");
   auto w = Open();
@@ -219,11 +219,11 @@ TEST_F(VMemTest, PagingOffGreysTheSwapFieldsAndIsWrittenBack) {
   EXPECT_TRUE(w->MinVSize->Enabled());
   EXPECT_EQ(w->MinVSize->Color(), ui::kFieldColor);
 
-  Ini("386Enh", "MinPagingFileSize", "1000");
   w->ElPopupButton1->Click();
+  EXPECT_TRUE(sys.profile.writes.empty());
   EXPECT_EQ(Key("386Enh", "Paging"), "off");
-  EXPECT_EQ(Key("386Enh", "PagingDrive"), std::nullopt);
-  EXPECT_EQ(Key("386Enh", "MinPagingFileSize"), std::nullopt);
+  EXPECT_EQ(Key("386Enh", "PagingDrive"), "C:");
+  EXPECT_TRUE(w->Destroyed());
 }
 
 TEST_F(VMemTest, ClickingACheckedOptionAgainLeavesItsSectionUntouched) {
@@ -303,10 +303,57 @@ TEST_F(VMemTest, AnUnreadableDriveIsReportedAndOffersNoRoom) {
 TEST_F(VMemTest, RefusedWritesAreNotReportedAndTheWindowCloses) {
   sys.profile.refuseWrites = true;
   auto w = Open();
+  w->SwpWin->Click();  // from Windows managing the file to none
+  w->SwpNot->Click();
   w->ElPopupButton1->Click();
   EXPECT_EQ(sys.profile.writes.size(), 4u);  // three removals and "Paging"
   EXPECT_TRUE(w->Destroyed());
   EXPECT_TRUE(sys.dialogs.boxes.empty());
+}
+
+// Opening the window and pressing OK, with or without a change on the other
+// page, never touches what the user left alone: a stored size is never cut by
+// the drive's free space (on Windows 9x the swap file's own space is not
+// free), a missing key is not written, a recognised optimal file stays put.
+TEST_F(VMemTest, OkWritesOnlyWhatTheUserChanged) {
+  using Ini = std::map<std::string, std::map<std::string, std::string>>;
+  struct Row {
+    const char* what;
+    Ini ini;
+    int64_t freeC;
+  };
+  const Row rows[] = {
+      {"fixed 512/512 on a disk with 300 free",
+       {{"386Enh", {{"PagingDrive", "C:"}, {"MinPagingFileSize", "524288"}, {"MaxPagingFileSize", "524288"}}}}, 300},
+      {"only a minimum stored", {{"386Enh", {{"PagingDrive", "C:"}, {"MinPagingFileSize", "65536"}}}}, 600},
+      {"a recognised optimal file without room for it now",
+       {{"386Enh", {{"PagingDrive", "E:"}, {"MinPagingFileSize", "262144"}, {"MaxPagingFileSize", "655360"}}}}, 10},
+      {"paging off", {{"386Enh", {{"Paging", "off"}}}}, 600},
+      {"nothing stored", {}, 600},
+      {"manual cache", {{"vcache", {{"MinFileCache", "2048"}, {"MaxFileCache", "16896"}}}}, 600},
+  };
+  for (const Row& row : rows) {
+    for (bool changeCache : {false, true}) {
+      SCOPED_TRACE(std::string(row.what) + (changeCache ? ", cache page changed" : ""));
+      sys.profile.files[kIni] = row.ini;
+      sys.profile.writes.clear();
+      sys.dialogs.boxes.clear();
+      sys.drives.drives['C'].freeBytes = row.freeC << 20;
+      auto w = Open();
+      if (changeCache && w->VCUser->Checked()) w->MaxVSize->SetValue(w->MaxVSize->Value() + 1);
+      else if (changeCache) w->VCUser->Click();
+      w->ElPopupButton1->Click();
+      EXPECT_TRUE(w->Destroyed());
+      EXPECT_TRUE(sys.dialogs.boxes.empty());
+      for (const std::string& write : sys.profile.writes) EXPECT_EQ(write.rfind("vcache/", 0), 0u) << write;
+      if (!changeCache) {
+        EXPECT_TRUE(sys.profile.writes.empty());
+        EXPECT_EQ(sys.profile.files[kIni], row.ini);
+      }
+      const auto swapKeys = row.ini.count("386Enh") ? row.ini.at("386Enh") : std::map<std::string, std::string>{};
+      EXPECT_EQ(sys.profile.files[kIni]["386Enh"], swapKeys);
+    }
+  }
 }
 
 class VMemOpeningTest : public VMemTest {
