@@ -1,7 +1,7 @@
 #include "engine/CpuUsage.h"
 
 #include "engine/PerfData.h"
-#include "ui/Component.h"
+#include "text/Error.h"
 
 namespace engine {
 
@@ -18,7 +18,7 @@ constexpr int32_t kMaxProcessors = 1024;
 
 CpuUsage::CpuUsage(platform::PerformanceSource& source) : source_(source) {
   const auto family = source_.WindowsFamily();
-  if (!family) throw ui::Error("Can't get the Windows version");
+  if (!family) throw text::Error("Can't get the Windows version");
   isNT_ = *family == platform::Family::NT;
   perfBuffer_.assign(kInitialBufferSize, 0);
 }
@@ -34,7 +34,7 @@ void CpuUsage::SampleProcessorLoad() {
 
 double CpuUsage::ProcessorLoad(int32_t index) {
   if (!isNT_) {
-    if (index != 0) throw ui::Error("CPU index out of bounds");
+    if (index != 0) throw text::Error("CPU index out of bounds");
     if (!started_ && !idleTimes9x_) SampleProcessorLoad();
     if (!idleTimes9x_) return lastUsage_ / 100.0;
   }
@@ -73,13 +73,13 @@ void CpuUsage::Sample9x() {
         idleTimes9x_ = true;
         return;
       }
-      throw ui::Error("Unable to start performance monitoring");
+      throw text::Error("Unable to start performance monitoring");
     }
     // This read starts the statistic; its figure means nothing yet.
     source_.ReadDynValue(start, kUsageValue, lastUsage_);
     source_.CloseDynData(start);
     statDataKey_ = source_.OpenDynData("PerfStats\\StatData", false);
-    if (!statDataKey_) throw ui::Error("Unable to read performance data");
+    if (!statDataKey_) throw text::Error("Unable to read performance data");
     started_ = true;
   }
   source_.ReadDynValue(statDataKey_, kUsageValue, lastUsage_);

@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "ui/Component.h"
+#include "text/Error.h"
 
 namespace text {
 
@@ -66,7 +66,7 @@ int32_t ToInt(std::string_view s) {
   for (size_t i = signedText; i < s.size(); ++i) decimal = decimal && s[i] >= '0' && s[i] <= '9';
   if (decimal)
     if (auto v = ParseInt(s)) return *v;
-  throw ui::Error("'" + std::string(s) + "' is not a valid integer value");
+  throw Error("'" + std::string(s) + "' is not a valid integer value");
 }
 
 std::string FromInt(int64_t v) { return std::to_string(v); }

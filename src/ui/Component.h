@@ -10,16 +10,16 @@
 #include <string>
 #include <vector>
 
+#include "text/Error.h"
+
 namespace ui {
 
 class Window;
 class Application;
 
-// An error that ends an event handler and is shown in the application's error box.
-class Error : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
+// An error that ends an event handler and is shown in the application's error
+// box (text/Error.h), under the name the windows use.
+using Error = text::Error;
 
 struct Rect {
   int left = 0, top = 0, width = 0, height = 0;

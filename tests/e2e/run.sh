@@ -607,6 +607,13 @@ out=$(probe vmem-wait open 20000)
 [ "$out" = "open count=1" ]; check "98: Tools, Cache Tuning opens it" $? "$out"
 grep -q 'optimal swap file size settings (recommended)|checked' <<<"$(probe vmem-show)"
 check "98: reopened, it recognises the optimal swap file" $? "$(probe vmem-show | grep -i swap)"
+before=$(md5sum < "$sysini")
+probe vmem-click OK >/dev/null
+out=$(probe vmem-wait none 10000)
+[ "$out" = "none count=0" ] && [ "$(md5sum < "$sysini")" = "$before" ]
+check "98: OK with nothing changed leaves system.ini as it was" $? "$out; $(tr -d '\r' < "$sysini")"
+probe vmem-open-menu >/dev/null
+probe vmem-wait open 20000 >/dev/null
 probe vmem-close >/dev/null
 out=$(probe vmem-wait none 10000)
 [ "$out" = "none count=0" ] && [ "$(tr -d '\r' < "$sysini")" = "$want" ]

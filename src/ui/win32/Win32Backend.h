@@ -8,10 +8,11 @@
 #include <vector>
 
 #include "ui/Application.h"
+#include "ui/win32/Win32Menus.h"
 
 namespace ui::win32 {
 
-class Win32Backend : public Backend {
+class Win32Backend : public Backend, public MenuHost {
  public:
   Win32Backend();
   ~Win32Backend() override;
@@ -42,10 +43,10 @@ class Win32Backend : public Backend {
   static HWND HandleOf(const Component& c);
 
   // Command ids of controls and menu items, and timer ids.
-  int Register(Component& c);
+  int Register(Component& c) override;
   void Unregister(int id);
   Component* ById(int id) const;
-  void MenuChanged(Menu& m);
+  void MenuChanged(Menu& m) override;
 
  private:
   friend LRESULT CALLBACK FormProc(HWND, UINT, WPARAM, LPARAM);

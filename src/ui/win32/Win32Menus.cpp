@@ -3,7 +3,6 @@
 #include <string>
 
 #include "ui/Window.h"
-#include "ui/win32/Win32Backend.h"
 
 namespace ui::win32 {
 
@@ -17,7 +16,7 @@ Menu* RootMenu(Component& c) {
 
 class MenuItemPeer : public Peer {
  public:
-  MenuItemPeer(MenuItem& item, Win32Backend& backend) : item_(item), backend_(backend) {
+  MenuItemPeer(MenuItem& item, MenuHost& backend) : item_(item), backend_(backend) {
     if (Menu* root = RootMenu(item_)) backend_.MenuChanged(*root);
   }
   void Changed(Prop) override {
@@ -26,7 +25,7 @@ class MenuItemPeer : public Peer {
 
  private:
   MenuItem& item_;
-  Win32Backend& backend_;
+  MenuHost& backend_;
 };
 
 // The enabled item of the menu tree that carries this shortcut text, or none.
@@ -80,7 +79,7 @@ void MenuPeer::Fill(HMENU menu, const std::vector<MenuItem*>& items) {
   }
 }
 
-std::unique_ptr<Peer> CreateMenuItemPeer(MenuItem& item, Win32Backend& backend) {
+std::unique_ptr<Peer> CreateMenuItemPeer(MenuItem& item, MenuHost& backend) {
   return std::make_unique<MenuItemPeer>(item, backend);
 }
 

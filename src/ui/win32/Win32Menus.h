@@ -11,12 +11,23 @@
 
 namespace ui::win32 {
 
-class Win32Backend;
+// What the menu peers need of the backend that makes them: handing the
+// dependency this way keeps it one-way (the backend knows the menus).
+class MenuHost {
+ public:
+  // A command id for the item, routed back to it when chosen.
+  virtual int Register(Component& item) = 0;
+  // The menu's handles are to be rebuilt.
+  virtual void MenuChanged(Menu& root) = 0;
+
+ protected:
+  ~MenuHost() = default;
+};
 
 // Menu handles are rebuilt from the model after a batch of changes.
 class MenuPeer : public Peer {
  public:
-  MenuPeer(Menu& m, Win32Backend& backend) : m_(m), backend_(backend) {}
+  MenuPeer(Menu& m, MenuHost& backend) : m_(m), backend_(backend) {}
   ~MenuPeer() override;
   void Changed(Prop) override;
   HMENU Build();
@@ -24,11 +35,11 @@ class MenuPeer : public Peer {
  private:
   void Fill(HMENU menu, const std::vector<MenuItem*>& items);
   Menu& m_;
-  Win32Backend& backend_;
+  MenuHost& backend_;
   HMENU menu_ = nullptr;
 };
 
-std::unique_ptr<Peer> CreateMenuItemPeer(MenuItem& item, Win32Backend& backend);
+std::unique_ptr<Peer> CreateMenuItemPeer(MenuItem& item, MenuHost& backend);
 
 // Ctrl with a letter or digit runs the main menu item of the window of that
 // class that has the keyboard, when one carries that shortcut.
