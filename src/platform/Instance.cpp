@@ -12,4 +12,12 @@ std::optional<std::string> DecodeHandOver(uint32_t dataId, const void* data, siz
   return std::string(text, static_cast<const char*>(zero) - text);
 }
 
+long ReceiveHandOver(uint32_t dataId, const void* data, size_t length,
+                     const std::function<void(const std::string&)>& onHandOver) {
+  const auto text = DecodeHandOver(dataId, data, length);
+  if (!text) return 0;
+  if (onHandOver) onHandOver(*text);
+  return kHandOverReply;
+}
+
 }  // namespace platform

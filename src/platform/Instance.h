@@ -37,4 +37,10 @@ constexpr long kHandOverReply = 1458;
 // length counts the text and its terminating zero, and the zero must be there.
 std::optional<std::string> DecodeHandOver(uint32_t dataId, const void* data, size_t length);
 
+// What the message window does with a record that arrives: a well-formed one
+// goes to onHandOver (when set) and is answered with kHandOverReply; anything
+// else is answered with 0.
+long ReceiveHandOver(uint32_t dataId, const void* data, size_t length,
+                     const std::function<void(const std::string&)>& onHandOver);
+
 }  // namespace platform

@@ -1,47 +1,30 @@
-// "/AWC" launcher files of any content, read the way the system reads a
-// profile file, then the launcher run on fakes: at most one program started,
-// with a command line of at most 255 characters and its folder as work folder.
+// "/AWC" launcher files: the six keys of [NebbetSettings] with any content
+// (one line of the input each; a line "!" leaves its key out), handed to the
+// launcher as the system's profile functions hand them over, then the
+// launcher run on fakes: at most one program started, with a command line of
+// at most 255 characters and its folder as work folder.
 #include <cstddef>
 #include <cstdint>
-#include <map>
 #include <string>
 
 #include "MainRig.h"
 #include "app/AppLauncher.h"
-#include "text/Text.h"
-
-namespace {
-
-// Section and key names without regard to case; the first of equal keys holds.
-std::map<std::string, std::string> ReadSection(const std::string& file, const std::string& wanted) {
-  std::map<std::string, std::string> keys;
-  bool inside = false;
-  size_t pos = 0;
-  while (pos < file.size()) {
-    size_t end = file.find_first_of("\r\n", pos);
-    if (end == std::string::npos) end = file.size();
-    const std::string line(text::Trim(std::string_view(file).substr(pos, end - pos)));
-    pos = end + 1;
-    if (!line.empty() && line[0] == '[') {
-      const size_t close = line.find(']');
-      inside = close != std::string::npos && text::EqualsNoCase(line.substr(1, close - 1), wanted);
-    } else if (inside) {
-      const size_t eq = line.find('=');
-      if (eq == std::string::npos) continue;
-      keys.emplace(text::Upper(std::string(text::Trim(std::string_view(line).substr(0, eq)))),
-                   std::string(text::Trim(std::string_view(line).substr(eq + 1))));
-    }
-  }
-  return keys;
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const std::string file(reinterpret_cast<const char*>(data), size);
+  static const char* const kKeys[] = {"Application", "CmdLine", "FreeMemBefore",
+                                      "FreeMemAfter", "ShowWarning", "LaunchAlways"};
+  const std::string input(reinterpret_cast<const char*>(data), size);
   fakes::FakeProfile profile;
   auto& section = profile.files["C:\\run.ini"]["NebbetSettings"];
-  for (const auto& [k, v] : ReadSection(file, "NebbetSettings")) section[k] = v;
+  size_t pos = 0;
+  for (const char* key : kKeys) {
+    if (pos > input.size()) break;
+    size_t end = input.find('\n', pos);
+    if (end == std::string::npos) end = input.size();
+    const std::string value = input.substr(pos, end - pos);
+    if (value != "!") section[key] = value;
+    pos = end + 1;
+  }
 
   fakes::FakeLauncher launcher;
   fakes::FakeDialogs dialogs;

@@ -107,10 +107,7 @@ LRESULT CALLBACK Win32Instance::MessageProc(HWND hwnd, UINT msg, WPARAM wp, LPAR
     auto* self = reinterpret_cast<Win32Instance*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     const auto* cds = reinterpret_cast<const COPYDATASTRUCT*>(lp);
     if (!self || !cds) return 0;
-    const auto text = DecodeHandOver(static_cast<uint32_t>(cds->dwData), cds->lpData, cds->cbData);
-    if (!text) return 0;
-    if (self->onHandOver) self->onHandOver(*text);
-    return kHandOverReply;
+    return ReceiveHandOver(static_cast<uint32_t>(cds->dwData), cds->lpData, cds->cbData, self->onHandOver);
   }
   return DefWindowProcA(hwnd, msg, wp, lp);
 }
