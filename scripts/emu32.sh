@@ -19,7 +19,9 @@ emu32_register() {
   local dir=/proc/sys/fs/binfmt_misc entry
   [ -e "$dir/register" ] || mount -t binfmt_misc binfmt_misc "$dir" || return 1
   for entry in "$dir"/*; do
-    [ "$(head -n1 "$entry" 2>/dev/null)" = enabled ] && grep -q '^interpreter .*qemu-i386' "$entry" && return 0
+    grep -q '^interpreter .*qemu-i386' "$entry" 2>/dev/null || continue
+    [ "$(head -n1 "$entry")" = enabled ] || echo 1 > "$entry"
+    return 0
   done
   # The ELF magic of i386 executables and shared objects; F opens the
   # emulator now, so that it also runs inside the root.
@@ -47,7 +49,7 @@ emu32_unmount() {
 emu32_run() {
   local prefix=$1; shift
   ${EMU32_TIMEOUT:+timeout "$EMU32_TIMEOUT"} chroot "$EMU32_ROOT" /usr/bin/env -i HOME=/root PATH=/usr/lib/wine:/usr/bin:/bin DISPLAY="$DISPLAY" \
-    WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" "$@"
+    WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" "$@"
 }
 
 # The host's Debian mirror and release, so the root matches the host.

@@ -91,6 +91,41 @@ int Touch(const char* file, DWORD ms) {
   return 0;
 }
 
+// A key under HKEY_CURRENT_USER or HKEY_LOCAL_MACHINE, written "HKCU\\..." or "HKLM\\...".
+HKEY OpenKey(const std::string& path, bool create) {
+  const size_t slash = path.find('\\');
+  const std::string root = path.substr(0, slash), below = slash == std::string::npos ? "" : path.substr(slash + 1);
+  HKEY base = root == "HKLM" ? HKEY_LOCAL_MACHINE : root == "HKCU" ? HKEY_CURRENT_USER : nullptr;
+  HKEY key = nullptr;
+  if (!base) return nullptr;
+  const LONG r = create ? RegCreateKeyExA(base, below.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr)
+                        : RegOpenKeyExA(base, below.c_str(), 0, KEY_READ, &key);
+  return r == ERROR_SUCCESS ? key : nullptr;
+}
+
+// reg-get KEY VALUE: a text value as it stands, a number in decimal; fails when absent.
+int RegGet(const std::string& path, const char* name) {
+  HKEY key = OpenKey(path, false);
+  if (!key) return std::printf("no key\n"), 1;
+  char data[1024] = {};
+  DWORD type = 0, size = sizeof data - 1;
+  const LONG r = RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
+  RegCloseKey(key);
+  if (r != ERROR_SUCCESS) return std::printf("no value\n"), 1;
+  if (type == REG_DWORD && size == 4) return std::printf("%lu\n", *reinterpret_cast<DWORD*>(data)), 0;
+  return std::printf("%s\n", data), 0;
+}
+
+// reg-set KEY VALUE TEXT: stores a text value, making the key if needed.
+int RegSet(const std::string& path, const char* name, const char* text) {
+  HKEY key = OpenKey(path, true);
+  if (!key) return 1;
+  const LONG r = RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
+                                static_cast<DWORD>(std::strlen(text) + 1));
+  RegCloseKey(key);
+  return r == ERROR_SUCCESS ? 0 : 1;
+}
+
 }  // namespace
 
 static int RunCommand(int argc, char** argv) {
@@ -101,6 +136,8 @@ static int RunCommand(int argc, char** argv) {
   if (cmd == "run-watch" && argc >= 4) return RunWatch(argc, argv);
   if (cmd == "touch" && argc >= 4) return Touch(argv[2], std::strtoul(argv[3], nullptr, 10));
   if (cmd == "sleep" && argc >= 3) return Sleep(std::strtoul(argv[2], nullptr, 10)), 0;
+  if (cmd == "reg-get" && argc >= 4) return RegGet(argv[2], argv[3]);
+  if (cmd == "reg-set" && argc >= 5) return RegSet(argv[2], argv[3], argv[4]);
   if (const int r = ReportCommand(argc, argv); r != 2) return r;
   const HWND main = MainWindow();
   if (cmd.rfind("cpu-", 0) == 0) return CpuWindow(cmd, argc, argv, main);
