@@ -396,6 +396,7 @@ runq() { wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /v 
 # query is no proof of absence)
 no_run_entry() {
   local key
+  wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /f >/dev/null 2>&1 || return 1  # a new prefix lacks it
   key=$(wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' 2>/dev/null | tr -d '\r') || return 1
   grep -qi '\\Run$' <<<"$key" && ! grep -q '^ *Brantelle ' <<<"$key"
 }
