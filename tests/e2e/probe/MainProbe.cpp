@@ -211,8 +211,11 @@ int MainCommand(const std::string& cmd, int argc, char** argv, HWND main) {
                                      reinterpret_cast<LPARAM>(c)) ? 0 : 1;
   }
   // tray-dblclick: the shell's double-click notice for the program's first tray icon
+  // (the icon, and its window, come with the first tray refresh, which may
+  // follow the main window's hiding: waits up to 10 s for it, as a user would)
   if (cmd == "tray-dblclick") {
-    HWND tray = FindWindowA("TTrayIconHandler", nullptr);
+    HWND tray = nullptr;
+    for (int i = 0; i < 200 && !(tray = FindWindowA("TTrayIconHandler", nullptr)); ++i) Sleep(50);
     return tray && PostMessageA(tray, WM_USER + 1024, 1, WM_LBUTTONDBLCLK) ? 0 : 1;
   }
   if (cmd == "pin") return Pin(main);
