@@ -54,7 +54,7 @@ MISSING = {
         CreateHardLinkA ReplaceFileA MoveFileWithProgressA CancelIo CancelIoEx
         GetDiskFreeSpaceExA GetVersionExW RtlCaptureContext RtlVirtualUnwind
         RtlLookupFunctionEntry RtlAddFunctionTable GetErrorMode WerRegisterRuntimeExceptionModule
-        GetTickCount64 QueryFullProcessImageNameA GetFinalPathNameByHandleA
+        QueryFullProcessImageNameA GetFinalPathNameByHandleA
         CreateSymbolicLinkA GetUserDefaultLocaleName LCIDToLocaleName LocaleNameToLCID
         CompareStringEx GetLocaleInfoEx''',
     'USER32.DLL': '''
