@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "ui/Controls.h"
 #include "ui/EditControls.h"
 #include "ui/PageControl.h"
 #include "ui/Window.h"
@@ -135,4 +136,25 @@ TEST(InputControls, AColourPickerOnAPageDrawsItsColour) {
   SelectObject(dc, old);
   DeleteObject(bitmap);
   DeleteDC(dc);
+}
+
+// A modal window's loop ends with the message that closes it, not at the next
+// one (here a timer three seconds later), and gives its owner back.
+TEST(ModalWindow, ItsLoopEndsWithTheMessageThatClosesIt) {
+  Form f;
+  f.app.SetMainWindow(&f.w);
+  ui::Window dialog{f.app, "Dialog"};
+  dialog.SetClientSize(200, 100);
+  auto& ok = dialog.Add<ui::Button>(nullptr, "Ok");
+  ok.SetBounds({60, 40, 75, 25});
+  ok.OnClick = [&] { dialog.Close(); };
+  dialog.OnShow = [&] { PostMessageA(Win32Backend::HandleOf(ok), BM_CLICK, 0, 0); };
+  const UINT_PTR timer = SetTimer(nullptr, 0, 3000, nullptr);
+  f.app.ShowModal(dialog);
+  MSG late;
+  EXPECT_FALSE(PeekMessageA(&late, nullptr, WM_TIMER, WM_TIMER, PM_NOREMOVE));  // still to come
+  KillTimer(nullptr, timer);
+  EXPECT_TRUE(dialog.Destroyed());
+  EXPECT_TRUE(IsWindowEnabled(Win32Backend::HandleOf(f.w)));
+  f.app.SetMainWindow(nullptr);
 }
