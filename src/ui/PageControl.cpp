@@ -1,7 +1,7 @@
 #include "ui/PageControl.h"
 
 #include <algorithm>
-#include <stdexcept>
+#include "text/Error.h"
 
 namespace ui {
 
@@ -37,7 +37,7 @@ Rect PageControl::SheetBounds() const {
 TabSheet::TabSheet(Window* owner, Component* parent, std::string name)
     : Component(owner, parent, std::move(name), Kind::TabSheet) {
   if (!parent || parent->GetKind() != Kind::PageControl)
-    throw std::logic_error("a tab sheet belongs to a page control");
+    throw text::Error("a tab sheet belongs to a page control");
   PageControl& control = Control();
   SetBounds(control.SheetBounds());
   SetVisible(false);

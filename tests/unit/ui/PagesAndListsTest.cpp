@@ -54,7 +54,7 @@ TEST(PageControl, ShowsOnePageAtATime) {
   EXPECT_FALSE(first.Visible());
   EXPECT_TRUE(second.Visible());
 
-  EXPECT_THROW(rig.window.Add<ui::TabSheet>(&group, "Stray"), std::logic_error);
+  EXPECT_THROW(rig.window.Add<ui::TabSheet>(&group, "Stray"), text::Error);
 }
 
 TEST(ListView, KeepsRowsSortedByCaptionAndShowsABatchOnce) {
