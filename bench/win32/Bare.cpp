@@ -1,8 +1,8 @@
 // The reference programs the benchmarks compare Brantelle with:
 //   bare window      a minimal Win32 program that opens one window ("Bare window")
 //   bare libraries   the same after loading the system libraries Brantelle
-//                    links (common controls, shell, dialogs, internet, sound):
-//                    what those cost the start-up before any of its own code
+//                    loads at start (common controls, shell, registry): what
+//                    those cost the start-up before any of its own code
 //   bare free N      commits, zero-fills and releases N one-megabyte blocks, then
 //                    exits; the blocks are uncached, as Brantelle commits them
 //   bare plain N     the same with plain (cached) blocks, to show what the
@@ -53,8 +53,7 @@ int OpenWindow(HINSTANCE instance) {
 }
 
 void LoadLibraries() {
-  for (const char* name : {"advapi32.dll", "comctl32.dll", "comdlg32.dll", "shell32.dll",
-                           "winmm.dll"})
+  for (const char* name : {"advapi32.dll", "comctl32.dll", "shell32.dll"})
     LoadLibraryA(name);
   InitCommonControls();
 }

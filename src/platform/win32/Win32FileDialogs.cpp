@@ -5,6 +5,8 @@
 
 #include <vector>
 
+#include "platform/win32/LateBound.h"
+
 namespace platform::win32 {
 
 std::optional<std::string> Win32FileDialogs::SaveFileName(const std::string& filter,
@@ -27,7 +29,8 @@ std::optional<std::string> Win32FileDialogs::SaveFileName(const std::string& fil
   ofn.lpstrTitle = title.c_str();
   // No default extension and no overwrite question: the name is used as typed.
   ofn.Flags = OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST;
-  if (!GetSaveFileNameA(&ofn)) return std::nullopt;
+  static const auto ask = LateBound<decltype(&GetSaveFileNameA)>("comdlg32.dll", "GetSaveFileNameA");
+  if (!ask || !ask(&ofn)) return std::nullopt;
   return std::string(name.data());
 }
 

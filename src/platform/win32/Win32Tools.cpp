@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/win32/Handles.h"
+#include "platform/win32/LateBound.h"
 
 namespace platform::win32 {
 
@@ -36,8 +37,8 @@ void Win32Shell::ClearRecentDocuments() { SHAddToRecentDocs(SHARD_PATH, nullptr)
 std::string Win32Media::Send(const std::string& command, bool wantReply, uint32_t callbackWindow) {
   // 99 characters offered, one more kept so that the reply always ends.
   char reply[100] = {};
-  mciSendStringA(command.c_str(), wantReply ? reply : nullptr, wantReply ? 99 : 0,
-                 WindowFromBits(callbackWindow));
+  static const auto send = LateBound<decltype(&mciSendStringA)>("winmm.dll", "mciSendStringA");
+  if (send) send(command.c_str(), wantReply ? reply : nullptr, wantReply ? 99 : 0, WindowFromBits(callbackWindow));
   return wantReply ? std::string(reply) : std::string();
 }
 

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/win32/Handles.h"
+#include "platform/win32/LateBound.h"
 #include "ui/Controls.h"
 #include "ui/ListView.h"
 #include "ui/Memo.h"
@@ -538,7 +539,8 @@ bool Win32Backend::PickColor(Window* owner, uint32_t& color) {
   cc.rgbResult = (color & 0xFF000000u) == 0x80000000u ? GetSysColor(static_cast<int>(color & 0xFF)) : color;
   cc.lpCustColors = custom;
   cc.Flags = CC_RGBINIT | CC_FULLOPEN;
-  if (!ChooseColorA(&cc)) return false;
+  static const auto choose = platform::win32::LateBound<decltype(&ChooseColorA)>("comdlg32.dll", "ChooseColorA");
+  if (!choose || !choose(&cc)) return false;
   color = cc.rgbResult;
   return true;
 }
