@@ -1,6 +1,7 @@
 // The main window's persisted list, in the order of saving and restoring, and the
 // accessors of the properties it names.
 #include <algorithm>
+#include <initializer_list>
 
 #include "gauges/TextTrayIcon.h"
 #include "settings/FormPersist.h"
@@ -11,10 +12,23 @@ namespace settings {
 
 namespace {
 
-PropEntry Leaf(const char* name) { return PropEntry{name, {}}; }
-
-PropEntry Node(const char* name, std::vector<PropEntry> children) {
-  return PropEntry{name, std::move(children)};
+// Adds each object's properties, given as paths ("Font/Color"), after what the
+// list holds; an object or sub-object named as the last one at its level goes
+// on with it. A table of names rather than nested initialisers: the program
+// carries a few hundred bytes of names instead of tens of kilobytes of code.
+void Add(std::vector<PropEntry>& list, std::initializer_list<const char*> objects,
+         std::initializer_list<const char*> paths) {
+  for (const char* object : objects)
+    for (const char* path : paths) {
+      std::vector<PropEntry>* level = &list;
+      std::string rest = std::string(object) + "/" + path;
+      for (size_t slash; (slash = rest.find('/')) != std::string::npos; rest.erase(0, slash + 1)) {
+        const std::string name = rest.substr(0, slash);
+        if (level->empty() || level->back().name != name) level->push_back(PropEntry{name, {}});
+        level = &level->back().children;
+      }
+      level->push_back(PropEntry{rest, {}});
+    }
 }
 
 // The facets of the main window's sub-objects.
@@ -26,35 +40,26 @@ struct TrayFontFacet {};
 const std::vector<PropEntry>& MainFormPropsToStore() {
   static const std::vector<PropEntry> list = [] {
     std::vector<PropEntry> l;
-    l.push_back(Node("FormCaption", {Node("Buttons<0>", {Leaf("Down")})}));
-    l.push_back(Node("FormPersist", {Leaf("TopMost")}));
-    l.push_back(Node("Auto", {Leaf("Checked")}));
-    l.push_back(Node("TrackBar", {Leaf("Position"), Leaf("Visible")}));
-    l.push_back(Node("TryTo", {Leaf("Checked")}));
-    l.push_back(Node("DispRep", {Leaf("Checked")}));
-    l.push_back(Node("FreeingReport", {Leaf("Checked")}));
-    l.push_back(Node("AutoTimer", {Leaf("Interval"), Leaf("Enabled")}));
-    l.push_back(Node("AutoOpt", {Leaf("Checked")}));
-    for (const char* label : {"CPUCriticalLevel", "DefragWhenStart", "CloseReport", "DoBeep"})
-      l.push_back(Node(label, {Leaf("Caption")}));
-    l.push_back(Node("DisAuto", {Leaf("Checked")}));
-    l.push_back(Node("StayOnTop", {Leaf("Checked")}));
-    l.push_back(Node("TrayType", {Leaf("Caption")}));
-    for (const char* gauge : {"CPUUsage", "RAMLoading", "RAMUsage", "SwapUsage"})
-      l.push_back(Node(gauge, {Leaf("Style3D"), Leaf("SensType"), Leaf("BackColor"), Leaf("Border"),
-                               Leaf("Color"), Leaf("Color3D"), Leaf("ColorBack3D"),
-                               Node("Font", {Leaf("Color")})}));
-    for (const char* label : {"Log", "ClearBord", "CPUCheck", "RAMLevel", "RAMCritical",
-                              "ReportDelay", "TrayAction", "Priority", "StartMinimized"})
-      l.push_back(Node(label, {Leaf("Caption")}));
-    for (const char* item : {"CD", "Poweroff", "CDpop", "PoweroffP"})
-      l.push_back(Node(item, {Leaf("Checked")}));
-    l.push_back(Node("MinimizeToTray", {Leaf("Caption")}));
-    l.push_back(Node("TrayIcon", {Node("Font", {Leaf("Color")})}));
-    for (const char* label : {"CloseToTray", "RHotKey", "AHotKey", "FHotKey"})
-      l.push_back(Node(label, {Leaf("Caption")}));
-    for (const char* item : {"Eng", "Rus", "UA", "Bul", "Pol", "Ger", "Chi", "Fr", "Ital"})
-      l.push_back(Node(item, {Leaf("Checked")}));
+    Add(l, {"FormCaption"}, {"Buttons<0>/Down"});
+    Add(l, {"FormPersist"}, {"TopMost"});
+    Add(l, {"Auto"}, {"Checked"});
+    Add(l, {"TrackBar"}, {"Position", "Visible"});
+    Add(l, {"TryTo", "DispRep", "FreeingReport"}, {"Checked"});
+    Add(l, {"AutoTimer"}, {"Interval", "Enabled"});
+    Add(l, {"AutoOpt"}, {"Checked"});
+    Add(l, {"CPUCriticalLevel", "DefragWhenStart", "CloseReport", "DoBeep"}, {"Caption"});
+    Add(l, {"DisAuto", "StayOnTop"}, {"Checked"});
+    Add(l, {"TrayType"}, {"Caption"});
+    Add(l, {"CPUUsage", "RAMLoading", "RAMUsage", "SwapUsage"},
+        {"Style3D", "SensType", "BackColor", "Border", "Color", "Color3D", "ColorBack3D", "Font/Color"});
+    Add(l, {"Log", "ClearBord", "CPUCheck", "RAMLevel", "RAMCritical", "ReportDelay", "TrayAction", "Priority",
+            "StartMinimized"},
+        {"Caption"});
+    Add(l, {"CD", "Poweroff", "CDpop", "PoweroffP"}, {"Checked"});
+    Add(l, {"MinimizeToTray"}, {"Caption"});
+    Add(l, {"TrayIcon"}, {"Font/Color"});
+    Add(l, {"CloseToTray", "RHotKey", "AHotKey", "FHotKey"}, {"Caption"});
+    Add(l, {"Eng", "Rus", "UA", "Bul", "Pol", "Ger", "Chi", "Fr", "Ital"}, {"Checked"});
     return l;
   }();
   return list;
