@@ -6,7 +6,8 @@
 #   scripts/bench-wine.sh [ROUNDS]          everything below, ROUNDS each
 #   scripts/bench-wine.sh free [ROUNDS]     freeing as a process (default 5)
 #   scripts/bench-wine.sh start [ROUNDS]    start-up and private memory (default 7)
-#   scripts/bench-wine.sh idle [ROUNDS]     idle processor share over 60 s (default 3)
+#   scripts/bench-wine.sh idle [ROUNDS]     idle processor share over 60 s against the
+#                                           idle floor (bench/win32/Floor.cpp; default 3)
 #   scripts/bench-wine.sh size              the shipped executables
 #   scripts/bench-wine.sh soak [SECS]       in the tray for SECS (default 600):
 #                                           handles, GDI/USER objects, private bytes
@@ -20,7 +21,7 @@ export WINEPREFIX="${BENCH_PREFIX:-$PWD/build/bench-prefix-$BRANTELLE_WINE_ARCH}
 brantelle_display
 brantelle_fresh_prefix
 b=$BRANTELLE_BUILD
-for f in Brantelle.exe bare.exe meter.exe; do
+for f in Brantelle.exe bare.exe floor.exe meter.exe; do
   [ -f "$b/$f" ] || { echo "bench: $b/$f is missing (scripts/build.sh)"; exit 1; }
 done
 bare=$(winepath -w "$b/bare.exe")
@@ -112,37 +113,47 @@ linux_figures() {
   echo "resident $(awk '/VmRSS/ {print $2}' /proc/"$1"/status) kB, $(ls /proc/"$1"/fd | wc -l) Linux file descriptors"
 }
 cpu_ticks() { awk '{print $14 + $15}' /proc/"$1"/stat; }
-# watch SECONDS ARGS...: Brantelle left alone for SECONDS after 5 s of settling.
-# Processor time (the process's and the wineserver's on its behalf) and
-# resident memory come from Linux; handles, GDI and USER objects and private
-# bytes from the meter.
+# watch SECONDS PROGRAM ARGS...: the program (Brantelle.exe or floor.exe)
+# left alone for SECONDS after 5 s of settling. Processor time (the process's,
+# and the wineserver's, which is work the program causes) and resident memory
+# come from Linux; handles, GDI and USER objects and private bytes from the meter.
 watch() {
-  local secs=$1; shift
-  wine "$b/Brantelle.exe" "$@" >/dev/null 2>&1 &
+  local secs=$1 program=$2; shift 2
+  wine "$b/$program" "$@" >/dev/null 2>&1 &
   sleep 5
-  local pid ws; pid=$(pgrep -n -f "^$b/Brantelle\\.exe") ws=$(pgrep -n wineserver)
-  [ -n "$pid" ] || { echo "watch: Brantelle did not start"; return 1; }
+  local pid ws; pid=$(pgrep -n -f "^$b/${program//./\\.}") ws=$(pgrep -n wineserver)
+  [ -n "$pid" ] || { echo "watch: $program did not start"; return 1; }
   local t0 c0 w0 t1 c1 w1
   t0=$(date +%s.%N) c0=$(cpu_ticks "$pid") w0=$(cpu_ticks "$ws")
-  echo "watch start: $(meter figures Brantelle.exe | sed 's/^figures: //'), $(linux_figures "$pid")"
+  echo "watch start: $(meter figures "$program" | sed 's/^figures: //'), $(linux_figures "$pid")"
   sleep "$secs"
   t1=$(date +%s.%N) c1=$(cpu_ticks "$pid") w1=$(cpu_ticks "$ws")
-  echo "watch end:   $(meter figures Brantelle.exe | sed 's/^figures: //'), $(linux_figures "$pid")"
+  echo "watch end:   $(meter figures "$program" | sed 's/^figures: //'), $(linux_figures "$pid")"
   awk -v c="$((c1 - c0))" -v w="$((w1 - w0))" -v hz="$(getconf CLK_TCK)" -v t0="$t0" -v t1="$t1" \
-    'BEGIN { printf "watch: %.3f %% of one core over %.0f s (wineserver %.3f %%)\n", 100 * c / hz / (t1 - t0), t1 - t0, 100 * w / hz / (t1 - t0) }'
+    'BEGIN { printf "watch: %.3f %% of one core over %.0f s (wineserver %.3f %%, together %.3f %%)\n", 100 * c / hz / (t1 - t0), t1 - t0, 100 * w / hz / (t1 - t0), 100 * (c + w) / hz / (t1 - t0) }'
   kill "$pid" 2>/dev/null; wineserver -k >/dev/null 2>&1; sleep 1
 }
 
-# Idle cost over 60 s: in the tray, and shown with its four gauges.
+# Idle cost over 60 s, in the tray and shown with its four gauges, each against
+# the idle floor in the same state, interleaved; the program's processor time
+# and the wineserver's together.
 bench_idle() {
-  local rounds=$1 tray=() shown=()
-  share_of() { sed -n 's/^watch: \([0-9.]*\) %.*/\1/p'; }
+  local rounds=$1 tray=() shown=() floorTray=() floorShown=()
+  together() { sed -n 's/^watch: .*together \([0-9.]*\) %.*/\1/p'; }
   for _ in $(seq "$rounds"); do
-    tray+=("$(watch 60 | share_of)")
-    shown+=("$(watch 60 /W | share_of)")
+    tray+=("$(watch 60 Brantelle.exe | together)")
+    floorTray+=("$(watch 60 floor.exe | together)")
+    shown+=("$(watch 60 Brantelle.exe /W | together)")
+    floorShown+=("$(watch 60 floor.exe shown | together)")
   done
-  echo "idle in the tray: $(printf '%s\n' "${tray[@]}" | median) % of one core over 60 s, median of $rounds (${tray[*]}) (goal <= 0.2 %)"
-  echo "idle shown with four gauges: $(printf '%s\n' "${shown[@]}" | median) % of one core over 60 s, median of $rounds (${shown[*]}) (goal <= 0.5 %)"
+  local state t f
+  for state in tray shown; do
+    if [ $state = tray ]; then t=("${tray[@]}") f=("${floorTray[@]}"); else t=("${shown[@]}") f=("${floorShown[@]}"); fi
+    awk -v b="$(printf '%s\n' "${t[@]}" | median)" -v r="$(printf '%s\n' "${f[@]}" | median)" -v s="$state" \
+        -v n="$rounds" -v bs="${t[*]}" -v rs="${f[*]}" 'BEGIN {
+      printf "idle %s, with the wineserver (medians of %d, 60 s each): Brantelle %.3f %%, floor %.3f %% of one core, ratio %.2f (goal <= 1.15); rounds %s against %s\n",
+             s == "tray" ? "in the tray" : "shown with four gauges", n, b, r, r > 0 ? b / r : 0, bs, rs }'
+  done
 }
 
 bench_size() {
@@ -158,7 +169,7 @@ case $what in
   soak)
     secs=${2:-600}
     echo "bench: tray soak for $secs s ($BRANTELLE_WINE_ARCH build)"
-    watch "$secs" ;;
+    watch "$secs" Brantelle.exe ;;
   free) bench_free "${2:-5}" ;;
   start) bench_start "${2:-7}" ;;
   idle) bench_idle "${2:-3}" ;;

@@ -3,6 +3,7 @@
 //   bare libraries   the same after loading the system libraries Brantelle
 //                    loads at start (common controls, shell, registry): what
 //                    those cost the start-up before any of its own code
+// (The idle floor is a program of its own, floor.exe: bench/win32/Floor.cpp.)
 //   bare free N      commits, zero-fills and releases N one-megabyte blocks, then
 //                    exits; the blocks are uncached, as Brantelle commits them
 //   bare plain N     the same with plain (cached) blocks, to show what the
