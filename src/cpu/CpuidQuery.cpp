@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 
 #include "cpu/CpuVendors.h"
 
@@ -37,10 +36,12 @@ void AppendRegister(std::string& s, uint32_t value) {
 
 // Eight upper-case hexadecimal digits split as "XXXX-XXXX".
 std::string SplitHex(uint32_t value) {
-  char buf[16];
-  std::snprintf(buf, sizeof buf, "%04X-%04X", static_cast<unsigned>(value >> 16),
-                static_cast<unsigned>(value & 0xFFFF));
-  return buf;
+  std::string s;
+  for (int shift = 28; shift >= 0; shift -= 4) {
+    s.push_back("0123456789ABCDEF"[(value >> shift) & 0xF]);
+    if (shift == 16) s.push_back('-');
+  }
+  return s;
 }
 
 // One CPUID execution, with CpuidLevel set first.

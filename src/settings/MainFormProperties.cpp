@@ -71,42 +71,30 @@ const PropertyTable& MainFormProperties() {
   static const PropertyTable table = [] {
     PropertyTable t;
     using ui::Component;
-    t.Text<Component>("Caption", [](Component& c) { return c.Caption(); },
-                      [](Component& c, const std::string& v) { c.SetCaption(v); });
-    t.Boolean<Component>("Visible", [](Component& c) { return c.Visible(); },
-                         [](Component& c, bool v) { c.SetVisible(v); });
-    t.Boolean<Component>("Enabled", [](Component& c) { return c.Enabled(); },
-                         [](Component& c, bool v) { c.SetEnabled(v); });
-    t.Boolean<ui::RadioButton>("Checked", [](ui::RadioButton& c) { return c.Checked(); },
-                               [](ui::RadioButton& c, bool v) { c.SetChecked(v); });
-    t.Boolean<ui::CheckBox>("Checked", [](ui::CheckBox& c) { return c.Checked(); },
-                            [](ui::CheckBox& c, bool v) { c.SetChecked(v); });
-    t.Boolean<ui::MenuItem>("Checked", [](ui::MenuItem& c) { return c.Checked(); },
-                            [](ui::MenuItem& c, bool v) { c.SetChecked(v); });
-    t.Integer<ui::TrackBar>("Position", [](ui::TrackBar& c) { return c.Position(); },
-                            [](ui::TrackBar& c, int32_t v) { c.SetPosition(v); });
+    t.Text<Component, &Component::Caption, &Component::SetCaption>("Caption");
+    t.Boolean<Component, &Component::Visible, &Component::SetVisible>("Visible");
+    t.Boolean<Component, &Component::Enabled, &Component::SetEnabled>("Enabled");
+    t.Boolean<ui::RadioButton, &ui::RadioButton::Checked, &ui::RadioButton::SetChecked>("Checked");
+    t.Boolean<ui::CheckBox, &ui::CheckBox::Checked, &ui::CheckBox::SetChecked>("Checked");
+    t.Boolean<ui::MenuItem, &ui::MenuItem::Checked, &ui::MenuItem::SetChecked>("Checked");
+    t.Integer<ui::TrackBar, &ui::TrackBar::Position, &ui::TrackBar::SetPosition>("Position");
     // The automatic-freeing timer is the only timer whose interval is stored.
     // An edited one under the dialog's minute would start runs back to back,
     // each taking a quarter of memory: it restores as one minute.
-    t.Integer<ui::Timer>("Interval", [](ui::Timer& c) { return static_cast<int32_t>(c.Interval()); },
-                         [](ui::Timer& c, int32_t v) {
-                           c.SetInterval(std::max(static_cast<uint32_t>(v), kMinAutoInterval));
-                         });
-    t.Collection<ui::CaptionBar, CaptionButtonFacet>("Buttons",
-                                                     [](ui::CaptionBar& c) { return c.ButtonCount(); });
-    t.FacetBoolean<CaptionButtonFacet, ui::CaptionBar>(
-        "Down", [](ui::CaptionBar& c, size_t i) { return c.Down(i); },
-        [](ui::CaptionBar& c, size_t i, bool v) { c.SetDown(i, v); });
-    t.Boolean<TElFormPersist>("TopMost", [](TElFormPersist& c) { return c.TopMost(); },
-                              [](TElFormPersist& c, bool v) { c.SetTopMost(v); });
-    t.Object<gauges::TTextTrayIcon, TrayFontFacet>("Font");
-    t.FacetInteger<TrayFontFacet, gauges::TTextTrayIcon>(
-        "Color", [](gauges::TTextTrayIcon& c, size_t) { return static_cast<int32_t>(c.Font().color); },
-        [](gauges::TTextTrayIcon& c, size_t, int32_t v) {
-          auto font = c.Font();
-          font.color = static_cast<uint32_t>(v);
-          c.SetFont(font);
-        });
+    t.Integer<ui::Timer, &ui::Timer::Interval, [](ui::Timer& c, int32_t v) {
+      c.SetInterval(std::max(static_cast<uint32_t>(v), kMinAutoInterval));
+    }>("Interval");
+    t.Collection<ui::CaptionBar, CaptionButtonFacet, &ui::CaptionBar::ButtonCount>("Buttons");
+    t.FacetBoolean<CaptionButtonFacet, ui::CaptionBar, &ui::CaptionBar::Down, &ui::CaptionBar::SetDown>("Down");
+    t.Boolean<TElFormPersist, &TElFormPersist::TopMost, &TElFormPersist::SetTopMost>("TopMost");
+    using gauges::TTextTrayIcon;
+    t.Object<TTextTrayIcon, TrayFontFacet>("Font");
+    t.FacetInteger<TrayFontFacet, TTextTrayIcon, [](TTextTrayIcon& c, size_t) { return c.Font().color; },
+                   [](TTextTrayIcon& c, size_t, int32_t v) {
+                     auto font = c.Font();
+                     font.color = static_cast<uint32_t>(v);
+                     c.SetFont(font);
+                   }>("Color");
     AddGaugeProperties(t);
     return t;
   }();

@@ -4,6 +4,10 @@
 // caption bar's buttons), told by a facet type. Setting a property through an
 // accessor goes through the component's own writer, so it has the same
 // effects as setting it in code.
+//
+// Accessors are template arguments (member functions or captureless lambdas)
+// compiled into plain functions: a table entry is a few pointers, not a set of
+// type-erased callables, which cost about 2 KB of code each.
 #pragma once
 
 #include <cstdint>
@@ -34,104 +38,111 @@ enum class PropKind {
 };
 
 struct Property {
-  std::string name;
+  const char* name = "";
   PropKind kind = PropKind::Integer;
-  std::type_index facet = typeid(SelfFacet);      // the targets it belongs to
-  std::function<bool(const Target&)> applies;       // the target's class has it
-  std::function<int32_t(const Target&)> getInteger;
-  std::function<void(const Target&, int32_t)> setInteger;
-  std::function<std::string(const Target&)> getText;
-  std::function<void(const Target&, const std::string&)> setText;
-  // Object: the sub-object, or nothing when it is absent.
-  std::function<std::optional<Target>(const Target&)> object;
+  std::type_index facet = typeid(SelfFacet);  // the targets it belongs to
+  bool (*applies)(const Target&) = nullptr;    // the target's class has it
+  int32_t (*getInteger)(const Target&) = nullptr;
+  void (*setInteger)(const Target&, int32_t) = nullptr;
+  std::string (*getText)(const Target&) = nullptr;
+  void (*setText)(const Target&, const std::string&) = nullptr;
+  // Object: the sub-object.
+  std::optional<Target> (*object)(const Target&) = nullptr;
   // Collection: the number of items; item i's target.
-  std::function<size_t(const Target&)> count;
+  size_t (*count)(const Target&) = nullptr;
   std::type_index itemFacet = typeid(SelfFacet);
 };
 
+// Accessor arguments are member function pointers or captureless lambdas
+// taking the component (and, for a facet, the item's index).
 class PropertyTable {
  public:
   // The property of that name (without regard to case) on the target, or none.
   const Property* Find(const Target& target, const std::string& name) const;
 
   // Properties of components of class C (and of classes derived from it).
-  template <class C>
-  void Integer(std::string name, std::function<int32_t(C&)> get, std::function<void(C&, int32_t)> set) {
-    Property p = Base<C>(std::move(name), PropKind::Integer);
-    p.getInteger = [get](const Target& t) { return get(*dynamic_cast<C*>(t.component)); };
-    p.setInteger = [set](const Target& t, int32_t v) { set(*dynamic_cast<C*>(t.component), v); };
-    Add(std::move(p));
+  template <class C, auto Get, auto Set>
+  void Integer(const char* name) {
+    Property p = Base<C>(name, PropKind::Integer);
+    p.getInteger = [](const Target& t) { return static_cast<int32_t>(std::invoke(Get, Self<C>(t))); };
+    p.setInteger = [](const Target& t, int32_t v) { std::invoke(Set, Self<C>(t), v); };
+    Add(p);
   }
   // Stored as 0 or 1; any non-zero value read back is true.
-  template <class C>
-  void Boolean(std::string name, std::function<bool(C&)> get, std::function<void(C&, bool)> set) {
-    Integer<C>(std::move(name), [get](C& c) { return get(c) ? 1 : 0; },
-               [set](C& c, int32_t v) { set(c, v != 0); });
+  template <class C, auto Get, auto Set>
+  void Boolean(const char* name) {
+    Property p = Base<C>(name, PropKind::Integer);
+    p.getInteger = [](const Target& t) -> int32_t { return std::invoke(Get, Self<C>(t)) ? 1 : 0; };
+    p.setInteger = [](const Target& t, int32_t v) { std::invoke(Set, Self<C>(t), v != 0); };
+    Add(p);
   }
-  // An enumeration with ordinals 0 to count-1; other values are ignored.
-  template <class C>
-  void Enumeration(std::string name, int32_t count, std::function<int32_t(C&)> get,
-                   std::function<void(C&, int32_t)> set) {
-    Integer<C>(std::move(name), get, [set, count](C& c, int32_t v) {
-      if (v >= 0 && v < count) set(c, v);
-    });
+  // An enumeration with ordinals 0 to Count-1; other values are ignored.
+  template <class C, int32_t Count, auto Get, auto Set>
+  void Enumeration(const char* name) {
+    Property p = Base<C>(name, PropKind::Integer);
+    p.getInteger = [](const Target& t) { return static_cast<int32_t>(std::invoke(Get, Self<C>(t))); };
+    p.setInteger = [](const Target& t, int32_t v) {
+      using E = std::invoke_result_t<decltype(Get), C&>;
+      if (v >= 0 && v < Count) std::invoke(Set, Self<C>(t), static_cast<E>(v));
+    };
+    Add(p);
   }
-  template <class C>
-  void Text(std::string name, std::function<std::string(C&)> get,
-            std::function<void(C&, const std::string&)> set) {
-    Property p = Base<C>(std::move(name), PropKind::Text);
-    p.getText = [get](const Target& t) { return get(*dynamic_cast<C*>(t.component)); };
-    p.setText = [set](const Target& t, const std::string& v) { set(*dynamic_cast<C*>(t.component), v); };
-    Add(std::move(p));
+  template <class C, auto Get, auto Set>
+  void Text(const char* name) {
+    Property p = Base<C>(name, PropKind::Text);
+    p.getText = [](const Target& t) -> std::string { return std::invoke(Get, Self<C>(t)); };
+    p.setText = [](const Target& t, const std::string& v) { std::invoke(Set, Self<C>(t), v); };
+    Add(p);
   }
   // An object-valued property of components of class C whose object is the
-  // facet F of the same component; present tells whether it exists.
+  // facet F of the same component.
   template <class C, class F>
-  void Object(std::string name, std::function<bool(C&)> present = {}) {
-    Property p = Base<C>(std::move(name), PropKind::Object);
-    p.object = [present](const Target& t) -> std::optional<Target> {
-      if (present && !present(*dynamic_cast<C*>(t.component))) return std::nullopt;
-      return Target{t.component, typeid(F), 0};
-    };
-    Add(std::move(p));
+  void Object(const char* name) {
+    Property p = Base<C>(name, PropKind::Object);
+    p.object = [](const Target& t) -> std::optional<Target> { return Target{t.component, typeid(F), 0}; };
+    Add(p);
   }
   // A collection-valued property whose items are the facet F of the component.
-  template <class C, class F>
-  void Collection(std::string name, std::function<size_t(C&)> count) {
-    Property p = Base<C>(std::move(name), PropKind::Collection);
-    p.count = [count](const Target& t) { return count(*dynamic_cast<C*>(t.component)); };
+  template <class C, class F, auto Count>
+  void Collection(const char* name) {
+    Property p = Base<C>(name, PropKind::Collection);
+    p.count = [](const Target& t) -> size_t { return std::invoke(Count, Self<C>(t)); };
     p.itemFacet = typeid(F);
-    Add(std::move(p));
+    Add(p);
   }
   // Properties of facet F of components of class C; the index is the item's.
-  template <class F, class C>
-  void FacetInteger(std::string name, std::function<int32_t(C&, size_t)> get,
-                    std::function<void(C&, size_t, int32_t)> set) {
-    Property p = Base<C>(std::move(name), PropKind::Integer);
+  template <class F, class C, auto Get, auto Set>
+  void FacetInteger(const char* name) {
+    Property p = Base<C>(name, PropKind::Integer);
     p.facet = typeid(F);
-    p.getInteger = [get](const Target& t) { return get(*dynamic_cast<C*>(t.component), t.index); };
-    p.setInteger = [set](const Target& t, int32_t v) { set(*dynamic_cast<C*>(t.component), t.index, v); };
-    Add(std::move(p));
+    p.getInteger = [](const Target& t) { return static_cast<int32_t>(std::invoke(Get, Self<C>(t), t.index)); };
+    p.setInteger = [](const Target& t, int32_t v) { std::invoke(Set, Self<C>(t), t.index, v); };
+    Add(p);
   }
-  template <class F, class C>
-  void FacetBoolean(std::string name, std::function<bool(C&, size_t)> get,
-                    std::function<void(C&, size_t, bool)> set) {
-    FacetInteger<F, C>(std::move(name), [get](C& c, size_t i) { return get(c, i) ? 1 : 0; },
-                       [set](C& c, size_t i, int32_t v) { set(c, i, v != 0); });
+  template <class F, class C, auto Get, auto Set>
+  void FacetBoolean(const char* name) {
+    Property p = Base<C>(name, PropKind::Integer);
+    p.facet = typeid(F);
+    p.getInteger = [](const Target& t) -> int32_t { return std::invoke(Get, Self<C>(t), t.index) ? 1 : 0; };
+    p.setInteger = [](const Target& t, int32_t v) { std::invoke(Set, Self<C>(t), t.index, v != 0); };
+    Add(p);
   }
 
   size_t Size() const { return properties_.size(); }
 
  private:
+  // Find has checked the class with applies before any accessor runs.
   template <class C>
-  static Property Base(std::string name, PropKind kind) {
+  static C& Self(const Target& t) { return static_cast<C&>(*t.component); }
+  template <class C>
+  static Property Base(const char* name, PropKind kind) {
     Property p;
-    p.name = std::move(name);
+    p.name = name;
     p.kind = kind;
     p.applies = [](const Target& t) { return dynamic_cast<C*>(t.component) != nullptr; };
     return p;
   }
-  void Add(Property p) { properties_.push_back(std::move(p)); }
+  void Add(const Property& p) { properties_.push_back(p); }
   std::vector<Property> properties_;
 };
 

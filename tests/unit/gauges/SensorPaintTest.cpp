@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <cstring>
 #include <limits>
+#include <vector>
 
 #include "fakes/Fakes.h"
 #include "fakes/RecordingCanvas.h"
@@ -44,6 +47,29 @@ TEST(SensorText, TwoDecimalsAndTheUnit) {
   EXPECT_EQ(SensorValueText(0, " %"), "0.00 %");
   EXPECT_EQ(SensorValueText(51.73046875, " mb", ","), "51,73 mb");  // the locale's separator
   EXPECT_EQ(SensorValueText(-2.5, "", ","), "-2,50");
+}
+
+// The program formats the figure itself; the C library's "%.2f" is the
+// reference: exact, halves to even (x.125 MB is a common figure), signs of
+// zero, and values far past 2^64.
+TEST(SensorText, AgreesWithTheLibrarysFixedFormat) {
+  std::vector<double> values{0.125, 0.375, 0.625, 0.875, 1.005, 2.675, 0.005, 0.015, 0.995, 99.995,
+                             -0.001, -0.0, 0x1p-11, 0x1p-10, 0.0009765625 * 5, 4503599627370495.5,
+                             9007199254740993.0, 1e19, 18446744073709551616.0, 1e22, 1.7976931348623157e308,
+                             std::numeric_limits<double>::denorm_min(), 51.73046875, 1023.99609375};
+  uint64_t x = 0x9E3779B97F4A7C15;
+  for (int i = 0; i < 20000; ++i) {  // random bit patterns across all magnitudes
+    x ^= x << 13, x ^= x >> 7, x ^= x << 17;
+    double v;
+    std::memcpy(&v, &x, sizeof v);
+    if (std::isfinite(v)) values.push_back(v);
+    values.push_back(static_cast<double>(x % 1000000) / 1024);  // gauge-like figures
+  }
+  for (double v : values) {
+    char expected[400];
+    std::snprintf(expected, sizeof expected, "%.2f", v);
+    ASSERT_EQ(SensorValueText(v, ""), expected) << std::hexfloat << v;
+  }
 }
 
 TEST_F(Painted, FlatDiagramCurveOnTheMainWindowGauge) {
