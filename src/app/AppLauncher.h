@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "ui/Callback.h"
 #include "platform/Process.h"
 #include "platform/Shell.h"
 
@@ -21,8 +22,8 @@ std::string LaunchCommandLine(const LauncherSettings& s);
 std::string LaunchFolder(const std::string& application);
 
 struct LauncherActions {
-  std::function<int64_t()> freeMb;          // BytesToMb(FreeMemory), a fresh reading
-  std::function<void(int32_t mb)> silentRun;  // marks the run silent and frees mb
+  ui::Callback<int64_t()> freeMb;          // BytesToMb(FreeMemory), a fresh reading
+  ui::Callback<void(int32_t mb)> silentRun;  // marks the run silent and frees mb
 };
 
 void RunLauncher(const std::string& file, platform::ProfileReader& profile,

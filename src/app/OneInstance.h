@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/Callback.h"
 #include "platform/Instance.h"
 #include "ui/Controls.h"
 
@@ -21,9 +22,9 @@ class TElOneInstance : public ui::NonVisual {
   bool NoAutoTerminate = false;
 
   // A later copy found the first one; set the flag to hand the command line over.
-  std::function<void(const platform::InstanceBlock& previous, bool& doSwitch)> OnExists;
+  ui::Callback<void(const platform::InstanceBlock& previous, bool& doSwitch)> OnExists;
   // The first copy received a later copy's command line, one element a line.
-  std::function<void(const std::vector<std::string>& parameters)> OnInstanceRun;
+  ui::Callback<void(const std::vector<std::string>& parameters)> OnInstanceRun;
 
   // Runs once the component is loaded: registers or hands over. commandLine is
   // this process's program path and arguments. False when the block failed.

@@ -13,7 +13,7 @@ namespace app {
 namespace {
 
 // The tools report nothing: an error inside one ends it quietly.
-void Quietly(const std::function<void()>& tool) {
+void Quietly(const ui::Callback<void()>& tool) {
   try {
     tool();
   } catch (const std::exception&) {

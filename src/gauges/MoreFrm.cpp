@@ -78,7 +78,7 @@ void TMoreForm::SaveBClick() {
 }
 
 void OpenMoreForm(ui::Application& app, const GaugeSet& gauges,
-                  const std::function<void(ui::Window&)>& before, const std::function<void()>& after) {
+                  const ui::Callback<void(ui::Window&)>& before, const ui::Callback<void()>& after) {
   if (MoreForm) return;
   TMoreForm form(app, gauges);
   MoreForm = &form;

@@ -5,6 +5,7 @@
 #include <array>
 #include <functional>
 
+#include "ui/Callback.h"
 #include "gauges/Sensor.h"
 #include "ui/Controls.h"
 #include "ui/EditControls.h"
@@ -36,7 +37,7 @@ class TMoreForm : public ui::Window {
 // the new window (for its stay-on-top style) ahead of the language and the
 // showing; after runs once it is gone.
 void OpenMoreForm(ui::Application& app, const GaugeSet& gauges,
-                  const std::function<void(ui::Window&)>& before, const std::function<void()>& after);
+                  const ui::Callback<void(ui::Window&)>& before, const ui::Callback<void()>& after);
 bool MoreFormOpen();
 
 }  // namespace gauges

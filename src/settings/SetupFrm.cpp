@@ -107,7 +107,7 @@ void TSetupForm::SetLabel(const char* label, const std::string& value) { links_.
 
 void TSetupForm::FormCreate(bool tolerant) {
   tolerant_ = tolerant;
-  const auto step = [this](const std::function<void()>& load) {
+  const auto step = [this](const ui::Callback<void()>& load) {
     if (!tolerant_) return load();
     try {
       load();

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "ui/Callback.h"
 #include "gauges/MoreFrm.h"
 #include "gauges/TextTrayIcon.h"
 #include "settings/FormPersist.h"
@@ -34,7 +35,7 @@ struct SetupLinks {
   platform::Registry& registry;
   platform::Sound& sound;
   std::string programFolder;  // with its trailing separator
-  std::function<void()> unregisterHotKeys, registerHotKeys, trayModeSwitch, showAutoFreeingState;
+  ui::Callback<void()> unregisterHotKeys, registerHotKeys, trayModeSwitch, showAutoFreeingState;
 };
 
 class TSetupForm : public ui::Window {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "text/Error.h"
+#include "ui/Callback.h"
 
 namespace ui {
 
@@ -45,7 +46,7 @@ class Peer {
   virtual void Changed(Prop prop) = 0;
 };
 
-using Event = std::function<void()>;
+using Event = Callback<void()>;
 
 class Component {
  public:

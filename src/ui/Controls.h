@@ -137,7 +137,7 @@ class Picture : public Component {
       : Component(owner, parent, std::move(name), Kind::Picture) {}
   Event OnClick;
   void Click();
-  std::function<void(gfx::Canvas&)> OnPaint;
+  ui::Callback<void(gfx::Canvas&)> OnPaint;
 };
 
 // A control that draws itself through the canvas (the gauges).
@@ -165,7 +165,7 @@ class CaptionBar : public Component {
   bool Down(size_t i) const { return buttons_.at(i).down; }
   void SetDown(size_t i, bool on);
   const std::string& ButtonHint(size_t i) const { return buttons_.at(i).hint; }
-  std::function<void(size_t)> OnButtonClick;
+  ui::Callback<void(size_t)> OnButtonClick;
   void ClickButton(size_t i);
 
  private:

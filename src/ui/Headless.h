@@ -49,11 +49,11 @@ class HeadlessBackend : public Backend {
   uint32_t NativeHandle(const Window&) override { return 0x1000; }
 
   // Runs inside every ProcessMessages: a test's stand-in for queued messages.
-  std::function<void()> onProcessMessages;
+  ui::Callback<void()> onProcessMessages;
   // Runs while a modal window is "open"; the window closes afterwards.
-  std::function<void(Window&)> onModal;
+  ui::Callback<void(Window&)> onModal;
   // The colour dialog's answer: set the colour and return true, or cancel.
-  std::function<bool(uint32_t&)> onChooseColor;
+  ui::Callback<bool(uint32_t&)> onChooseColor;
   std::vector<std::string> errors;
   std::vector<Event> posted;
   std::map<const Component*, unsigned> timerElapsed;

@@ -71,7 +71,7 @@ class Window : public Component {
   // been hidden; destroying marks the hide that comes with its destruction.
   // The main window is also hidden by minimizing the application and shown
   // by restoring it. Returns an id for UnlistenShowNotification.
-  using ShowNotification = std::function<void(bool shown, bool destroying)>;
+  using ShowNotification = ui::Callback<void(bool shown, bool destroying)>;
   int ListenShowNotification(ShowNotification n);
   void UnlistenShowNotification(int id);
   void NotifyShowing(bool shown, bool destroying = false);
@@ -85,13 +85,13 @@ class Window : public Component {
 
   Event OnShow, OnHide, OnClose, OnDestroy;
   // Set the flag to false to keep the window open.
-  std::function<void(bool& canClose)> OnCloseQuery;
+  ui::Callback<void(bool& canClose)> OnCloseQuery;
   // The end of the session: answer whether it may end.
-  std::function<bool()> OnQueryEndSession;
+  ui::Callback<bool()> OnQueryEndSession;
   // The session is really ending (no program refused it).
   Event OnEndSession;
   // A global hot key registered on this window was pressed; the id it was registered with.
-  std::function<void(int id)> OnHotKey;
+  ui::Callback<void(int id)> OnHotKey;
   // Called by the backend with a hot key's id.
   void NotifyHotKey(int id);
 
