@@ -165,7 +165,8 @@ watch() {
 # and the wineserver's together.
 bench_idle() {
   local rounds=$1 tray=() shown=() floorTray=() floorShown=()
-  together() { sed -n 's/^watch: .*together \([0-9.]*\) %.*/\1/p'; }
+  # Each round's figure is shown as it comes, so that a long run leaves its trace.
+  together() { sed -n 's/^watch: .*together \([0-9.]*\) %.*/\1/p' | tee /dev/stderr; }
   for _ in $(seq "$rounds"); do
     tray+=("$(watch 60 Brantelle.exe | together)")
     floorTray+=("$(watch 60 floor.exe | together)")
@@ -178,7 +179,7 @@ bench_idle() {
     awk -v b="$(printf '%s\n' "${t[@]}" | median)" -v r="$(printf '%s\n' "${f[@]}" | median)" -v s="$state" \
         -v n="$rounds" -v bs="${t[*]}" -v rs="${f[*]}" 'BEGIN {
       printf "idle %s, with the wineserver (medians of %d, 60 s each): Brantelle %.3f %%, floor %.3f %% of one core, ratio %.2f (goal <= 1.15); rounds %s against %s\n",
-             s == "tray" ? "in the tray" : "shown with four gauges", n, b, r, r > 0 ? b / r : 0, bs, rs }'
+             s == "tray" ? "in the tray" : "shown with four gauges", n, b, r, (r > 0 ? b / r : 0), bs, rs }'
   done
 }
 

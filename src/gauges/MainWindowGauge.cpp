@@ -25,7 +25,7 @@ TSensor& AddMainWindowGauge(ui::Window& window, ui::Component* parent, const std
   g.SetSensType(stDiagramm);
   g.SetShowText(true);
   gfx::Font font;
-  font.name = "MS Sans Serif";
+  font.name = gfx::kDefaultFontName;
   font.height = -11;
   font.color = gfx::clLime;
   g.SetFont(font);

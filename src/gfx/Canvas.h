@@ -46,8 +46,12 @@ struct Rect {
   bool operator==(const Rect&) const = default;
 };
 
+// One copy of the name for the whole program: a literal in a default member
+// initializer is repeated in every file that makes a font.
+inline constexpr char kDefaultFontName[] = "MS Sans Serif";
+
 struct Font {
-  std::string name = "MS Sans Serif";
+  std::string name = kDefaultFontName;
   int height = -11;  // negative: character height in pixels, as the system takes it
   Color color = clBlack;
   bool bold = false, italic = false, underline = false, strikeOut = false;

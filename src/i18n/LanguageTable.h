@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <map>
 
 namespace i18n {
 
@@ -26,10 +26,10 @@ class LanguageTable {
   size_t EntryCount(std::string_view section) const;
 
  private:
-  using Entries = std::unordered_map<std::string, std::string>;
+  using Entries = std::map<std::string, std::string, std::less<>>;
   const Entries* FindSection(std::string_view section) const;
   // Sections and keys are stored in upper case.
-  std::unordered_map<std::string, Entries> sections_;
+  std::map<std::string, Entries, std::less<>> sections_;
 };
 
 }  // namespace i18n

@@ -6,7 +6,7 @@ namespace i18n {
 
 namespace {
 
-constexpr std::array kMessages{
+constexpr BuiltInMessage kMessages[] = {
     BuiltInMessage{"M01", "&AutoFree: Automatically optimizes\r\nto balance speed and memory"},
     BuiltInMessage{"M02",
                    "Selecting AutoFree will cause Brantelle to optimally\r\n"

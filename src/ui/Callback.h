@@ -1,13 +1,13 @@
 // A callable handler, as std::function but cheaper in code: a handler whose
 // captures are a few pointers or numbers (nearly every one in the program) is
 // kept inside the callback and copied as bytes, so each handler costs only its
-// call function, not also a manager per type. Others are kept on the heap and
-// shared between copies; they are called as const, as the program's are.
+// call function, not also a manager per type. Others (a handler that chains
+// an earlier one, say) are kept on the heap, each copy its own.
 // An empty callback called does nothing and answers R().
 #pragma once
 
 #include <cstddef>
-#include <memory>
+#include <cstring>
 #include <new>
 #include <type_traits>
 #include <utility>
@@ -29,27 +29,55 @@ class Callback<R(A...)> {
     if constexpr (sizeof(T) <= sizeof(store_) && alignof(T) <= alignof(void*) &&
                   std::is_trivially_copyable_v<T> && std::is_trivially_destructible_v<T>) {
       ::new (static_cast<void*>(store_)) T(std::forward<F>(f));
-      call_ = [](const Callback& c, A... a) -> R {
-        return (*std::launder(reinterpret_cast<const T*>(c.store_)))(std::forward<A>(a)...);
-      };
+      call_ = [](const void* held, A... a) -> R { return (*static_cast<const T*>(held))(std::forward<A>(a)...); };
     } else {
-      boxed_ = std::make_shared<const T>(std::forward<F>(f));
-      call_ = [](const Callback& c, A... a) -> R {
-        return (*static_cast<const T*>(c.boxed_.get()))(std::forward<A>(a)...);
-      };
+      static constexpr Boxing kBoxing{[](const void* held) -> void* { return new T(*static_cast<const T*>(held)); },
+                                      [](void* held) { delete static_cast<T*>(held); }};
+      Boxed() = new T(std::forward<F>(f));
+      boxing_ = &kBoxing;
+      call_ = [](const void* held, A... a) -> R { return (*static_cast<const T*>(held))(std::forward<A>(a)...); };
     }
+  }
+  Callback(const Callback& other) : call_(other.call_), boxing_(other.boxing_) {
+    if (boxing_)
+      Boxed() = boxing_->copy(other.Held());
+    else
+      std::memcpy(store_, other.store_, sizeof store_);
+  }
+  Callback(Callback&& other) noexcept { Swap(other); }
+  Callback& operator=(Callback other) noexcept {
+    Swap(other);
+    return *this;
+  }
+  ~Callback() {
+    if (boxing_) boxing_->destroy(Boxed());
   }
 
   explicit operator bool() const { return call_ != nullptr; }
   R operator()(A... a) const {
     if (!call_) return R();
-    return call_(*this, std::forward<A>(a)...);
+    return call_(Held(), std::forward<A>(a)...);
   }
 
  private:
-  alignas(void*) unsigned char store_[3 * sizeof(void*)] = {};
-  R (*call_)(const Callback&, A...) = nullptr;
-  std::shared_ptr<const void> boxed_;
+  struct Boxing {
+    void* (*copy)(const void*);
+    void (*destroy)(void*);
+  };
+  void*& Boxed() { return *reinterpret_cast<void**>(store_); }
+  const void* Held() const { return boxing_ ? *reinterpret_cast<void* const*>(store_) : store_; }
+  void Swap(Callback& other) noexcept {
+    unsigned char store[sizeof store_];
+    std::memcpy(store, store_, sizeof store_);
+    std::memcpy(store_, other.store_, sizeof store_);
+    std::memcpy(other.store_, store, sizeof store_);
+    std::swap(call_, other.call_);
+    std::swap(boxing_, other.boxing_);
+  }
+
+  alignas(void*) unsigned char store_[4 * sizeof(void*)] = {};
+  R (*call_)(const void*, A...) = nullptr;
+  const Boxing* boxing_ = nullptr;  // set when the callable lives on the heap
 };
 
 }  // namespace ui

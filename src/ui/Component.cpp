@@ -26,14 +26,14 @@ bool Component::HasCaption() const {
   }
 }
 
-void Component::SetCaption(const std::string& text) {
+void Component::SetCaption(std::string_view text) {
   if (text == caption_) return;
   caption_ = text;
   Changed(Prop::Caption);
   CaptionChanged();
 }
 
-void Component::SetHint(const std::string& text) {
+void Component::SetHint(std::string_view text) {
   if (text == hint_) return;
   hint_ = text;
   Changed(Prop::Hint);

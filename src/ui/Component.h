@@ -8,6 +8,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "text/Error.h"
@@ -62,9 +63,9 @@ class Component {
   Application& App() const;
 
   const std::string& Caption() const { return caption_; }
-  void SetCaption(const std::string& text);
+  void SetCaption(std::string_view text);
   const std::string& Hint() const { return hint_; }
-  void SetHint(const std::string& text);
+  void SetHint(std::string_view text);
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool on);
   bool Visible() const { return visible_; }

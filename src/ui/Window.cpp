@@ -16,11 +16,15 @@ Window::~Window() {
   while (!components_.empty()) components_.pop_back();
 }
 
-void Window::Adopted(Component& c) {
+Component& Window::Adopt(Component* made) {
+  std::unique_ptr<Component> owned(made);  // freed if the list cannot grow
+  components_.push_back(std::move(owned));
+  Component& c = *made;
   if (GetPeer()) c.AttachPeer(app_.GetBackend().CreatePeer(c));
+  return c;
 }
 
-Component* Window::Find(const std::string& name) const {
+Component* Window::Find(std::string_view name) const {
   for (const auto& c : components_)
     if (text::EqualsNoCase(c->Name(), name)) return c.get();
   return nullptr;

@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ui/Component.h"
@@ -25,19 +26,15 @@ class Window : public Component {
   // Creates a component owned by this window, in creation order.
   template <class T, class... Args>
   T& Add(Args&&... args) {
-    auto owned = std::make_unique<T>(this, std::forward<Args>(args)...);
-    T& ref = *owned;
-    components_.push_back(std::move(owned));
-    Adopted(ref);
-    return ref;
+    return Make<T>(Decay(std::forward<Args>(args))...);
   }
 
   const std::vector<std::unique_ptr<Component>>& Components() const { return components_; }
   // Names are matched without regard to case, as language files and the
   // registry do; the first match wins.
-  Component* Find(const std::string& name) const;
+  Component* Find(std::string_view name) const;
   template <class T>
-  T* FindAs(const std::string& name) const {
+  T* FindAs(std::string_view name) const {
     return dynamic_cast<T*>(Find(name));
   }
 
@@ -100,7 +97,17 @@ class Window : public Component {
   bool Destroyed() const { return destroyed_; }
 
  private:
-  void Adopted(Component& c);
+  // Takes ownership of a component just made (once per kind of Add, not per call).
+  Component& Adopt(Component* made);
+  template <class T, class... Args>
+  T& Make(Args&&... args) {
+    return static_cast<T&>(Adopt(new T(this, std::forward<Args>(args)...)));
+  }
+  // Names given as literals of different lengths share one Make.
+  template <class A>
+  static A&& Decay(A&& a) { return std::forward<A>(a); }
+  template <class C, size_t N>
+  static const C* Decay(C (&a)[N]) { return a; }
   bool HiddenByMinimize() const;
   Application& app_;
   std::vector<std::pair<int, ShowNotification>> showListeners_;

@@ -1,3 +1,4 @@
+#include "gfx/Canvas.h"
 #include "ui/win32/Win32Backend.h"
 
 #include "ui/win32/Win32Menus.h"
@@ -415,7 +416,7 @@ Win32Backend::Win32Backend() {
   RegisterClassA(&wc);
   appWindow_ = CreateWindowExA(0, kAppClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, inst, nullptr);
   font_ = CreateFontA(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "MS Sans Serif");
+                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, gfx::kDefaultFontName);
 }
 
 Win32Backend::~Win32Backend() {
