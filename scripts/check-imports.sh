@@ -132,6 +132,10 @@ for what in ('Subsystem', 'OSystem'):
     major, minor = header(f'Major{what}Version'), header(f'Minor{what}Version')
     if (major, minor) != ('4', '0'):
         faults.append(f'{what} version {major}.{minor} (must be 4.0)')
+# Page-aligned sections are mapped from the file; others are copied into
+# private memory by Windows 9x and Wine.
+if header('FileAlignment').lstrip('0') != '1000':
+    faults.append(f'file alignment {header("FileAlignment")} (must be 00001000)')
 
 count = sum(len(v) for v in imports.values())
 print(f'imports of {exe}: {count} functions from ' +
