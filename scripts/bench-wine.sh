@@ -166,7 +166,11 @@ watch() {
 bench_idle() {
   local rounds=$1 tray=() shown=() floorTray=() floorShown=()
   # Each round's figure is shown as it comes, so that a long run leaves its trace.
-  together() { sed -n 's/^watch: .*together \([0-9.]*\) %.*/\1/p' | tee /dev/stderr; }
+  together() {
+    local v; v=$(sed -n 's/^watch: .*together \([0-9.]*\) %.*/\1/p')
+    echo "  round: $v % of one core" >&2
+    echo "$v"
+  }
   for _ in $(seq "$rounds"); do
     tray+=("$(watch 60 Brantelle.exe | together)")
     floorTray+=("$(watch 60 floor.exe | together)")
