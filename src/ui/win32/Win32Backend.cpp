@@ -176,27 +176,6 @@ class WindowPeer : public NativePeer {
   bool placed_ = false;
 };
 
-class TimerPeer : public Peer {
- public:
-  TimerPeer(Timer& t, Win32Backend& backend) : t_(t), backend_(backend), id_(backend.Register(t)) {
-    Changed(Prop::Enabled);
-  }
-  ~TimerPeer() override {
-    KillTimer(backend_.AppWindow(), id_);
-    backend_.Unregister(id_);
-  }
-  void Changed(Prop prop) override {
-    if (prop != Prop::Enabled && prop != Prop::Interval) return;
-    KillTimer(backend_.AppWindow(), id_);
-    if (t_.Running()) SetTimer(backend_.AppWindow(), id_, t_.Interval(), nullptr);
-  }
-
- private:
-  Timer& t_;
-  Win32Backend& backend_;
-  int id_;
-};
-
 HWND WindowHandle(const Window& w) {
   auto* peer = dynamic_cast<WindowPeer*>(w.GetPeer());
   return peer ? peer->Handle() : nullptr;
@@ -363,7 +342,7 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 LRESULT CALLBACK AppProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_TIMER && g_backend) {
-    if (auto* t = dynamic_cast<Timer*>(g_backend->ById(static_cast<int>(wp)))) t->Tick();
+    g_backend->TimerFired(static_cast<unsigned>(wp));
     return 0;
   }
   if (msg == kRunPosted && g_backend) {
@@ -428,7 +407,7 @@ Win32Backend::~Win32Backend() {
 std::unique_ptr<Peer> Win32Backend::CreatePeer(Component& c) {
   switch (c.GetKind()) {
     case Kind::Window: return std::make_unique<WindowPeer>(static_cast<Window&>(c), *this);
-    case Kind::Timer: return std::make_unique<TimerPeer>(static_cast<Timer&>(c), *this);
+    case Kind::Timer: return CreateTimerPeer(static_cast<Timer&>(c), *this);
     case Kind::Menu: return std::make_unique<MenuPeer>(static_cast<Menu&>(c), *this);
     case Kind::MenuItem: return CreateMenuItemPeer(static_cast<MenuItem&>(c), *this);
     case Kind::CaptionBar: return MakeCaptionPeer(static_cast<CaptionBar&>(c));

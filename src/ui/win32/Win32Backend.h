@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ui/Application.h"
+#include "ui/SharedTimers.h"
 #include "ui/win32/Win32Menus.h"
 
 namespace ui::win32 {
@@ -47,6 +48,9 @@ class Win32Backend : public Backend, public MenuHost {
   void Unregister(int id);
   Component* ById(int id) const;
   void MenuChanged(Menu& m) override;
+  // Timer id runs with period (0: stopped); a system timer fired for period.
+  void ScheduleTimer(int id, unsigned period);
+  void TimerFired(unsigned period);
 
  private:
   friend LRESULT CALLBACK FormProc(HWND, UINT, WPARAM, LPARAM);
@@ -56,6 +60,7 @@ class Win32Backend : public Backend, public MenuHost {
   HWND appWindow_ = nullptr;
   HFONT font_ = nullptr;
   std::map<int, Component*> ids_;
+  SharedTimers timers_;
   int nextId_ = 100;
   std::deque<Event> posted_;
   std::vector<HWND> modal_;  // the modal windows, innermost last

@@ -8,6 +8,10 @@
 
 #include "ui/Component.h"
 
+namespace ui {
+class Timer;
+}
+
 namespace ui::win32 {
 
 class Win32Backend;
@@ -35,6 +39,9 @@ HWND ParentHandleOf(const Component& c);
 // and radio boxes, track and progress bars, memos, status bars, pictures,
 // paint boxes, panels, list views, page controls and their sheets.
 std::unique_ptr<Peer> CreateControlPeer(Component& c, Win32Backend& backend);
+
+// A timer's peer: timers of one period share one system timer.
+std::unique_ptr<Peer> CreateTimerPeer(Timer& t, Win32Backend& backend);
 
 // Peers of the value controls (lists, colour pickers, spin boxes, hot-key
 // fields); none for other kinds.

@@ -158,3 +158,32 @@ TEST(ModalWindow, ItsLoopEndsWithTheMessageThatClosesIt) {
   EXPECT_TRUE(IsWindowEnabled(Win32Backend::HandleOf(f.w)));
   f.app.SetMainWindow(nullptr);
 }
+
+// Timers of one period share one system timer: every timer message ticks all
+// of them; one that stops itself leaves the others running.
+TEST(Timers, OfOnePeriodTickTogetherFromOneTimerMessage) {
+  Form f;
+  int ticks[3] = {};
+  ui::Timer* timers[3];
+  for (int i = 0; i < 3; ++i) {
+    timers[i] = &f.w.Add<ui::Timer>("Timer" + std::to_string(i));
+    timers[i]->SetInterval(40);
+    timers[i]->OnTimer = [&, i] {
+      if (++ticks[i] == 2 && i == 2) timers[i]->SetEnabled(false);
+    };
+  }
+  int messages = 0;
+  MSG m;
+  for (const DWORD until = GetTickCount() + 3000; ticks[0] < 5 && GetTickCount() < until;) {
+    if (!PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
+      MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+      continue;
+    }
+    if (m.message == WM_TIMER && m.hwnd == f.backend.AppWindow()) ++messages;
+    DispatchMessageA(&m);
+  }
+  EXPECT_EQ(ticks[0], 5);
+  EXPECT_EQ(messages, 5);
+  EXPECT_EQ(ticks[1], 5);
+  EXPECT_EQ(ticks[2], 2);
+}
