@@ -71,21 +71,16 @@ class PropertyTable {
   // Stored as 0 or 1; any non-zero value read back is true.
   template <class C, auto Get, auto Set>
   void Boolean(const char* name) {
-    Property p = Base<C>(name, PropKind::Integer);
-    p.getInteger = [](const Target& t) -> int32_t { return std::invoke(Get, Self<C>(t)) ? 1 : 0; };
-    p.setInteger = [](const Target& t, int32_t v) { std::invoke(Set, Self<C>(t), v != 0); };
-    Add(p);
+    Integer<C, [](C& c) -> int32_t { return std::invoke(Get, c) ? 1 : 0; },
+            [](C& c, int32_t v) { std::invoke(Set, c, v != 0); }>(name);
   }
   // An enumeration with ordinals 0 to Count-1; other values are ignored.
   template <class C, int32_t Count, auto Get, auto Set>
   void Enumeration(const char* name) {
-    Property p = Base<C>(name, PropKind::Integer);
-    p.getInteger = [](const Target& t) { return static_cast<int32_t>(std::invoke(Get, Self<C>(t))); };
-    p.setInteger = [](const Target& t, int32_t v) {
+    Integer<C, Get, [](C& c, int32_t v) {
       using E = std::invoke_result_t<decltype(Get), C&>;
-      if (v >= 0 && v < Count) std::invoke(Set, Self<C>(t), static_cast<E>(v));
-    };
-    Add(p);
+      if (v >= 0 && v < Count) std::invoke(Set, c, static_cast<E>(v));
+    }>(name);
   }
   template <class C, auto Get, auto Set>
   void Text(const char* name) {
@@ -121,11 +116,8 @@ class PropertyTable {
   }
   template <class F, class C, auto Get, auto Set>
   void FacetBoolean(const char* name) {
-    Property p = Base<C>(name, PropKind::Integer);
-    p.facet = typeid(F);
-    p.getInteger = [](const Target& t) -> int32_t { return std::invoke(Get, Self<C>(t), t.index) ? 1 : 0; };
-    p.setInteger = [](const Target& t, int32_t v) { std::invoke(Set, Self<C>(t), t.index, v != 0); };
-    Add(p);
+    FacetInteger<F, C, [](C& c, auto i) -> int32_t { return std::invoke(Get, c, i) ? 1 : 0; },
+                 [](C& c, auto i, int32_t v) { std::invoke(Set, c, i, v != 0); }>(name);
   }
 
   size_t Size() const { return properties_.size(); }

@@ -29,14 +29,13 @@ class Callback<R(A...)> {
     if constexpr (sizeof(T) <= sizeof(store_) && alignof(T) <= alignof(void*) &&
                   std::is_trivially_copyable_v<T> && std::is_trivially_destructible_v<T>) {
       ::new (static_cast<void*>(store_)) T(std::forward<F>(f));
-      call_ = [](const void* held, A... a) -> R { return (*static_cast<const T*>(held))(std::forward<A>(a)...); };
     } else {
       static constexpr Boxing kBoxing{[](const void* held) -> void* { return new T(*static_cast<const T*>(held)); },
                                       [](void* held) { delete static_cast<T*>(held); }};
       Boxed() = new T(std::forward<F>(f));
       boxing_ = &kBoxing;
-      call_ = [](const void* held, A... a) -> R { return (*static_cast<const T*>(held))(std::forward<A>(a)...); };
     }
+    call_ = [](const void* held, A... a) -> R { return (*static_cast<const T*>(held))(std::forward<A>(a)...); };
   }
   Callback(const Callback& other) : call_(other.call_), boxing_(other.boxing_) {
     if (boxing_)
