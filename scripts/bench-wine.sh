@@ -138,7 +138,17 @@ bench_memory() {
 linux_figures() {
   echo "resident $(awk '/VmRSS/ {print $2}' /proc/"$1"/status) kB, $(ls /proc/"$1"/fd | wc -l) Linux file descriptors"
 }
-cpu_ticks() { awk '{print $14 + $15}' /proc/"$1"/stat; }
+# Processor time of all of a process's threads in nanoseconds, from the
+# scheduler: the 10 ms ticks of /proc/PID/stat are too coarse for a program
+# that uses a few milliseconds a second (an idle minute is some 20 ticks).
+# Kernels without scheduler statistics give the ticks.
+cpu_ns() {
+  if [ -r /proc/"$1"/schedstat ]; then
+    cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{t += $1} END {printf "%.0f\n", t}'
+  else
+    awk -v hz="$(getconf CLK_TCK)" '{printf "%.0f\n", ($14 + $15) * 1e9 / hz}' /proc/"$1"/stat
+  fi
+}
 # watch SECONDS PROGRAM ARGS...: the program (Brantelle.exe or floor.exe)
 # left alone for SECONDS after 5 s of settling. Processor time (the process's,
 # and the wineserver's, which is work the program causes) and resident memory
@@ -150,13 +160,14 @@ watch() {
   local pid ws; pid=$(pgrep -n -f "^$b/${program//./\\.}") ws=$(pgrep -n wineserver)
   [ -n "$pid" ] || { echo "watch: $program did not start"; return 1; }
   local t0 c0 w0 t1 c1 w1
-  t0=$(date +%s.%N) c0=$(cpu_ticks "$pid") w0=$(cpu_ticks "$ws")
+  # The meter is a Wine process too: it runs outside the measured span.
   echo "watch start: $(meter figures "$program" | sed 's/^figures: //'), $(linux_figures "$pid")"
+  t0=$(date +%s.%N) c0=$(cpu_ns "$pid") w0=$(cpu_ns "$ws")
   sleep "$secs"
-  t1=$(date +%s.%N) c1=$(cpu_ticks "$pid") w1=$(cpu_ticks "$ws")
+  t1=$(date +%s.%N) c1=$(cpu_ns "$pid") w1=$(cpu_ns "$ws")
   echo "watch end:   $(meter figures "$program" | sed 's/^figures: //'), $(linux_figures "$pid")"
-  awk -v c="$((c1 - c0))" -v w="$((w1 - w0))" -v hz="$(getconf CLK_TCK)" -v t0="$t0" -v t1="$t1" \
-    'BEGIN { printf "watch: %.3f %% of one core over %.0f s (wineserver %.3f %%, together %.3f %%)\n", 100 * c / hz / (t1 - t0), t1 - t0, 100 * w / hz / (t1 - t0), 100 * (c + w) / hz / (t1 - t0) }'
+  awk -v c="$((c1 - c0))" -v w="$((w1 - w0))" -v t0="$t0" -v t1="$t1" \
+    'BEGIN { s = 1e9 * (t1 - t0); printf "watch: %.3f %% of one core over %.0f s (wineserver %.3f %%, together %.3f %%)\n", 100 * c / s, t1 - t0, 100 * w / s, 100 * (c + w) / s }'
   kill "$pid" 2>/dev/null; wineserver -k >/dev/null 2>&1; sleep 1
 }
 

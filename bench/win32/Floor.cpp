@@ -11,7 +11,11 @@
 //   NtQuerySystemInformation  the processor load: the fourth gauge's sample
 //   + GetSystemTimeAsFileTime (processor performance, with the time stamp)
 //   Shell_NotifyIcon          the tray icon, when its number changes: drawn
-//   + CreateIconIndirect      into a kept bitmap, made an icon, handed over
+//   + CreateIconIndirect      into a kept bitmap, made an icon, handed over;
+//                             and the icon added every second (the shell
+//                             refuses it while it is there; after a restart
+//                             of the shell, without the "TaskbarCreated"
+//                             message of older systems, this brings it back)
 //   shown only:
 //   SetWindowText             the title with the free memory, when it changes
 //   SB_SETTEXT                the status bar's figures, when they change
@@ -73,32 +77,38 @@ int ProcessorLoad() {
   return load < 0 ? 0 : load > 100 ? 100 : load;
 }
 
-void UpdateTray(int number) {
-  if (number == g_floor.trayNumber) return;
-  const bool first = g_floor.trayNumber < 0;
-  g_floor.trayNumber = number;
-  char text[16];
-  std::snprintf(text, sizeof text, "%d", number % 1000);
-  RECT r{0, 0, 16, 16};
-  HGDIOBJ old = SelectObject(g_floor.iconDc, g_floor.iconColor);
-  FillRect(g_floor.iconDc, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-  SetTextColor(g_floor.iconDc, RGB(0, 255, 0));
-  SetBkMode(g_floor.iconDc, TRANSPARENT);
-  DrawTextA(g_floor.iconDc, text, -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-  SelectObject(g_floor.iconDc, old);
-  ICONINFO info{TRUE, 0, 0, g_floor.iconMask, g_floor.iconColor};
-  HICON icon = CreateIconIndirect(&info);
+void SendTray(DWORD op) {
   NOTIFYICONDATAA nid{};
   nid.cbSize = NOTIFYICONDATAA_V1_SIZE;
   nid.hWnd = g_floor.main;
   nid.uID = kTrayId;
   nid.uFlags = NIF_ICON | NIF_TIP | NIF_MESSAGE;
   nid.uCallbackMessage = WM_APP;
-  nid.hIcon = icon;
-  std::snprintf(nid.szTip, sizeof nid.szTip, "%d Mb free", number);
-  Shell_NotifyIconA(first ? NIM_ADD : NIM_MODIFY, &nid);
-  if (g_floor.icon) DestroyIcon(g_floor.icon);
-  g_floor.icon = icon;
+  nid.hIcon = g_floor.icon;
+  std::snprintf(nid.szTip, sizeof nid.szTip, "%d Mb free", g_floor.trayNumber);
+  Shell_NotifyIconA(op, &nid);
+}
+
+void UpdateTray(int number) {
+  if (number != g_floor.trayNumber) {
+    const bool first = g_floor.trayNumber < 0;
+    g_floor.trayNumber = number;
+    char text[16];
+    std::snprintf(text, sizeof text, "%d", number % 1000);
+    RECT r{0, 0, 16, 16};
+    HGDIOBJ old = SelectObject(g_floor.iconDc, g_floor.iconColor);
+    FillRect(g_floor.iconDc, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    SetTextColor(g_floor.iconDc, RGB(0, 255, 0));
+    SetBkMode(g_floor.iconDc, TRANSPARENT);
+    DrawTextA(g_floor.iconDc, text, -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    SelectObject(g_floor.iconDc, old);
+    ICONINFO info{TRUE, 0, 0, g_floor.iconMask, g_floor.iconColor};
+    HICON previous = g_floor.icon;
+    g_floor.icon = CreateIconIndirect(&info);
+    if (!first) SendTray(NIM_MODIFY);
+    if (previous) DestroyIcon(previous);
+  }
+  SendTray(NIM_ADD);
 }
 
 // One sample into a gauge: the kept curve moves left by a column, the new
