@@ -7,12 +7,11 @@ namespace ui {
 namespace {
 // The tick count of Windows moves in steps of up to 16 ms.
 constexpr uint32_t kClockStepMs = 16;
-
-template <typename Members>
-bool HasPeriod(const Members& members, unsigned period) {
-  return std::any_of(members.begin(), members.end(), [&](const auto& m) { return m.period == period; });
-}
 }  // namespace
+
+bool SharedTimers::HasPeriod(unsigned period) const {
+  return std::any_of(members_.begin(), members_.end(), [&](const Member& m) { return m.period == period; });
+}
 
 SharedTimers::Change SharedTimers::Set(int id, unsigned period, uint32_t now) {
   Change change;
@@ -20,10 +19,10 @@ SharedTimers::Change SharedTimers::Set(int id, unsigned period, uint32_t now) {
   if (it != members_.end()) {
     const unsigned was = it->period;
     members_.erase(it);
-    if (!HasPeriod(members_, was)) change.kill = was;
+    if (!HasPeriod(was)) change.kill = was;
   }
   if (period == 0) return change;
-  if (!HasPeriod(members_, period)) change.start = period;
+  if (!HasPeriod(period)) change.start = period;
   members_.push_back({id, period, now, false});
   return change;
 }

@@ -34,6 +34,7 @@ class SharedTimers {
     uint32_t started;
     bool ticked;
   };
+  bool HasPeriod(unsigned period) const;
   std::vector<Member> members_;
 };
 
