@@ -84,8 +84,17 @@ std::optional<std::string> ValueAsString(const platform::RegValue& v) {
 TElIniFile::TElIniFile(ui::Window* owner, std::string name, platform::Registry& registry,
                        std::string path)
     : ui::NonVisual(owner, std::move(name)), registry_(registry), path_(std::move(path)) {
-  key_ = registry_.Open(platform::RegRoot::CurrentUser, RegistryPath(path_, "\\"),
-                        platform::RegOpen::Create);
+  if (auto key = registry_.Open(platform::RegRoot::CurrentUser, RegistryPath(path_, "\\"),
+                                platform::RegOpen::Create)) {
+    key_ = key.get();
+    opened_.push_back({current_, std::move(key)});
+  }
+}
+
+platform::RegistryKey* TElIniFile::Opened(const std::string& path) const {
+  for (const auto& o : opened_)
+    if (text::EqualsNoCase(o.path, path)) return o.key.get();
+  return nullptr;
 }
 
 bool TElIniFile::OpenKey(const std::string& path, bool create) {
@@ -95,16 +104,37 @@ bool TElIniFile::OpenKey(const std::string& path, bool create) {
   if (p.size() > 1 && p.back() == '\\') p.pop_back();  // the root keeps its "\"
   // An empty name inside the path names no key.
   if (p.find("\\\\") != std::string::npos) return false;
-  auto key = registry_.Open(platform::RegRoot::CurrentUser, RegistryPath(path_, p),
-                            create ? platform::RegOpen::Create : platform::RegOpen::ReadWrite);
-  if (!key) return false;  // the previous key stays open and current
-  key_ = std::move(key);
+  platform::RegistryKey* key = Opened(p);
+  if (!key) {
+    auto made = registry_.Open(platform::RegRoot::CurrentUser, RegistryPath(path_, p),
+                               create ? platform::RegOpen::Create : platform::RegOpen::ReadWrite);
+    if (!made) return false;  // the previous key stays open and current
+    key = made.get();
+    opened_.push_back({p, std::move(made)});
+  }
+  key_ = key;
   current_ = p;
+  currentCreated_ = create;
   return true;
 }
 
+bool TElIniFile::Reopen() {
+  auto made = registry_.Open(platform::RegRoot::CurrentUser, RegistryPath(path_, current_),
+                             currentCreated_ ? platform::RegOpen::Create : platform::RegOpen::ReadWrite);
+  if (!made) return false;
+  for (auto& o : opened_)
+    if (o.key.get() == key_) o.key = std::move(made), key_ = o.key.get();
+  return true;
+}
+
+template <typename WriteFn>
+bool TElIniFile::Write(WriteFn write) {
+  if (!key_) return false;
+  return write(*key_) || (Reopen() && write(*key_));
+}
+
 bool TElIniFile::WriteInteger(const std::string& name, int32_t value) {
-  return key_ && key_->WriteDword(name, static_cast<uint32_t>(value));
+  return Write([&](platform::RegistryKey& k) { return k.WriteDword(name, static_cast<uint32_t>(value)); });
 }
 
 bool TElIniFile::WriteBool(const std::string& name, bool value) {
@@ -112,7 +142,7 @@ bool TElIniFile::WriteBool(const std::string& name, bool value) {
 }
 
 bool TElIniFile::WriteString(const std::string& name, const std::string& text) {
-  return key_ && key_->WriteString(name, text);
+  return Write([&](platform::RegistryKey& k) { return k.WriteString(name, text); });
 }
 
 std::optional<platform::RegValue> TElIniFile::Read(const std::string& name) {

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/Registry.h"
 #include "ui/Controls.h"
@@ -36,6 +37,7 @@ class TElIniFile : public ui::NonVisual {
   // to the current key; a trailing "\" is removed. The path equal to the
   // current one (without regard to case) does nothing and succeeds. On
   // failure the store stays on its previous key and the result is false.
+  // A key once opened stays open, and opening it again costs nothing.
   bool OpenKey(const std::string& path, bool create);
 
   bool WriteInteger(const std::string& name, int32_t value);
@@ -49,11 +51,26 @@ class TElIniFile : public ui::NonVisual {
   bool ReadString(const std::string& name, const std::string& def, std::string& value);
 
  private:
+  struct OpenedKey {
+    std::string path;  // as the store tells it
+    std::unique_ptr<platform::RegistryKey> key;
+  };
   std::optional<platform::RegValue> Read(const std::string& name);
+  platform::RegistryKey* Opened(const std::string& path) const;
+  // Opens the key anew: the one kept open may have been deleted meanwhile.
+  bool Reopen();
+  template <typename WriteFn>
+  bool Write(WriteFn write);
+
   platform::Registry& registry_;
   std::string path_;
   std::string current_ = "\\";
-  std::unique_ptr<platform::RegistryKey> key_;
+  bool currentCreated_ = true;  // how the current key was asked for
+  // Saving and restoring the window's properties goes back and forth between
+  // some fifty keys hundreds of times; each open and close would be a round
+  // trip to the registry's server.
+  std::vector<OpenedKey> opened_;
+  platform::RegistryKey* key_ = nullptr;
 };
 
 }  // namespace settings

@@ -48,6 +48,26 @@ TEST(IniFile, OpenKeyFollowsItsPathRules) {
   EXPECT_FALSE(r.HasKey(Under("Missing")));
   EXPECT_FALSE(store.OpenKey("\\A\\\\B", true));  // an empty name inside
   EXPECT_EQ(store.CurrentKey(), "\\Sub\\Deeper");
+
+  const int before = r.opens;  // keys once opened stay open
+  for (const char* again : {"\\mainform\\auto", "\\", "\\TrackBar", "\\Sub\\Deeper"})
+    EXPECT_TRUE(store.OpenKey(again, false)) << again;
+  EXPECT_EQ(r.opens, before);
+}
+
+TEST(IniFile, AKeyDeletedWhileOpenIsOpenedAgainToWrite) {
+  fakes::FakeRegistry r;
+  TElIniFile store(nullptr, "IniFile", r);
+  ASSERT_TRUE(store.OpenKey("\\MainForm", true));
+  ASSERT_TRUE(store.OpenKey("\\Existing", true));
+  r.Clear();  // as another program would
+  EXPECT_TRUE(store.WriteInteger("Left", 5));  // created again, as asked
+  EXPECT_NE(r.Get(Under("Existing"), "Left"), nullptr);
+
+  r.Clear();
+  r.FailOpening(Under("MainForm"));
+  ASSERT_TRUE(store.OpenKey("\\MainForm", true));
+  EXPECT_FALSE(store.WriteString("Top", "1"));  // a failure, not a lost value reported as written
 }
 
 TEST(IniFile, AKeyThatCannotBeOpenedLeavesTheStoreOnItsPreviousKey) {
