@@ -22,8 +22,6 @@ TMainForm::TMainForm(ui::Application& app, platform::System& system)
       cpuMeter_(system.performance) {
   SetCaption("Brantelle");
   SetClientSize(kClientWidth, kClientHeight);
-  // The native window exists first: the guard below needs its handle.
-  app.GetBackend().Realize(*this);
   Add<ui::Picture>(nullptr, "Right");
   Add<ui::Picture>(nullptr, "Left");
   Add<ui::Picture>(nullptr, "Left_disabled");
@@ -147,6 +145,9 @@ TMainForm::TMainForm(ui::Application& app, platform::System& system)
     Close();
   };
 
+  // Every control is created once, in its final state; the guard below needs
+  // the window's handle.
+  app.GetBackend().Realize(*this);
   // The guard runs once it is loaded, while the window is still being built.
   OneInstance->OnExists = [](const platform::InstanceBlock&, bool& doSwitch) { doSwitch = true; };
   OneInstance->OnInstanceRun = [this](const std::vector<std::string>&) { RestoreClick(); };
