@@ -22,7 +22,8 @@ class Backend {
   virtual ~Backend() = default;
   // A peer for a component of a realised window, or none.
   virtual std::unique_ptr<Peer> CreatePeer(Component& c) = 0;
-  // Creates the native window and the peers of its components.
+  // Creates the native window, if it has none, and the peers its components
+  // are due (controls that wait to show are left until they do).
   virtual void Realize(Window& w) = 0;
   virtual void ProcessMessages() = 0;
   // Runs the message loop until the application terminates.

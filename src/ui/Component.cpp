@@ -54,7 +54,23 @@ void Component::SetEnabled(bool on) {
 void Component::SetVisible(bool on) {
   if (on == visible_) return;
   visible_ = on;
+  if (on && !peer_ && owner_ && owner_->GetPeer()) App().GetBackend().Realize(*owner_);
   Changed(Prop::Visible);
+}
+
+bool Component::WaitsToShow() const {
+  if (!IsControl() || kind_ == Kind::TabSheet) return false;
+  return !visible_ || (parent_ && parent_->IsControl() && !parent_->GetPeer());
+}
+
+bool Component::IsControl() const {
+  switch (kind_) {
+    case Kind::Window: case Kind::CaptionBar: case Kind::Menu: case Kind::MenuItem:
+    case Kind::Timer: case Kind::Action: case Kind::NonVisual:
+      return false;
+    default:
+      return true;
+  }
 }
 
 void Component::SetBounds(const Rect& r) {

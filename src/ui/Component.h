@@ -97,6 +97,14 @@ class Component {
   // Whether the component is on screen when its native parent is: visible
   // itself and inside containers that are.
   bool Showing() const;
+  // A control, as opposed to a window, menu, timer or other part without a
+  // place of its own on a window.
+  bool IsControl() const;
+  // A hidden control, or one inside a hidden container, gets its peer when it
+  // first shows: some never do (the main window's setting labels), and each
+  // native control costs its creation. Tab sheets are the exception: their
+  // pages are made whole with the window, ready for the user's switch.
+  bool WaitsToShow() const;
 
   Peer* GetPeer() const { return peer_.get(); }
   void AttachPeer(std::unique_ptr<Peer> peer);

@@ -20,7 +20,7 @@ Component& Window::Adopt(Component* made) {
   std::unique_ptr<Component> owned(made);  // freed if the list cannot grow
   components_.push_back(std::move(owned));
   Component& c = *made;
-  if (GetPeer()) c.AttachPeer(app_.GetBackend().CreatePeer(c));
+  if (GetPeer() && !c.WaitsToShow()) c.AttachPeer(app_.GetBackend().CreatePeer(c));
   return c;
 }
 

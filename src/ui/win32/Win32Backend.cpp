@@ -420,10 +420,31 @@ std::unique_ptr<Peer> Win32Backend::CreatePeer(Component& c) {
 }
 
 void Win32Backend::Realize(Window& w) {
-  if (w.GetPeer()) return;
-  w.AttachPeer(CreatePeer(w));
-  for (const auto& c : w.Components())
-    if (!c->GetPeer()) c->AttachPeer(CreatePeer(*c));
+  const bool late = w.GetPeer() != nullptr;
+  if (!late) w.AttachPeer(CreatePeer(w));
+  const auto& all = w.Components();
+  for (size_t i = 0; i < all.size(); ++i) {
+    Component& c = *all[i];
+    // Parts that are no controls got their peer (or none) with the window.
+    if (c.GetPeer() || c.WaitsToShow() || (late && !c.IsControl())) continue;
+    c.AttachPeer(CreatePeer(c));
+    if (late) KeepCreationOrder(all, i);
+  }
+}
+
+// A control created when it first shows takes the place in the Z order (and
+// so in the Tab order) that it would have had if created with the window:
+// after the nearest earlier control on the same native parent.
+void Win32Backend::KeepCreationOrder(const std::vector<std::unique_ptr<Component>>& all, size_t i) {
+  HWND self = HandleOf(*all[i]);
+  if (!self) return;
+  HWND parent = GetParent(self), after = HWND_TOP;
+  for (size_t j = i; j-- > 0;)
+    if (HWND h = all[j]->IsControl() ? HandleOf(*all[j]) : nullptr; h && GetParent(h) == parent) {
+      after = h;
+      break;
+    }
+  SetWindowPos(self, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
 }
 
 HWND Win32Backend::HandleOf(const Component& c) {

@@ -5,6 +5,7 @@
 
 #include <deque>
 #include <map>
+#include <memory>
 #include <vector>
 
 #include "ui/Application.h"
@@ -56,6 +57,7 @@ class Win32Backend : public Backend, public MenuHost {
   friend LRESULT CALLBACK FormProc(HWND, UINT, WPARAM, LPARAM);
   friend LRESULT CALLBACK AppProc(HWND, UINT, WPARAM, LPARAM);
   bool Pump(MSG& msg);
+  static void KeepCreationOrder(const std::vector<std::unique_ptr<Component>>& all, size_t i);
   Application* app_ = nullptr;
   HWND appWindow_ = nullptr;
   HFONT font_ = nullptr;
