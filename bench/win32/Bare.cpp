@@ -3,6 +3,9 @@
 //   bare libraries   the same after loading the system libraries Brantelle
 //                    loads at start (common controls, shell, registry): what
 //                    those cost the start-up before any of its own code
+//   bare tray        the bare window that adds an icon to the notification
+//                    area before it shows, as Brantelle does: what the shell
+//                    takes to accept a program's first icon
 // (The idle floor is a program of its own, floor.exe: bench/win32/Floor.cpp.)
 //   bare free N      commits, zero-fills and releases N one-megabyte blocks, then
 //                    exits; the blocks are uncached, as Brantelle commits them
@@ -13,6 +16,7 @@
 //                    during the run: what that processing costs
 #include <windows.h>
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -38,11 +42,21 @@ bool RegisterBareClass(HINSTANCE instance) {
   return RegisterClassA(&wc) != 0;
 }
 
-int OpenWindow(HINSTANCE instance) {
+int OpenWindow(HINSTANCE instance, bool tray) {
   if (!RegisterBareClass(instance)) return 1;
   HWND w = CreateWindowA("BareWindow", "Bare window", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
                          475, 426, nullptr, nullptr, instance, nullptr);
   if (!w) return 1;
+  NOTIFYICONDATAA icon{};
+  if (tray) {
+    icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    icon.hWnd = w;
+    icon.uID = 1;
+    icon.uFlags = NIF_ICON | NIF_TIP;
+    icon.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
+    lstrcpynA(icon.szTip, "Bare window", sizeof icon.szTip);
+    Shell_NotifyIconA(NIM_ADD, &icon);
+  }
   ShowWindow(w, SW_SHOW);
   UpdateWindow(w);
   MSG m;
@@ -50,6 +64,7 @@ int OpenWindow(HINSTANCE instance) {
     TranslateMessage(&m);
     DispatchMessageA(&m);
   }
+  if (tray) Shell_NotifyIconA(NIM_DELETE, &icon);
   return 0;
 }
 
@@ -97,5 +112,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR cmd, int) {
     return Free(std::atoi(cmd + 4), PAGE_READWRITE | PAGE_NOCACHE, true);
   }
   if (std::strncmp(cmd, "libraries", 9) == 0) LoadLibraries();
-  return OpenWindow(instance);
+  return OpenWindow(instance, std::strncmp(cmd, "tray", 4) == 0);
 }
