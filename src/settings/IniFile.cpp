@@ -127,14 +127,36 @@ bool TElIniFile::Reopen() {
   return true;
 }
 
-template <typename WriteFn>
-bool TElIniFile::Write(WriteFn write) {
+void TElIniFile::HoldValues(bool on) {
+  holding_ = on;
+  if (!on) held_.clear();
+}
+
+std::string TElIniFile::HeldId(const std::string& name) const { return text::Upper(current_ + '\\' + name); }
+
+// v is a REG_DWORD or the REG_SZ of a text with its NUL, as the key writes them.
+bool TElIniFile::Write(const std::string& name, platform::RegValue v) {
   if (!key_) return false;
-  return write(*key_) || (Reopen() && write(*key_));
+  const std::string id = holding_ ? HeldId(name) : std::string();
+  if (holding_) {
+    const auto it = held_.find(id);
+    if (it != held_.end() && it->second && it->second->type == v.type && it->second->data == v.data) return true;
+  }
+  const auto write = [&] {
+    if (v.type == platform::reg::kDword) return key_->WriteDword(name, LittleEndian32(v.data));
+    return key_->WriteString(name, std::string(reinterpret_cast<const char*>(v.data.data())));
+  };
+  const bool written = write() || (Reopen() && write());
+  if (holding_) {
+    if (written) held_[id] = std::move(v);
+    else held_.erase(id);  // whatever the registry holds now is read again
+  }
+  return written;
 }
 
 bool TElIniFile::WriteInteger(const std::string& name, int32_t value) {
-  return Write([&](platform::RegistryKey& k) { return k.WriteDword(name, static_cast<uint32_t>(value)); });
+  const auto u = static_cast<uint32_t>(value);
+  return Write(name, {platform::reg::kDword, {uint8_t(u), uint8_t(u >> 8), uint8_t(u >> 16), uint8_t(u >> 24)}});
 }
 
 bool TElIniFile::WriteBool(const std::string& name, bool value) {
@@ -142,12 +164,18 @@ bool TElIniFile::WriteBool(const std::string& name, bool value) {
 }
 
 bool TElIniFile::WriteString(const std::string& name, const std::string& text) {
-  return Write([&](platform::RegistryKey& k) { return k.WriteString(name, text); });
+  const std::string upToNul(text.c_str());
+  std::vector<uint8_t> bytes(upToNul.begin(), upToNul.end());
+  bytes.push_back(0);
+  return Write(name, {platform::reg::kSz, std::move(bytes)});
 }
 
 std::optional<platform::RegValue> TElIniFile::Read(const std::string& name) {
   if (!key_) return std::nullopt;
-  return key_->Read(name);
+  if (!holding_) return key_->Read(name);
+  const auto [it, added] = held_.try_emplace(HeldId(name));
+  if (added) it->second = key_->Read(name);
+  return it->second;
 }
 
 bool TElIniFile::ReadInteger(const std::string& name, int32_t def, int32_t& value) {

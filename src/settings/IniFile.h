@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -50,6 +51,12 @@ class TElIniFile : public ui::NonVisual {
   bool ReadBool(const std::string& name, bool def, bool& value);
   bool ReadString(const std::string& name, const std::string& def, std::string& value);
 
+  // While values are held, each is read from the registry once and a write
+  // of what is stored already is left out: start-up restores the window three
+  // times and saves it once within a fraction of a second. Letting go
+  // forgets them, so that later reads see changes made meanwhile by others.
+  void HoldValues(bool on);
+
  private:
   struct OpenedKey {
     std::string path;  // as the store tells it
@@ -59,8 +66,8 @@ class TElIniFile : public ui::NonVisual {
   platform::RegistryKey* Opened(const std::string& path) const;
   // Opens the key anew: the one kept open may have been deleted meanwhile.
   bool Reopen();
-  template <typename WriteFn>
-  bool Write(WriteFn write);
+  bool Write(const std::string& name, platform::RegValue v);
+  std::string HeldId(const std::string& name) const;
 
   platform::Registry& registry_;
   std::string path_;
@@ -71,6 +78,8 @@ class TElIniFile : public ui::NonVisual {
   // trip to the registry's server.
   std::vector<OpenedKey> opened_;
   platform::RegistryKey* key_ = nullptr;
+  bool holding_ = false;
+  std::map<std::string, std::optional<platform::RegValue>> held_;  // by upper-case path and name
 };
 
 }  // namespace settings
