@@ -1,5 +1,7 @@
 #include "settings/IniFile.h"
 
+#include <cstring>
+
 #include "text/Text.h"
 
 namespace settings {
@@ -135,6 +137,11 @@ void TElIniFile::HoldValues(bool on) {
 std::string TElIniFile::HeldId(const std::string& name) const { return text::Upper(current_ + '\\' + name); }
 
 // v is a REG_DWORD or the REG_SZ of a text with its NUL, as the key writes them.
+bool TElIniFile::Put(const std::string& name, const platform::RegValue& v) {
+  if (v.type == platform::reg::kDword) return key_->WriteDword(name, LittleEndian32(v.data));
+  return key_->WriteString(name, reinterpret_cast<const char*>(v.data.data()));
+}
+
 bool TElIniFile::Write(const std::string& name, platform::RegValue v) {
   if (!key_) return false;
   const std::string id = holding_ ? HeldId(name) : std::string();
@@ -142,11 +149,7 @@ bool TElIniFile::Write(const std::string& name, platform::RegValue v) {
     const auto it = held_.find(id);
     if (it != held_.end() && it->second && it->second->type == v.type && it->second->data == v.data) return true;
   }
-  const auto write = [&] {
-    if (v.type == platform::reg::kDword) return key_->WriteDword(name, LittleEndian32(v.data));
-    return key_->WriteString(name, std::string(reinterpret_cast<const char*>(v.data.data())));
-  };
-  const bool written = write() || (Reopen() && write());
+  const bool written = Put(name, v) || (Reopen() && Put(name, v));
   if (holding_) {
     if (written) held_[id] = std::move(v);
     else held_.erase(id);  // whatever the registry holds now is read again
@@ -164,10 +167,8 @@ bool TElIniFile::WriteBool(const std::string& name, bool value) {
 }
 
 bool TElIniFile::WriteString(const std::string& name, const std::string& text) {
-  const std::string upToNul(text.c_str());
-  std::vector<uint8_t> bytes(upToNul.begin(), upToNul.end());
-  bytes.push_back(0);
-  return Write(name, {platform::reg::kSz, std::move(bytes)});
+  const auto* s = reinterpret_cast<const uint8_t*>(text.c_str());
+  return Write(name, {platform::reg::kSz, {s, s + std::strlen(text.c_str()) + 1}});  // up to the first NUL, and one
 }
 
 std::optional<platform::RegValue> TElIniFile::Read(const std::string& name) {

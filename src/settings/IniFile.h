@@ -67,6 +67,7 @@ class TElIniFile : public ui::NonVisual {
   // Opens the key anew: the one kept open may have been deleted meanwhile.
   bool Reopen();
   bool Write(const std::string& name, platform::RegValue v);
+  bool Put(const std::string& name, const platform::RegValue& v);
   std::string HeldId(const std::string& name) const;
 
   platform::Registry& registry_;

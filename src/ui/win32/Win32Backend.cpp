@@ -440,7 +440,7 @@ void Win32Backend::KeepCreationOrder(const std::vector<std::unique_ptr<Component
   if (!self) return;
   HWND parent = GetParent(self), after = HWND_TOP;
   for (size_t j = i; j-- > 0;)
-    if (HWND h = all[j]->IsControl() ? HandleOf(*all[j]) : nullptr; h && GetParent(h) == parent) {
+    if (HWND h = HandleOf(*all[j]); h && GetParent(h) == parent) {
       after = h;
       break;
     }
