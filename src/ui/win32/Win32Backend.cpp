@@ -98,6 +98,9 @@ class WindowPeer : public NativePeer {
         break;
       case Prop::Position: MoveTo(w_.Left(), w_.Top()); break;
       case Prop::TopMost:
+        // "Not top-most" changes nothing for a window that is not (and a
+        // top-level window's Z order is a round trip to the display).
+        if (!w_.TopMost() && !(GetWindowLongA(hwnd_, GWL_EXSTYLE) & WS_EX_TOPMOST)) break;
         SetWindowPos(hwnd_, w_.TopMost() ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         break;

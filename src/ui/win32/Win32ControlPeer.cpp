@@ -62,6 +62,7 @@ class ControlPeer : public NativePeer {
     }
     const POINT o = ControlOrigin(c);
     const Rect& b = c.Bounds();
+    if (c.Showing()) style |= WS_VISIBLE;  // shown as made: no second call to show it
     hwnd_ = CreateWindowExA(exStyle, cls, c.Caption().c_str(), style, o.x + b.left, o.y + b.top, b.width,
                             b.height, ParentHandleOf(c), reinterpret_cast<HMENU>(static_cast<intptr_t>(id_ = backend.Register(c))),
                             GetModuleHandleA(nullptr), nullptr);
@@ -70,7 +71,7 @@ class ControlPeer : public NativePeer {
     // A page lies above its page control, over the control's display area.
     if (c.GetKind() == Kind::TabSheet) FitSheet();
     for (Prop p : {Prop::Enabled, Prop::Checked, Prop::Range, Prop::Frequency, Prop::Position,
-                   Prop::Panels, Prop::Lines, Prop::Items, Prop::Visible})
+                   Prop::Panels, Prop::Lines, Prop::Items})
       Changed(p);
   }
   ~ControlPeer() override {
