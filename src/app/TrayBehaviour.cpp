@@ -77,8 +77,9 @@ void TMainForm::TrayModeSwitch() {
     TrayIcon->SetProgramIcon();
     return;
   }
-  TrayIcon->ClearIcon();
-  // The bare background at once; the next refresh draws the number on it.
+  // The bare background at once, in place of whatever showed (clearing the
+  // icon first would only send the shell a blank one in between); the next
+  // refresh draws the number on it.
   if (TrayIcon->Text().empty()) TrayIcon->Redraw();
   else TrayIcon->SetText("");
 }

@@ -102,7 +102,6 @@ void TTextTrayIcon::ShowIcon(platform::IconHandle icon, bool owned) {
 }
 
 void TTextTrayIcon::SetProgramIcon() { ShowIcon(area_.ProgramIcon(), false); }
-void TTextTrayIcon::ClearIcon() { ShowIcon(0, false); }
 
 void TTextTrayIcon::ShowListPicture() {
   if (list_ && index_ < list_->Count()) ShowIcon(area_.MakeIcon(list_->Image(index_)), true);

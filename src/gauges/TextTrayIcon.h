@@ -43,9 +43,8 @@ class TTextTrayIcon : public ui::NonVisual {
   // The tooltip as the shell receives it.
   std::string Tip() const;
 
-  // The shown picture: the program's icon, or none.
+  // The shown picture: the program's icon.
   void SetProgramIcon();
-  void ClearIcon();
   platform::IconHandle Icon() const { return icon_; }
 
   ui::Menu* PopupMenu() const { return popup_; }
