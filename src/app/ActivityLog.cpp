@@ -13,10 +13,11 @@ std::string LogLine(const std::string& event, const std::string& time, const std
   return event + " " + i18n::Message("M58") + " " + time + " " + date + "\r\n";
 }
 
-void AppendLogLine(platform::System& system, const std::string& event) {
+text::Status AppendLogLine(platform::System& system, const std::string& event) {
   const std::string line = LogLine(event, system.clock.TimeText(), system.clock.DateText());
   if (const unsigned error = system.textFiles.Append(LogFilePath(system.environment), line))
-    throw ui::Error("I/O error " + std::to_string(error));
+    return text::Error("I/O error " + std::to_string(error));
+  return {};
 }
 
 void ViewLog(platform::System& system, uint32_t ownerWindow) {

@@ -27,24 +27,25 @@ std::string LaunchFolder(const std::string& application) {
   return sep == std::string::npos ? std::string() : application.substr(0, sep + 1);
 }
 
-void RunLauncher(const std::string& file, platform::ProfileReader& profile,
-                 platform::Launcher& launcher, platform::Dialogs& dialogs,
-                 const LauncherActions& actions) {
+ui::Status RunLauncher(const std::string& file, platform::ProfileReader& profile,
+                       platform::Launcher& launcher, platform::Dialogs& dialogs,
+                       const LauncherActions& actions) {
   const LauncherSettings s = ReadLauncherSettings(profile, file);
-  if (s.application.empty()) return;
+  if (s.application.empty()) return {};
   const int before = s.freeMemBefore, after = s.freeMemAfter;
-  if (before < 0 && after < 0) return;
+  if (before < 0 && after < 0) return {};
 
   auto warn = [&] {
     dialogs.ShowMessage("Brantelle couldn't free requested size of memory:(", "Warning",
                        platform::BoxIcon::Warning);
   };
-  if (before > actions.freeMb()) actions.silentRun(before);
+  if (before > actions.freeMb()) RETURN_IF_FAILED(actions.silentRun(before));
   if (before > actions.freeMb() && s.showWarning == 1) warn();
   if (s.launchAlways == 1 || !(before > actions.freeMb()))
     launcher.RunAndWait(LaunchCommandLine(s), LaunchFolder(s.application));
-  if (after > actions.freeMb()) actions.silentRun(after);
+  if (after > actions.freeMb()) RETURN_IF_FAILED(actions.silentRun(after));
   if (after > actions.freeMb() && s.showWarning == 1) warn();
+  return {};
 }
 
 }  // namespace app

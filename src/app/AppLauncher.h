@@ -5,6 +5,7 @@
 #include <string>
 
 #include "ui/Callback.h"
+#include "ui/Component.h"
 #include "platform/Process.h"
 #include "platform/Shell.h"
 
@@ -23,10 +24,10 @@ std::string LaunchFolder(const std::string& application);
 
 struct LauncherActions {
   ui::Callback<int64_t()> freeMb;          // BytesToMb(FreeMemory), a fresh reading
-  ui::Callback<void(int32_t mb)> silentRun;  // marks the run silent and frees mb
+  ui::Callback<ui::Status(int32_t mb)> silentRun;  // marks the run silent and frees mb
 };
 
-void RunLauncher(const std::string& file, platform::ProfileReader& profile,
+ui::Status RunLauncher(const std::string& file, platform::ProfileReader& profile,
                  platform::Launcher& launcher, platform::Dialogs& dialogs,
                  const LauncherActions& actions);
 

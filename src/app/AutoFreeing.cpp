@@ -30,30 +30,35 @@ void TMainForm::WireAutoFreeing() {
   AutoOpt = FindAs<ui::MenuItem>("AutoOpt");
   DisAuto->OnClick = [this] { SwitchPeriodicFreeing(*DisAuto, *AutoOpt); };
   AutoOpt->OnClick = [this] { SwitchPeriodicFreeing(*AutoOpt, *DisAuto); };
-  AutoTimer->OnTimer = [this] { AutoFree(); };
-  OnHotKey = [this](int id) { FormHotKey(id); };
+  AutoTimer->OnTimer = [this] { return AutoFree(); };
+  OnHotKey = [this](int id) { return FormHotKey(id); };
   // Chained: others may also act on destruction.
-  OnDestroy = [this, before = OnDestroy] {
-    if (before) before();
+  OnDestroy = [this, before = OnDestroy]() -> ui::Status {
+    RETURN_IF_FAILED(before());
     UnregisterHotKeys();
+    return {};
   };
   ShowAutoFreeingState();
 }
 
-void TMainForm::AutoFree() {
-  if (RunInProgress()) return;
-  if (FlagOn("CPUCheck") &&
-      engine::RoundHalfEven(CPUUsage->Value()) >= Number("CPUCriticalLevel"))
-    return;
+ui::Status TMainForm::AutoFree() {
+  if (RunInProgress()) return {};
+  if (FlagOn("CPUCheck")) {
+    const ui::Result<int32_t> level = Number("CPUCriticalLevel");
+    RETURN_IF_FAILED(level);
+    if (engine::RoundHalfEven(CPUUsage->Value()) >= *level) return {};
+  }
   SilentRun = true;
   WriteLogLine("    " + i18n::Message("M68"));
   const int64_t mb = TryTo->Checked() ? TrackBar->Position()
                                       : engine::PercentOfTotalMb(DefragMem->TotalMemory(), 25);
-  DefragMem->Defrag(static_cast<int32_t>(mb));
+  return DefragMem->Defrag(static_cast<int32_t>(mb));
 }
 
-void TMainForm::LowMemoryTrigger() {
-  if (MemoryIsLow()) AutoFree();  // a fresh reading, not the colour's
+ui::Status TMainForm::LowMemoryTrigger() {
+  const ui::Result<bool> low = MemoryIsLow();  // a fresh reading, not the colour's
+  RETURN_IF_FAILED(low);
+  return *low ? AutoFree() : ui::Status();
 }
 
 void TMainForm::SwitchPeriodicFreeing(ui::MenuItem& chosen, ui::MenuItem& twin) {
@@ -93,20 +98,22 @@ void TMainForm::UnregisterHotKeys() {
   }
 }
 
-void TMainForm::FormHotKey(int id) {
-  if (id == 0) return;
+ui::Status TMainForm::FormHotKey(int id) {
+  if (id == 0) return {};
   if (id == hotKeyAtoms_[kAutoFreeKey]) {
     SilentRun = true;
-    AutoFree();
-  } else if (id == hotKeyAtoms_[kDefragAllKey]) {
+    return AutoFree();
+  }
+  if (id == hotKeyAtoms_[kDefragAllKey]) {
     SilentRun = true;  // stays set when refused: the run in progress ends without a report
     // The engine would refuse a second run, but the refused call would also
     // forget a Stop that is still pending.
     if (!RunInProgress())
-      DefragMem->Defrag(static_cast<int32_t>(engine::BytesToMb(DefragMem->TotalMemory())));
+      return DefragMem->Defrag(static_cast<int32_t>(engine::BytesToMb(DefragMem->TotalMemory())));
   } else if (id == hotKeyAtoms_[kRestoreKey]) {
     RestoreClick();
   }
+  return {};
 }
 
 }  // namespace app

@@ -20,7 +20,7 @@ std::string MbText(int64_t mb) { return text::FromInt(mb) + " " + Message("M77")
 }  // namespace
 
 void TMainForm::WireFreeingRun() {
-  Go->OnClick = [this] { GoClick(); };
+  Go->OnClick = [this] { return GoClick(); };
   Exitb->OnClick = [this] { ExitbClick(); };
   Exit__->OnClick = [this] { ExitbClick(); };
   Exit_->OnClick = [this] { ExitbClick(); };
@@ -36,9 +36,9 @@ void TMainForm::WireFreeingRun() {
     DispRep->SetChecked(!FreeingReport->Checked());
     FreeingReport->SetChecked(DispRep->Checked());
   };
-  AFree->OnClick = [this] { AutoFree(); };
+  AFree->OnClick = [this] { return AutoFree(); };
   for (int p = 10; p <= 100; p += 10)
-    FindAs<ui::MenuItem>("M" + std::to_string(p))->OnClick = [this, p] { TrayAmountClick(p); };
+    FindAs<ui::MenuItem>("M" + std::to_string(p))->OnClick = [this, p] { return TrayAmountClick(p); };
   DefragMem->OnBeforeDefrag = [this] { RunStep([this] { DefragMemBeforeDefrag(); }); };
   DefragMem->OnProgress = [this](int progress) {
     RunStep([this, progress] { DefragMemProgress(progress); });
@@ -48,17 +48,18 @@ void TMainForm::WireFreeingRun() {
 
 void TMainForm::RunStep(const ui::Event& step) {
   bool done = false;
-  ui::Dispatch(App(), [&] {
-    step();
+  ui::Dispatch(App(), [&]() -> ui::Status {
+    RETURN_IF_FAILED(step());
     done = true;
+    return {};
   });
   if (!done) DefragMem->Abort();
 }
 
-void TMainForm::GoClick() {
+ui::Status TMainForm::GoClick() {
   const int64_t mb = TryTo->Checked() ? TrackBar->Position()
                                       : engine::PercentOfTotalMb(DefragMem->TotalMemory(), 25);
-  DefragMem->Defrag(static_cast<int32_t>(mb));
+  return DefragMem->Defrag(static_cast<int32_t>(mb));
 }
 
 void TMainForm::ExitbClick() {
@@ -71,12 +72,12 @@ void TMainForm::ExitbClick() {
   WriteLogLine(kIndent + Message("M75"));
 }
 
-void TMainForm::TrayAmountClick(int percent) {
+ui::Status TMainForm::TrayAmountClick(int percent) {
   // The submenu is disabled during a run; a refused call would also make the
   // engine forget a Stop that is still pending.
-  if (RunInProgress()) return;
+  if (RunInProgress()) return {};
   const int32_t total = DefragMem->TotalMemory();
-  DefragMem->Defrag(static_cast<int32_t>(percent == 100 ? engine::BytesToMb(total)
+  return DefragMem->Defrag(static_cast<int32_t>(percent == 100 ? engine::BytesToMb(total)
                                                         : engine::PercentOfTotalMb(total, percent)));
 }
 
@@ -92,12 +93,8 @@ void TMainForm::CaptionTrayAmounts() {
 
 void TMainForm::SetRunPriority() {
   // Text that is no number leaves the priority alone, as any other number does.
-  int32_t value = -1;
-  try {
-    value = Number("Priority");
-  } catch (const ui::Error&) {
-  }
-  switch (value) {
+  const ui::Result<int32_t> value = Number("Priority");
+  switch (value.Ok() ? *value : -1) {
     case 0: system_.priority.Set(platform::PriorityClass::High); break;
     case 1: system_.priority.Set(platform::PriorityClass::Normal); break;
     case 2: system_.priority.Set(platform::PriorityClass::Idle); break;

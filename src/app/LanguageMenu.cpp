@@ -19,18 +19,19 @@ using Names = std::initializer_list<const char*>;
 void TMainForm::WireLanguageMenu() {
   for (const auto& l : kLanguages) {
     auto* item = FindAs<ui::MenuItem>(l.name);
-    item->OnClick = [this, item, file = l.file] { LanguageClick(*item, file); };
+    item->OnClick = [this, item, file = l.file] { return LanguageClick(*item, file); };
   }
 }
 
-void TMainForm::LanguageClick(ui::MenuItem& item, const std::string& relativeName) {
-  if (item.Checked() && !LanguageStartup) return;
+ui::Status TMainForm::LanguageClick(ui::MenuItem& item, const std::string& relativeName) {
+  if (item.Checked() && !LanguageStartup) return {};
   if (!LanguageStartup) item.SetChecked(true);
-  if (!item.Checked()) return;
+  if (!item.Checked()) return {};
   // An unreadable file stops here with its error; the previous table stays.
-  if (i18n::OpenLanguageFile(relativeName, system_.environment, system_.files))
-    i18n::ApplyLanguage(*this, *i18n::CurrentLanguage());
-  ApplyBuiltInTexts();
+  const ui::Result<bool> opened = i18n::OpenLanguageFile(relativeName, system_.environment, system_.files);
+  RETURN_IF_FAILED(opened);
+  if (*opened) i18n::ApplyLanguage(*this, *i18n::CurrentLanguage());
+  return ApplyBuiltInTexts();
 }
 
 void TMainForm::ApplyStoredLanguage() {
@@ -42,7 +43,7 @@ void TMainForm::ApplyStoredLanguage() {
   for (const char* name : kLanguageStartupOrder) FindAs<ui::MenuItem>(name)->Click();
 }
 
-void TMainForm::ApplyBuiltInTexts() {
+ui::Status TMainForm::ApplyBuiltInTexts() {
   using i18n::Message;
   FormPersist->SaveProperties();
 
@@ -120,12 +121,13 @@ void TMainForm::ApplyBuiltInTexts() {
   const char* groupIds[] = {"M09", "M101", "M11", "M12", "M13"};
   for (int i = 0; i < 5; ++i)
     captions(" " + Message(groupIds[i]) + " ", {("ElGroupBox" + std::to_string(i + 1)).c_str()});
-  if (TrackBar->OnChange) TrackBar->OnChange();
+  RETURN_IF_FAILED(TrackBar->OnChange());
   for (size_t i = 0; i < StatusBar->PanelCount(); ++i) StatusBar->SetPanelHint(i, areaHint);
   ShowAutoFreeingState();
 
   StatusTexts();
   CaptionTrayAmounts();
+  return {};
 }
 
 }  // namespace app

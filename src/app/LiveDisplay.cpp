@@ -34,19 +34,30 @@ void TMainForm::StatusTexts() {
   TrayRefresh();
 }
 
-bool TMainForm::MemoryIsLow() const {
-  return FlagOn("RAMCritical") && engine::BytesToMb(DefragMem->FreeMemory()) <= Number("RAMLevel");
+ui::Result<bool> TMainForm::MemoryIsLow() const {
+  if (!FlagOn("RAMCritical")) return false;
+  const int64_t freeMb = engine::BytesToMb(DefragMem->FreeMemory());
+  const ui::Result<int32_t> level = Number("RAMLevel");
+  RETURN_IF_FAILED(level);
+  return freeMb <= *level;
 }
 
-void TMainForm::TimerTimer() {
+ui::Status TMainForm::TimerTimer() {
   StatusTexts();
   // The normal colour is whatever the never-recoloured swap gauge shows.
   const gfx::Color normal = SwapUsage->Font().color;
-  const bool cpuHigh = FlagOn("CPUCheck") &&
-                       engine::RoundHalfEven(CPUUsage->Value()) > Number("CPUCriticalLevel");
+  bool cpuHigh = false;
+  if (FlagOn("CPUCheck")) {
+    const int64_t load = engine::RoundHalfEven(CPUUsage->Value());
+    const ui::Result<int32_t> level = Number("CPUCriticalLevel");
+    RETURN_IF_FAILED(level);
+    cpuHigh = load > *level;
+  }
   SetFontColor(*CPUUsage, cpuHigh ? kWarningColor : normal);
-  SetFontColor(*RAMLoading, MemoryIsLow() ? kWarningColor : normal);
-  LowMemoryTrigger();
+  const ui::Result<bool> low = MemoryIsLow();
+  RETURN_IF_FAILED(low);
+  SetFontColor(*RAMLoading, *low ? kWarningColor : normal);
+  return LowMemoryTrigger();
 }
 
 }  // namespace app

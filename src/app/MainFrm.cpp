@@ -20,6 +20,8 @@ TMainForm::TMainForm(ui::Application& app, platform::System& system)
       system_(system),
       command_(ParseCommandLine(system.environment.Arguments())),
       cpuMeter_(system.performance) {
+  created_ = cpuMeter_.Created();
+  if (!created_.Ok()) return;  // nothing of the window is made
   SetCaption("Brantelle");
   SetClientSize(kClientWidth, kClientHeight);
   Add<ui::Picture>(nullptr, "Right");
@@ -111,7 +113,7 @@ TMainForm::TMainForm(ui::Application& app, platform::System& system)
 
   Timer = &Add<ui::Timer>("Timer");
   Timer->SetInterval(1000);
-  Timer->OnTimer = [this] { TimerTimer(); };
+  Timer->OnTimer = [this] { return TimerTimer(); };
   AutoTimer = &Add<ui::Timer>("AutoTimer");
   AutoTimer->SetEnabled(false);
   AutoTimer->SetInterval(900000);
@@ -152,7 +154,7 @@ TMainForm::TMainForm(ui::Application& app, platform::System& system)
   OneInstance->OnExists = [](const platform::InstanceBlock&, bool& doSwitch) { doSwitch = true; };
   OneInstance->OnInstanceRun = [this](const std::vector<std::string>&) { RestoreClick(); };
   if (!OneInstance->Loaded(system.environment.Arguments()))
-    throw ui::Error("Cannot create the single-instance block");
+    created_ = ui::Error("Cannot create the single-instance block");
 }
 
 void TMainForm::CreateSettingLabels(ui::Component* group) {
@@ -167,7 +169,7 @@ const std::string& TMainForm::Setting(const std::string& label) const {
   return Find(label)->Caption();
 }
 
-int32_t TMainForm::Number(const std::string& label) const { return text::ToInt(Setting(label)); }
+ui::Result<int32_t> TMainForm::Number(const std::string& label) const { return text::ToInt(Setting(label)); }
 
 int TMainForm::HotKey(const std::string& label) const {
   // The key's code is the first character's; an empty text names no key.
@@ -203,7 +205,7 @@ void TMainForm::FormCreate() {
     TrackBar->SetVisible(TryTo->Checked());
     SyncSensorActions();
   });
-  step([this] { RunCommandLine(); });
+  step([this] { return RunCommandLine(); });
   step([this] { TrayModeSwitch(); });
   step([this] { WriteLogLine("*** " + i18n::Message("M76")); });
   if (command_.OneShot()) App().Terminate();
@@ -214,23 +216,24 @@ void TMainForm::FormCreate() {
   step([this] { DisplayTick(); });
 }
 
-void TMainForm::RunCommandLine() {
-  if (command_.mode != Mode::ShowWindow && FlagOn("DefragWhenStart")) AutoFree();
-  else if (command_.mode == Mode::Optimize) AutoFree();
+ui::Status TMainForm::RunCommandLine() {
+  if (command_.mode != Mode::ShowWindow && FlagOn("DefragWhenStart")) RETURN_IF_FAILED(AutoFree());
+  else if (command_.mode == Mode::Optimize) RETURN_IF_FAILED(AutoFree());
 
   if (command_.mode == Mode::Free) {
     SilentRun = true;
-    DefragMem->Defrag(FreeAmount(command_.parameter));
+    RETURN_IF_FAILED(DefragMem->Defrag(FreeAmount(command_.parameter)));
   }
   if (command_.mode == Mode::Launcher) {
     LauncherActions actions;
     actions.freeMb = [this] { return engine::BytesToMb(DefragMem->FreeMemory()); };
     actions.silentRun = [this](int32_t mb) {
       SilentRun = true;
-      DefragMem->Defrag(mb);
+      return DefragMem->Defrag(mb);
     };
-    RunLauncher(command_.parameter, system_.profile, system_.launcher, system_.dialogs, actions);
+    return RunLauncher(command_.parameter, system_.profile, system_.launcher, system_.dialogs, actions);
   }
+  return {};
 }
 
 void TMainForm::AfterCreate() {

@@ -41,6 +41,9 @@ class TMainForm : public ui::Window {
 
   TMainForm(ui::Application& app, platform::System& system);
   ~TMainForm() override;
+  // Whether the window could be made: without the processor load meter or
+  // the single-instance block there is no program to run.
+  const ui::Status& Created() const { return created_; }
 
   // The creation handler: settings, language, command-line actions, start line,
   // hot keys, one display tick.
@@ -51,14 +54,15 @@ class TMainForm : public ui::Window {
   // Settings held by the invisible labels.
   const std::string& Setting(const std::string& label) const;
   bool FlagOn(const std::string& label) const { return Setting(label) == "0"; }
-  int32_t Number(const std::string& label) const;
+  // A number setting; text that is no number is an error.
+  ui::Result<int32_t> Number(const std::string& label) const;
   // The virtual-key code of a hot-key setting (its one character's code), or
   // 0 when the text is not exactly one character.
   int HotKey(const std::string& label) const;
 
   // Automatic freeing: a silent run of the Go! amount, unless a run is in
   // progress or the processor is busy.
-  void AutoFree();
+  ui::Status AutoFree();
   // Status panel 2: whether periodic freeing is on.
   void ShowAutoFreeingState();
   // The three global hot keys from their settings; unregistering releases them.
@@ -71,10 +75,10 @@ class TMainForm : public ui::Window {
 
   // The freeing run. A run is in progress exactly while Go is disabled.
   bool RunInProgress() const { return !Go->Enabled(); }
-  void GoClick();
+  ui::Status GoClick();
   // Exit when idle; Stop while a run is in progress.
   void ExitbClick();
-  void TrayAmountClick(int percent);
+  ui::Status TrayAmountClick(int percent);
   // The tray menu's amount captions, for the installed memory and the current language.
   void CaptionTrayAmounts();
   void DefragMemBeforeDefrag();
@@ -177,15 +181,15 @@ class TMainForm : public ui::Window {
   // The Language menu. An item's handler opens its file and re-captions this
   // window; at start-up only the checked item passes.
   bool LanguageStartup = false;
-  void LanguageClick(ui::MenuItem& item, const std::string& relativeName);
+  ui::Status LanguageClick(ui::MenuItem& item, const std::string& relativeName);
   // Stores the settings, then sets the texts of this window that the program
   // takes from message texts.
-  void ApplyBuiltInTexts();
+  ui::Status ApplyBuiltInTexts();
 
  private:
   void CreateSettingLabels(ui::Component* group);
   void CreateMenus();
-  void RunCommandLine();
+  ui::Status RunCommandLine();
   void WireFreeingRun();
   // Runs a step of a run's handler; an error in it is shown and ends the run,
   // so that the after-run handler puts the window back to idle.
@@ -195,10 +199,10 @@ class TMainForm : public ui::Window {
   void WireLogMenu();
   void WireAutoFreeing();
   // Step 4 of the display tick: free when memory is at or below RAMLevel.
-  void LowMemoryTrigger();
+  ui::Status LowMemoryTrigger();
   // Flips both twin items and the periodic timer.
   void SwitchPeriodicFreeing(ui::MenuItem& chosen, ui::MenuItem& twin);
-  void FormHotKey(int id);
+  ui::Status FormHotKey(int id);
   void WireTray();
   void CreateSensorActions();
   void WireDialogs();
@@ -220,13 +224,14 @@ class TMainForm : public ui::Window {
   void DisplayTick();
   // The display timer's tick: status texts, then the warning colours of the
   // processor and memory-usage gauges.
-  void TimerTimer();
+  ui::Status TimerTimer();
   // Title and status bar from fresh memory readings.
   void StatusTexts();
   // RAMCritical on and free memory (rounded, read now) at or below RAMLevel.
-  bool MemoryIsLow() const;
+  ui::Result<bool> MemoryIsLow() const;
 
   platform::System& system_;
+  ui::Status created_;
   CommandLine command_;
   // One processor load meter per process; the processor gauge samples it.
   engine::CpuUsage cpuMeter_;

@@ -6,12 +6,8 @@ namespace app {
 
 void TMainForm::WriteLogLine(const std::string& text) {
   if (!FlagOn("Log")) return;
-  try {
-    AppendLogLine(system_, text);
-  } catch (const ui::Error& e) {
-    // Reported here so that no caller is left half done (a run, start-up, closing).
-    App().ShowException(e.what());
-  }
+  // Reported here so that no caller is left half done (a run, start-up, closing).
+  if (const ui::Status written = AppendLogLine(system_, text); !written.Ok()) App().ShowException(written.Message());
 }
 
 void TMainForm::WireLogMenu() {

@@ -15,9 +15,10 @@ void StartUp(ui::Application& application, TMainForm& form) {
   form.AfterCreate();
 }
 
-int RunBrantelle(ui::Application& application, platform::System& system) {
+ui::Result<int> RunBrantelle(ui::Application& application, platform::System& system) {
   application.SetTitle("Brantelle");
   TMainForm form(application, system);
+  RETURN_IF_FAILED(form.Created());
   StartUp(application, form);
   application.Run();
   // A one-shot start that met an error tells its caller so.

@@ -10,7 +10,7 @@ namespace app {
 // Everything between the main window's creation and the message loop.
 void StartUp(ui::Application& application, TMainForm& form);
 
-// Returns the process exit code.
-int RunBrantelle(ui::Application& application, platform::System& system);
+// Returns the process exit code; an error when the main window could not be made.
+ui::Result<int> RunBrantelle(ui::Application& application, platform::System& system);
 
 }  // namespace app

@@ -1,7 +1,5 @@
 // The Tools menu's one-shot tools, the BIOS box and the shutdown submenu, in
 // the main menu and the tray menu alike; and whether cache tuning is offered.
-#include <exception>
-
 #include "app/MainFrm.h"
 #include "tools/BIOSDate.h"
 #include "tools/QuickTools.h"
@@ -9,18 +7,6 @@
 #include "tools/easyShutDown.h"
 
 namespace app {
-
-namespace {
-
-// The tools report nothing: an error inside one ends it quietly.
-void Quietly(const ui::Callback<void()>& tool) {
-  try {
-    tool();
-  } catch (const std::exception&) {
-  }
-}
-
-}  // namespace
 
 void TMainForm::WireSystemTools() {
   auto bind = [this](std::initializer_list<const char*> items, void (TMainForm::*handler)()) {
@@ -59,35 +45,35 @@ void TMainForm::WireSystemTools() {
 }
 
 void TMainForm::WizardClick() {
-  Quietly([this] { tools::LaunchComponent(system_.tools, system_.environment.ProgramFolder() + "wizard.exe"); });
+  tools::LaunchComponent(system_.tools, system_.environment.ProgramFolder() + "wizard.exe");
 }
 
 void TMainForm::DocClick() {
-  Quietly([this] { tools::ShellOpen(system_.tools.shell, system_.environment.ProgramFolder() + "Brantelle.chm"); });
+  tools::ShellOpen(system_.tools.shell, system_.environment.ProgramFolder() + "Brantelle.chm");
 }
 
 void TMainForm::EjectCDClick() {
-  Quietly([this] { tools::EjectCD(system_.tools.media, App().GetBackend().NativeHandle(*this)); });
+  tools::EjectCD(system_.tools.media, App().GetBackend().NativeHandle(*this));
 }
 
 void TMainForm::ClDocClick() {
-  Quietly([this] { system_.tools.shell.ClearRecentDocuments(); });
+  system_.tools.shell.ClearRecentDocuments();
 }
 
 void TMainForm::CCClick() {
-  Quietly([this] { system_.clipboard.Empty(); });
+  system_.clipboard.Empty();
 }
 
 void TMainForm::IECacheClick() {
-  Quietly([this] { tools::ClearIECache(system_.tools); });
+  tools::ClearIECache(system_.tools);
 }
 
 void TMainForm::ElMenuItem16Click() {
-  Quietly([this] { tools::ShowUptime(system_.tools, system_.clock); });
+  tools::ShowUptime(system_.tools, system_.clock);
 }
 
 void TMainForm::BiosClick() {
-  Quietly([this] { tools::ShowBiosInformation(*BIOSInfor, system_.registry, system_.tools); });
+  tools::ShowBiosInformation(*BIOSInfor, system_.registry, system_.tools);
 }
 
 void TMainForm::RunShutdown(tools::TActionType action, bool force) {

@@ -1,7 +1,5 @@
 // Tray and window behaviour: what the tray icon shows, its double click,
 // minimize, restore and close to the tray, and staying on top.
-#include <exception>
-
 #include "app/MainFrm.h"
 #include "engine/MemoryStatus.h"
 #include "text/Text.h"
@@ -99,12 +97,8 @@ void TMainForm::TrayRunning(bool running) {
 
 void TMainForm::TrayIconDblClick() {
   // Text that is no number is an action like any unknown one: none.
-  int32_t action = -1;
-  try {
-    action = Number("TrayAction");
-  } catch (const ui::Error&) {
-  }
-  switch (action) {
+  const ui::Result<int32_t> action = Number("TrayAction");
+  switch (action.Ok() ? *action : -1) {
     case 0: RestoreClick(); break;
     case 1:
       if (!RunInProgress()) AFree->Click();
@@ -117,14 +111,11 @@ void TMainForm::TrayIconDblClick() {
 }
 
 void TMainForm::StayOnTopClick() {
-  try {
-    auto* item = FindAs<ui::MenuItem>("StayOnTop");
-    const bool on = !FormPersist->TopMost();
-    item->SetChecked(on);
-    FormPersist->SetTopMost(on);
-    FormCaption->SetDown(kPinButton, on);
-  } catch (const std::exception&) {
-  }
+  auto* item = FindAs<ui::MenuItem>("StayOnTop");
+  const bool on = !FormPersist->TopMost();
+  item->SetChecked(on);
+  FormPersist->SetTopMost(on);
+  FormCaption->SetDown(kPinButton, on);
 }
 
 void TMainForm::FormCaptionButtonClick(size_t button) {

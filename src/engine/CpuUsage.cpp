@@ -18,29 +18,34 @@ constexpr int32_t kMaxProcessors = 1024;
 
 CpuUsage::CpuUsage(platform::PerformanceSource& source) : source_(source) {
   const auto family = source_.WindowsFamily();
-  if (!family) throw text::Error("Can't get the Windows version");
+  if (!family) return;
+  knownFamily_ = true;
   isNT_ = *family == platform::Family::NT;
   perfBuffer_.assign(kInitialBufferSize, 0);
 }
 
 CpuUsage::~CpuUsage() { StopProcessorMonitoring(); }
 
-void CpuUsage::SampleProcessorLoad() {
-  if (isNT_)
-    SampleNT();
-  else
-    Sample9x();
+text::Status CpuUsage::Created() const {
+  if (!knownFamily_) return text::Error("Can't get the Windows version");
+  return {};
 }
 
-double CpuUsage::ProcessorLoad(int32_t index) {
+text::Status CpuUsage::SampleProcessorLoad() {
+  if (!isNT_) return Sample9x();
+  SampleNT();
+  return {};
+}
+
+text::Result<double> CpuUsage::ProcessorLoad(int32_t index) {
   if (!isNT_) {
-    if (index != 0) throw text::Error("CPU index out of bounds");
-    if (!started_ && !idleTimes9x_) SampleProcessorLoad();
+    if (index != 0) return text::Error("CPU index out of bounds");
+    if (!started_ && !idleTimes9x_) RETURN_IF_FAILED(SampleProcessorLoad());
     if (!idleTimes9x_) return lastUsage_ / 100.0;
   }
-  if (instanceCount_ == -1) SampleProcessorLoad();
-  if (index < 0 || index >= instanceCount_) return 0;
-  if (currentTime_ == previousTime_) return 0;
+  if (instanceCount_ == -1) RETURN_IF_FAILED(SampleProcessorLoad());
+  if (index < 0 || index >= instanceCount_) return 0.0;
+  if (currentTime_ == previousTime_) return 0.0;
   // The counters are raw system figures: their difference may not fit in 64 bits.
   const long double idle = static_cast<long double>(current_[index]) - previous_[index];
   const long double elapsed = static_cast<long double>(currentTime_) - previousTime_;
@@ -59,10 +64,10 @@ void CpuUsage::StopProcessorMonitoring() {
   }
 }
 
-void CpuUsage::Sample9x() {
+text::Status CpuUsage::Sample9x() {
   if (idleTimes9x_) {
     SampleIdleTimes();
-    return;
+    return {};
   }
   if (!started_) {
     const auto start = source_.OpenDynData("PerfStats\\StartStat", true);
@@ -71,18 +76,19 @@ void CpuUsage::Sample9x() {
       // Windows 98) may still offer the idle times that NT systems read.
       if (SampleIdleTimes()) {
         idleTimes9x_ = true;
-        return;
+        return {};
       }
-      throw text::Error("Unable to start performance monitoring");
+      return text::Error("Unable to start performance monitoring");
     }
     // This read starts the statistic; its figure means nothing yet.
     source_.ReadDynValue(start, kUsageValue, lastUsage_);
     source_.CloseDynData(start);
     statDataKey_ = source_.OpenDynData("PerfStats\\StatData", false);
-    if (!statDataKey_) throw text::Error("Unable to read performance data");
+    if (!statDataKey_) return text::Error("Unable to read performance data");
     started_ = true;
   }
   source_.ReadDynValue(statDataKey_, kUsageValue, lastUsage_);
+  return {};
 }
 
 bool CpuUsage::QueryPerformanceData() {

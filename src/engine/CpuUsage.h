@@ -7,21 +7,24 @@
 #include <vector>
 
 #include "platform/Performance.h"
+#include "text/Error.h"
 
 namespace engine {
 
 class CpuUsage {
  public:
-  // Raises "Can't get the Windows version" when the platform family is unknown.
   explicit CpuUsage(platform::PerformanceSource& source);
   ~CpuUsage();
   CpuUsage(const CpuUsage&) = delete;
   CpuUsage& operator=(const CpuUsage&) = delete;
+  // "Can't get the Windows version" when the platform family is unknown: a
+  // meter that cannot be used.
+  text::Status Created() const;
 
   // Takes a fresh reading.
-  void SampleProcessorLoad();
+  text::Status SampleProcessorLoad();
   // The busy share of processor index, nominally 0 to 1.
-  double ProcessorLoad(int32_t index);
+  text::Result<double> ProcessorLoad(int32_t index);
   // Ends the Windows 9x statistics collection if it was started.
   void StopProcessorMonitoring();
 
@@ -31,7 +34,7 @@ class CpuUsage {
   uint32_t PerfBufferSize() const { return static_cast<uint32_t>(perfBuffer_.size()); }
 
  private:
-  void Sample9x();
+  text::Status Sample9x();
   void SampleNT();
   bool QueryPerformanceData();
   // Reads the system's per-processor idle times; false when it offers none.
@@ -39,7 +42,7 @@ class CpuUsage {
   void Accept(const std::vector<int64_t>& idle, int64_t stamp, bool stampValid);
 
   platform::PerformanceSource& source_;
-  bool isNT_ = false;
+  bool knownFamily_ = false, isNT_ = false;
   // Windows 9x
   bool started_ = false;
   platform::PerformanceSource::Key statDataKey_ = 0;

@@ -27,7 +27,7 @@ int32_t TDefragMem::FreeMemory() const {
 namespace {
 
 // The run's block table: fixed capacity, on the stack, and every block still
-// held goes back to the system however the run ends (an event handler may throw).
+// held goes back to the system however the run ends (an event handler may fail).
 class BlockTable {
  public:
   explicit BlockTable(platform::BlockSource& source) : source_(source) {}
@@ -49,9 +49,9 @@ class BlockTable {
 
 }  // namespace
 
-void TDefragMem::Defrag(int32_t megabytes) {
+ui::Status TDefragMem::Defrag(int32_t megabytes) {
   abortRequested_ = false;
-  if (busy_) return;
+  if (busy_) return {};
   busy_ = true;
   struct BusyReset {
     bool& busy;
@@ -59,17 +59,17 @@ void TDefragMem::Defrag(int32_t megabytes) {
   } busyReset{busy_};
 
   const int count = std::clamp<int32_t>(megabytes, 0, kMaxBlocks);
-  if (OnBeforeDefrag) OnBeforeDefrag();
+  RETURN_IF_FAILED(OnBeforeDefrag());
 
   const long double totalSteps = 2.0L * count;
   int step = 0;
   auto progress = [&] {
     ++step;
-    if (OnProgress) OnProgress(static_cast<int>(RoundHalfEven(step / totalSteps * 100.0L)));
+    return OnProgress(static_cast<int>(RoundHalfEven(step / totalSteps * 100.0L)));
   };
   auto finish = [&] {
     busy_ = false;
-    if (OnAfterDefrag) OnAfterDefrag();
+    return OnAfterDefrag();
   };
 
   BlockTable table(blocks_);
@@ -78,7 +78,7 @@ void TDefragMem::Defrag(int32_t megabytes) {
       table.Put(i, block);
       ZeroFillBlock(block);
     }
-    progress();
+    RETURN_IF_FAILED(progress());
     if (abortRequested_) {
       table.ReleaseFrom(0);
       return finish();
@@ -86,13 +86,13 @@ void TDefragMem::Defrag(int32_t megabytes) {
   }
   for (int i = 0; i < count; ++i) {
     table.Release(i);
-    progress();
+    RETURN_IF_FAILED(progress());
     if (abortRequested_) {
       table.ReleaseFrom(i + 1);
       return finish();
     }
   }
-  finish();
+  return finish();
 }
 
 }  // namespace engine

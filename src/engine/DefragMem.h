@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 
 #include "engine/MemoryStatus.h"
 #include "platform/Memory.h"
@@ -24,14 +23,16 @@ class TDefragMem : public ui::NonVisual {
   int32_t FreeMemory() const;
   bool Busy() const { return busy_; }
 
-  // One complete, synchronous run. Refused (no event) while a run is in progress.
-  void Defrag(int32_t megabytes);
+  // One complete, synchronous run. Refused (no event) while a run is in
+  // progress. An event handler's error ends the run (every block goes back)
+  // and is the run's.
+  ui::Status Defrag(int32_t megabytes);
   // Ends the run in progress after its current step.
   void Abort() { abortRequested_ = true; }
 
-  std::function<void()> OnBeforeDefrag;
-  std::function<void(int progress)> OnProgress;
-  std::function<void()> OnAfterDefrag;
+  ui::Event OnBeforeDefrag;
+  ui::Callback<ui::Status(int progress)> OnProgress;
+  ui::Event OnAfterDefrag;
 
  private:
   bool abortRequested_ = false;

@@ -11,7 +11,7 @@ TSensor& AddMainWindowGauge(ui::Window& window, ui::Component* parent, const std
   g.SetHint("This area displays memory information and statistics");
   g.SetPointCount(100);
   g.SetValue(0);
-  g.SetMaxValue(100);
+  (void)g.SetMaxValue(100);  // above the minimum of 0: never refused
   g.SetMargin(2);
   g.SetColor(gfx::clLime);
   g.SetBackColor(gfx::clBlack);

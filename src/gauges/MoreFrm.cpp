@@ -55,24 +55,22 @@ TMoreForm::TMoreForm(ui::Application& app, const GaugeSet& gauges) : ui::Window(
   Color3D->SetSelected(ref.Color3D());
   BackColor3D->SetSelected(ref.ColorBack3D());
   Font->SetSelected(ref.Font().color);
-  Border->SetItemIndex(ref.Border());
+  (void)Border->SetItemIndex(ref.Border());  // one of the three styles listed
 }
 
 void TMoreForm::SaveBClick() {
-  try {
-    for (TSensor* g : gauges_) {
-      g->SetBackColor(BackColor->Selected());
-      g->SetColor(Color->Selected());
-      g->SetColorBack3D(BackColor3D->Selected());
-      gfx::Font font = g->Font();
-      font.color = Font->Selected();
-      g->SetFont(font);
-      g->SetColor3D(Color3D->Selected());
-      if (Border->ItemIndex() < 0) throw ui::Error("No border style");
-      g->SetBorder(static_cast<TSensBorderStyle>(Border->ItemIndex()));
-    }
-  } catch (const std::exception&) {
-    return;  // the rest, closing included, is skipped
+  for (TSensor* g : gauges_) {
+    g->SetBackColor(BackColor->Selected());
+    g->SetColor(Color->Selected());
+    g->SetColorBack3D(BackColor3D->Selected());
+    gfx::Font font = g->Font();
+    font.color = Font->Selected();
+    g->SetFont(font);
+    g->SetColor3D(Color3D->Selected());
+    // No border style is an error that the window keeps to itself: the rest,
+    // closing included, is skipped.
+    if (Border->ItemIndex() < 0) return;
+    g->SetBorder(static_cast<TSensBorderStyle>(Border->ItemIndex()));
   }
   Close();
 }

@@ -38,18 +38,20 @@ void TSensor::SetValue(double v) {
   Repaint();
 }
 
-void TSensor::SetMaxValue(double v) {
-  if (v == maxValue_) return;
-  if (v == minValue_) throw ui::Error("MinValue and MaxValue can't be equal.");
+ui::Status TSensor::SetMaxValue(double v) {
+  if (v == maxValue_) return {};
+  if (v == minValue_) return ui::Error("MinValue and MaxValue can't be equal.");
   maxValue_ = v;
   Repaint();
+  return {};
 }
 
-void TSensor::SetMinValue(double v) {
-  if (v == minValue_) return;
-  if (v == maxValue_) throw ui::Error("MinValue and MaxValue can't be equal.");
+ui::Status TSensor::SetMinValue(double v) {
+  if (v == minValue_) return {};
+  if (v == maxValue_) return ui::Error("MinValue and MaxValue can't be equal.");
   minValue_ = v;
   Repaint();
+  return {};
 }
 
 #define SENSOR_WRITER(Setter, Type, field) \
@@ -139,7 +141,7 @@ void TSensor::SetInterval(unsigned ms) {
 void TSensor::StartSampling() {
   if (sampleTimer_ || !Owner()) return;
   sampleTimer_ = std::make_unique<ui::Timer>(Owner(), Name() + "SampleTimer");
-  sampleTimer_->OnTimer = [this] { SampleTick(); };
+  sampleTimer_->OnTimer = [this] { return SampleTick(); };
   sampleTimer_->SetInterval(kSamplePeriodMs);
   Realized();
 }
@@ -153,19 +155,24 @@ void TSensor::Realized() {
 
 void TSensor::StopSampling() { sampleTimer_.reset(); }
 
-void TSensor::SampleTick() {
-  if (!active_ || dataType_ == dtUser) return;
-  SetValue(TakeSample());
+ui::Status TSensor::SampleTick() {
+  if (!active_ || dataType_ == dtUser) return {};
+  const ui::Result<double> sample = TakeSample();
+  RETURN_IF_FAILED(sample);
+  SetValue(*sample);
+  return {};
 }
 
-double TSensor::TakeSample() {
+ui::Result<double> TSensor::TakeSample() {
   if (dataType_ == dtCPU) {
-    if (!sources_.cpu) return 0;
-    sources_.cpu->SampleProcessorLoad();
-    const double v = 100 * sources_.cpu->ProcessorLoad(0);
+    if (!sources_.cpu) return 0.0;
+    RETURN_IF_FAILED(sources_.cpu->SampleProcessorLoad());
+    const ui::Result<double> load = sources_.cpu->ProcessorLoad(0);
+    RETURN_IF_FAILED(load);
+    const double v = 100 * *load;
     return std::isnan(v) || v < 0 ? 0 : v;
   }
-  if (!sources_.memory) return 0;
+  if (!sources_.memory) return 0.0;
   const engine::TMemorySnapshot s = engine::ReadMemoryStatus(*sources_.memory);
   switch (dataType_) {
     case dtPhisMemLoadPercent:

@@ -34,6 +34,7 @@ struct SensorSources {
 
 class TSensor : public ui::PaintBox {
  public:
+  UI_TAGGED_CLASS(TSensor)
   TSensor(ui::Window* owner, ui::Component* parent, std::string name, SensorSources sources = {});
   ~TSensor() override;
 
@@ -48,9 +49,10 @@ class TSensor : public ui::PaintBox {
   double Value() const { return history_[historyPos_]; }
   void SetValue(double v);
   double MaxValue() const { return maxValue_; }
-  void SetMaxValue(double v);
+  // Fails with "MinValue and MaxValue can't be equal." on a value equal to the other end.
+  ui::Status SetMaxValue(double v);
   double MinValue() const { return minValue_; }
-  void SetMinValue(double v);
+  ui::Status SetMinValue(double v);
   int Margin() const { return margin_; }
   void SetMargin(int v);
   gfx::Color Color() const { return color_; }
@@ -99,12 +101,12 @@ class TSensor : public ui::PaintBox {
   ui::Timer* SampleTimer() const { return sampleTimer_.get(); }
 
   // One tick of the sampling timer.
-  void SampleTick();
+  ui::Status SampleTick();
   void Realized() override;
 
  private:
   void Repaint() { Invalidate(); }
-  double TakeSample();
+  ui::Result<double> TakeSample();
   void StartSampling();
   void StopSampling();
 

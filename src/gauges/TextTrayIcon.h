@@ -30,6 +30,7 @@ gfx::IconImage ComposeTrayIcon(const gfx::IconImage* background, const gfx::Icon
 
 class TTextTrayIcon : public ui::NonVisual {
  public:
+  UI_TAGGED_CLASS(TTextTrayIcon)
   TTextTrayIcon(ui::Window* owner, std::string name, platform::NotifyArea& area);
   ~TTextTrayIcon() override;
 

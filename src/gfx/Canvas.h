@@ -107,6 +107,11 @@ class Canvas {
   // on again may keep it for the next CreateImage of that size.
   virtual void ReuseImage(std::unique_ptr<Canvas> image) { image.reset(); }
 
+  // Which implementation this canvas is, as the address of a tag of its own:
+  // one that takes another canvas's image tells its own kind by it (the
+  // program is built without run-time type information).
+  virtual const void* Family() const { return nullptr; }
+
   virtual Color Pixel(Point p) = 0;
   // The plain RGB value c stands for, a system colour resolved.
   virtual Color Rgb(Color c) = 0;

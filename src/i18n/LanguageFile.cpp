@@ -1,10 +1,7 @@
 #include "i18n/LanguageFile.h"
 
-#include <new>
-
 #include "platform/Files.h"
 #include "platform/Shell.h"
-#include "ui/Component.h"
 
 namespace i18n {
 
@@ -38,25 +35,21 @@ std::string LanguageFilePath(const std::string& programFolder, const std::string
   return path;
 }
 
-std::optional<LanguageTable> LoadLanguageFile(const std::string& relativeName,
-                                              platform::Environment& environment,
-                                              platform::Files& files) {
+text::Result<std::optional<LanguageTable>> LoadLanguageFile(const std::string& relativeName,
+                                                            platform::Environment& environment,
+                                                            platform::Files& files) {
   const std::string path = LanguageFilePath(environment.ProgramFolder(), relativeName);
-  try {
-    std::string bytes;
-    switch (files.ReadAll(path, kMaxLanguageFileBytes, bytes)) {
-      case platform::ReadResult::Ok:
-        return LanguageTable::Parse(bytes);
-      case platform::ReadResult::Missing:
-        return std::nullopt;
-      case platform::ReadResult::Unreadable:
-      case platform::ReadResult::TooLarge:
-        break;
-    }
-  } catch (const std::bad_alloc&) {
-    // A file too big for the address space is as unreadable as a locked one.
+  std::string bytes;
+  switch (files.ReadAll(path, kMaxLanguageFileBytes, bytes)) {
+    case platform::ReadResult::Ok:
+      return std::optional<LanguageTable>(LanguageTable::Parse(bytes));
+    case platform::ReadResult::Missing:
+      return std::optional<LanguageTable>();
+    case platform::ReadResult::Unreadable:
+    case platform::ReadResult::TooLarge:
+      break;
   }
-  throw ui::Error("Cannot open file " + path);
+  return text::Error("Cannot open file " + path);
 }
 
 const LanguageTable* CurrentLanguage() {
@@ -66,11 +59,12 @@ const LanguageTable* CurrentLanguage() {
 
 void SetCurrentLanguage(std::optional<LanguageTable> table) { Slot() = std::move(table); }
 
-bool OpenLanguageFile(const std::string& relativeName, platform::Environment& environment,
-                      platform::Files& files) {
-  std::optional<LanguageTable> table = LoadLanguageFile(relativeName, environment, files);
-  const bool loaded = table.has_value();
-  SetCurrentLanguage(std::move(table));
+text::Result<bool> OpenLanguageFile(const std::string& relativeName, platform::Environment& environment,
+                                    platform::Files& files) {
+  text::Result<std::optional<LanguageTable>> table = LoadLanguageFile(relativeName, environment, files);
+  RETURN_IF_FAILED(table);
+  const bool loaded = table->has_value();
+  SetCurrentLanguage(std::move(*table));
   return loaded;
 }
 

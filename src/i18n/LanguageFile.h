@@ -6,6 +6,7 @@
 #include <string>
 
 #include "i18n/LanguageTable.h"
+#include "text/Error.h"
 
 namespace platform {
 class Environment;
@@ -24,19 +25,19 @@ constexpr size_t kMaxLanguageFileBytes = 16u << 20;
 std::string LanguageFilePath(const std::string& programFolder, const std::string& relativeName);
 
 // The table of the file, or nothing when no file of that name exists. A file
-// that exists but cannot be read raises "Cannot open file <full name>".
-std::optional<LanguageTable> LoadLanguageFile(const std::string& relativeName,
-                                              platform::Environment& environment,
-                                              platform::Files& files);
+// that exists but cannot be read is the error "Cannot open file <full name>".
+text::Result<std::optional<LanguageTable>> LoadLanguageFile(const std::string& relativeName,
+                                                            platform::Environment& environment,
+                                                            platform::Files& files);
 
 // The program-wide language table: none means English.
 const LanguageTable* CurrentLanguage();
 void SetCurrentLanguage(std::optional<LanguageTable> table);
 
 // Makes the file's table current (none when the file does not exist) and
-// tells whether there is one. When the file cannot be read the error is
-// raised and the previous table stays current.
-bool OpenLanguageFile(const std::string& relativeName, platform::Environment& environment,
-                      platform::Files& files);
+// tells whether there is one. When the file cannot be read that is the error
+// and the previous table stays current.
+text::Result<bool> OpenLanguageFile(const std::string& relativeName, platform::Environment& environment,
+                                    platform::Files& files);
 
 }  // namespace i18n

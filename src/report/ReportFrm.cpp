@@ -1,6 +1,5 @@
 #include "report/ReportFrm.h"
 
-#include <exception>
 
 #include "report/ReportOutput.h"
 #include "text/Text.h"
@@ -85,36 +84,27 @@ void TReportForm::StartClosingTimer(const TReportInputs& in) {
     return;
   }
   // A delay that is no whole number is reported and the first one stays.
-  ui::Dispatch(App(), [&] {
-    const int32_t delay = text::ToInt(in.ReportDelay);
+  ui::Dispatch(App(), [&]() -> ui::Status {
+    const ui::Result<int32_t> delay = text::ToInt(in.ReportDelay);
+    RETURN_IF_FAILED(delay);
     // No delay, or one below zero, never comes: such a window waits for the user.
-    if (delay <= 0) Timer->SetEnabled(false);
-    else Timer->SetInterval(static_cast<unsigned>(delay));
+    if (*delay <= 0) Timer->SetEnabled(false);
+    else Timer->SetInterval(static_cast<unsigned>(*delay));
+    return {};
   });
 }
 
-void TReportForm::ElPopupButton3Click() {
-  try {
-    Close();
-  } catch (const std::exception&) {
-  }
-}
+// The buttons keep their failures to themselves: a report not saved or not
+// printed says nothing.
+void TReportForm::ElPopupButton3Click() { Close(); }
 
 void TReportForm::ElPopupButton1Click() {
-  try {
-    const auto name = system_.fileDialogs.SaveFileName(SaveDialog->Filter(), SaveDialog->Title(),
-                                                       App().GetBackend().NativeHandle(*this));
-    if (name) SaveLines(system_.textFiles, *name, Memo->Lines());
-  } catch (const std::exception&) {
-  }
+  const auto name = system_.fileDialogs.SaveFileName(SaveDialog->Filter(), SaveDialog->Title(),
+                                                     App().GetBackend().NativeHandle(*this));
+  if (name) SaveLines(system_.textFiles, *name, Memo->Lines());
 }
 
-void TReportForm::ElPopupButton2Click() {
-  try {
-    PrintLines(system_.printing, Caption(), Memo->Lines());
-  } catch (const std::exception&) {
-  }
-}
+void TReportForm::ElPopupButton2Click() { PrintLines(system_.printing, Caption(), Memo->Lines()); }
 
 void TReportForm::TimerTimer() {
   Timer->SetEnabled(false);

@@ -78,7 +78,7 @@ void TElFormPersist::Walk(bool save) {
     for (const PropEntry& entry : PropsToStore) {
       ui::Component* c = Form().Find(entry.name);
       if (!c) continue;
-      WalkObject(Target{c, typeid(SelfFacet), 0}, entry, formKey + "\\" + entry.name, formKey, save);
+      WalkObject(Target{c, FacetOf<SelfFacet>(), 0}, entry, formKey + "\\" + entry.name, formKey, save);
     }
   }
   store_.OpenKey(start, true);

@@ -31,6 +31,7 @@ const PropertyTable& MainFormProperties();
 
 class TElFormPersist : public ui::NonVisual {
  public:
+  UI_TAGGED_CLASS(TElFormPersist)
   // Persists its owner window into store. It hooks the window's show
   // notifications: before every show RestoreWindow, after every hide the saves.
   TElFormPersist(ui::Window* owner, std::string name, TElIniFile& store,

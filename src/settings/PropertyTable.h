@@ -14,7 +14,6 @@
 #include <functional>
 #include <optional>
 #include <string>
-#include <typeindex>
 #include <vector>
 
 #include "ui/Component.h"
@@ -24,9 +23,18 @@ namespace settings {
 // Facet of a component target: the component itself.
 struct SelfFacet {};
 
+// A facet type's identity: the address of an object of its own.
+using FacetId = const void*;
+template <class F>
+inline constexpr char kFacetTag = 0;
+template <class F>
+constexpr FacetId FacetOf() {
+  return &kFacetTag<F>;
+}
+
 struct Target {
   ui::Component* component = nullptr;
-  std::type_index facet = typeid(SelfFacet);
+  FacetId facet = FacetOf<SelfFacet>();
   size_t index = 0;  // the item's index, for a collection item
 };
 
@@ -40,7 +48,7 @@ enum class PropKind {
 struct Property {
   const char* name = "";
   PropKind kind = PropKind::Integer;
-  std::type_index facet = typeid(SelfFacet);  // the targets it belongs to
+  FacetId facet = FacetOf<SelfFacet>();  // the targets it belongs to
   bool (*applies)(const Target&) = nullptr;    // the target's class has it
   int32_t (*getInteger)(const Target&) = nullptr;
   void (*setInteger)(const Target&, int32_t) = nullptr;
@@ -50,7 +58,7 @@ struct Property {
   std::optional<Target> (*object)(const Target&) = nullptr;
   // Collection: the number of items; item i's target.
   size_t (*count)(const Target&) = nullptr;
-  std::type_index itemFacet = typeid(SelfFacet);
+  FacetId itemFacet = FacetOf<SelfFacet>();
 };
 
 // Accessor arguments are member function pointers or captureless lambdas
@@ -94,7 +102,7 @@ class PropertyTable {
   template <class C, class F>
   void Object(const char* name) {
     Property p = Base<C>(name, PropKind::Object);
-    p.object = [](const Target& t) -> std::optional<Target> { return Target{t.component, typeid(F), 0}; };
+    p.object = [](const Target& t) -> std::optional<Target> { return Target{t.component, FacetOf<F>(), 0}; };
     Add(p);
   }
   // A collection-valued property whose items are the facet F of the component.
@@ -102,14 +110,14 @@ class PropertyTable {
   void Collection(const char* name) {
     Property p = Base<C>(name, PropKind::Collection);
     p.count = [](const Target& t) -> size_t { return std::invoke(Count, Self<C>(t)); };
-    p.itemFacet = typeid(F);
+    p.itemFacet = FacetOf<F>();
     Add(p);
   }
   // Properties of facet F of components of class C; the index is the item's.
   template <class F, class C, auto Get, auto Set>
   void FacetInteger(const char* name) {
     Property p = Base<C>(name, PropKind::Integer);
-    p.facet = typeid(F);
+    p.facet = FacetOf<F>();
     p.getInteger = [](const Target& t) { return static_cast<int32_t>(std::invoke(Get, Self<C>(t), t.index)); };
     p.setInteger = [](const Target& t, int32_t v) { std::invoke(Set, Self<C>(t), t.index, v); };
     Add(p);
@@ -131,7 +139,7 @@ class PropertyTable {
     Property p;
     p.name = name;
     p.kind = kind;
-    p.applies = [](const Target& t) { return dynamic_cast<C*>(t.component) != nullptr; };
+    p.applies = [](const Target& t) { return ui::As<C>(t.component) != nullptr; };
     return p;
   }
   void Add(const Property& p) { properties_.push_back(p); }

@@ -1,7 +1,6 @@
 #include "settings/SetupFrm.h"
 
 #include <algorithm>
-#include <exception>
 #include <functional>
 
 #include "engine/MemoryStatus.h"
@@ -26,9 +25,10 @@ int KeyOf(const std::string& label) { return label.empty() ? 0 : static_cast<uns
 
 // A stored number must name an item: -1 (no choice) is none either, and
 // would be saved back as a setting no reader knows.
-void SelectStored(ui::ComboBox& list, int32_t index) {
-  if (index < 0) throw ui::Error("List index out of bounds (" + std::to_string(index) + ")");
-  list.SetItemIndex(index);
+ui::Status SelectStored(ui::ComboBox& list, const ui::Result<int32_t>& index) {
+  RETURN_IF_FAILED(index);
+  if (*index < 0) return ui::Error("List index out of bounds (" + std::to_string(*index) + ")");
+  return list.SetItemIndex(*index);
 }
 
 }  // namespace
@@ -60,8 +60,8 @@ TSetupForm::TSetupForm(ui::Application& app, SetupLinks links)
     (*b.slot)->SetCaption(b.caption);
     (*b.slot)->SetBounds({b.left, 308, 96, 25});
   }
-  Save->OnClick = [this] { SaveClick(); };
-  Default->OnClick = [this] { DefaultClick(); };
+  Save->OnClick = [this] { return SaveClick(); };
+  Default->OnClick = [this] { return DefaultClick(); };
   Close_b->OnClick = [this] { Close(); };
   MoreButton->OnClick = [this] { MoreButtonClick(); };
   Dependents();
@@ -74,10 +74,10 @@ TSetupForm::TSetupForm(ui::Application& app, SetupLinks links)
   RAMLevel_->SetMax(links_.slider.Max());
   TrackBar->SetMax(links_.slider.Max());
   TrackBar->SetMin(links_.slider.Min());
-  DefaultClick();
+  (void)DefaultClick();  // its lists' own items: never refused
   AutoStart->SetChecked(false);
-  FormCreate(true);
-  ui::Dispatch(app, [this] { FormCreate(); });
+  (void)FormCreate(true);  // tolerant: each step alone
+  ui::Dispatch(app, [this] { return FormCreate(); });
 }
 
 void TSetupForm::Dependents() {
@@ -93,67 +93,78 @@ void TSetupForm::Dependents() {
 
 bool TSetupForm::Flag(const char* label) const { return links_.main.Find(label)->Caption() == "0"; }
 
-int32_t TSetupForm::Number(const char* label) const {
-  const std::string& stored = links_.main.Find(label)->Caption();
-  if (!tolerant_) return text::ToInt(stored);
-  try {
-    return text::ToInt(stored);
-  } catch (const std::exception&) {
-    return text::ToInt(InitialSetting(label));
-  }
+ui::Result<int32_t> TSetupForm::Number(const char* label) const {
+  ui::Result<int32_t> stored = text::ToInt(links_.main.Find(label)->Caption());
+  if (stored.Ok() || !tolerant_) return stored;
+  return text::ToInt(InitialSetting(label));
 }
 
 void TSetupForm::SetLabel(const char* label, const std::string& value) { links_.main.Find(label)->SetCaption(value); }
 
-void TSetupForm::FormCreate(bool tolerant) {
+ui::Status TSetupForm::FormCreate(bool tolerant) {
   tolerant_ = tolerant;
-  const auto step = [this](const ui::Callback<void()>& load) {
-    if (!tolerant_) return load();
-    try {
-      load();
-    } catch (const std::exception&) {
-    }
+  // Tolerant, each step's error is left behind and the next one runs.
+  const auto step = [this](const ui::Event& load) {
+    ui::Status loaded = load();
+    return tolerant_ ? ui::Status() : loaded;
   };
   gauges::TSensor& ref = *links_.gauges[0];
-  step([&] { AHotKey->SetKey(KeyOf(links_.main.Find("AHotKey")->Caption())); });
-  step([&] { FHotKey->SetKey(KeyOf(links_.main.Find("FHotKey")->Caption())); });
-  step([&] { RHotKey->SetKey(KeyOf(links_.main.Find("RHotKey")->Caption())); });
-  step([&] { ClsToTray->SetChecked(Flag("CloseToTray")); });
-  step([&] { TextColor->SetSelected(links_.tray.Font().color); });
-  step([&] { SelectStored(*CPU, Number("Priority")); });
-  step([&] { SelectStored(*TDisp, Number("TrayType")); });
-  step([&] { SelectStored(*LAction, Number("TrayAction")); });
-  try {
-    Style3D->SetChecked(ref.Style3D());
-  } catch (const std::exception&) {
-  }
-  step([&] { SensType->SetItemIndex(ref.SensType()); });
-  step([&] {
+  RETURN_IF_FAILED(step([&] { AHotKey->SetKey(KeyOf(links_.main.Find("AHotKey")->Caption())); }));
+  RETURN_IF_FAILED(step([&] { FHotKey->SetKey(KeyOf(links_.main.Find("FHotKey")->Caption())); }));
+  RETURN_IF_FAILED(step([&] { RHotKey->SetKey(KeyOf(links_.main.Find("RHotKey")->Caption())); }));
+  RETURN_IF_FAILED(step([&] { ClsToTray->SetChecked(Flag("CloseToTray")); }));
+  RETURN_IF_FAILED(step([&] { TextColor->SetSelected(links_.tray.Font().color); }));
+  RETURN_IF_FAILED(step([&] { return SelectStored(*CPU, Number("Priority")); }));
+  RETURN_IF_FAILED(step([&] { return SelectStored(*TDisp, Number("TrayType")); }));
+  RETURN_IF_FAILED(step([&] { return SelectStored(*LAction, Number("TrayAction")); }));
+  Style3D->SetChecked(ref.Style3D());
+  RETURN_IF_FAILED(step([&] { return SensType->SetItemIndex(ref.SensType()); }));
+  RETURN_IF_FAILED(step([&] {
     Rep->SetChecked(Flag("CloseReport"));
     RDelay->SetEnabled(Rep->Checked());
-  });
-  step([&] { RDelay->SetValue(RoundedQuotient(Number("ReportDelay"), 1000)); });
-  step([&] { CBoard->SetChecked(Flag("ClearBord")); });
-  step([&] { Beep->SetChecked(Flag("DoBeep")); });
-  step([&] {
+  }));
+  RETURN_IF_FAILED(step([&]() -> ui::Status {
+    const ui::Result<int32_t> delay = Number("ReportDelay");
+    RETURN_IF_FAILED(delay);
+    RDelay->SetValue(RoundedQuotient(*delay, 1000));
+    return {};
+  }));
+  RETURN_IF_FAILED(step([&] { CBoard->SetChecked(Flag("ClearBord")); }));
+  RETURN_IF_FAILED(step([&] { Beep->SetChecked(Flag("DoBeep")); }));
+  RETURN_IF_FAILED(step([&] {
     AFree->SetChecked(links_.autoTimer.Enabled());
     FreeTimer->SetEnabled(AFree->Checked());
     FreeTimer->SetValue(
         RoundedQuotient(static_cast<int32_t>(std::min<unsigned>(links_.autoTimer.Interval(), INT32_MAX)), 60000));
     RAMLevel_->SetMax(links_.slider.Max());
-  });
-  step([&] { RAMLevel_->SetValue(Number("RAMLevel")); });
-  step([&] {
+  }));
+  RETURN_IF_FAILED(step([&]() -> ui::Status {
+    const ui::Result<int32_t> level = Number("RAMLevel");
+    RETURN_IF_FAILED(level);
+    RAMLevel_->SetValue(*level);
+    return {};
+  }));
+  RETURN_IF_FAILED(step([&] {
     RAMLevel->SetChecked(Flag("RAMCritical"));
     RAMLevel_->SetEnabled(RAMLevel->Checked());
-  });
-  step([&] { CLevel->SetValue(Number("CPUCriticalLevel")); });
-  step([&] {
+  }));
+  RETURN_IF_FAILED(step([&]() -> ui::Status {
+    const ui::Result<int32_t> level = Number("CPUCriticalLevel");
+    RETURN_IF_FAILED(level);
+    CLevel->SetValue(*level);
+    return {};
+  }));
+  RETURN_IF_FAILED(step([&] {
     CPULevel->SetChecked(Flag("CPUCheck"));
     CLevel->SetEnabled(CPULevel->Checked());
-  });
-  step([&] { AutoStart->SetChecked(StartsWithWindows(links_.registry)); });
-  step([&] {
+  }));
+  RETURN_IF_FAILED(step([&]() -> ui::Status {
+    const ui::Result<bool> on = StartsWithWindows(links_.registry);
+    RETURN_IF_FAILED(on);
+    AutoStart->SetChecked(*on);
+    return {};
+  }));
+  RETURN_IF_FAILED(step([&] {
     AutoFree->SetChecked(Flag("DefragWhenStart"));
     Log->SetChecked(Flag("Log"));
     AutoMin->SetChecked(Flag("StartMinimized"));
@@ -164,8 +175,9 @@ void TSetupForm::FormCreate(bool tolerant) {
     TrackBar->SetMax(links_.slider.Max());
     TrackBar->SetMin(links_.slider.Min());
     TrackBar->SetValue(links_.slider.Position());
-  });
+  }));
   tolerant_ = false;
+  return {};
 }
 
 void TSetupForm::PadGroupCaptions() {
@@ -183,7 +195,7 @@ void TSetupForm::HotKeyKeyUp(ui::HotKeyEdit& field) {
   links_.sound.Beep(5000, 50);
 }
 
-void TSetupForm::SaveClick() {
+ui::Status TSetupForm::SaveClick() {
   SetLabel("RHotKey", std::string(1, static_cast<char>(RHotKey->Key() & 0xFF)));
   SetLabel("FHotKey", std::string(1, static_cast<char>(FHotKey->Key() & 0xFF)));
   SetLabel("AHotKey", std::string(1, static_cast<char>(AHotKey->Key() & 0xFF)));
@@ -197,10 +209,7 @@ void TSetupForm::SaveClick() {
   SetLabel("TrayType", text::FromInt(TDisp->ItemIndex()));
   links_.trayModeSwitch();
   SetLabel("TrayAction", text::FromInt(LAction->ItemIndex()));
-  try {
-    for (gauges::TSensor* g : links_.gauges) g->SetStyle3D(Style3D->Checked());
-  } catch (const std::exception&) {
-  }
+  for (gauges::TSensor* g : links_.gauges) g->SetStyle3D(Style3D->Checked());
   if (SensType->ItemIndex() >= 0)
     for (gauges::TSensor* g : links_.gauges) g->SetSensType(static_cast<gauges::TSensType>(SensType->ItemIndex()));
   SetFlag("CloseReport", *Rep);
@@ -216,7 +225,7 @@ void TSetupForm::SaveClick() {
   links_.autoTimer.SetInterval(static_cast<unsigned>(FreeTimer->Value()) * 60000u);
   SetLabel("CPUCriticalLevel", text::FromInt(CLevel->Value()));
   SetFlag("CPUCheck", *CPULevel);
-  if (AutoStart->Checked()) SetStartWithWindows(links_.registry, links_.programFolder);
+  if (AutoStart->Checked()) RETURN_IF_FAILED(SetStartWithWindows(links_.registry, links_.programFolder));
   else RemoveStartWithWindows(links_.registry);
   SetFlag("DefragWhenStart", *AutoFree);
   SetFlag("Log", *Log);
@@ -231,9 +240,10 @@ void TSetupForm::SaveClick() {
   ui::Dispatch(App(), links_.slider.OnChange);
   links_.persist.SaveProperties();
   Close();
+  return {};
 }
 
-void TSetupForm::DefaultClick() {
+ui::Status TSetupForm::DefaultClick() {
   AutoStart->SetChecked(true);
   AutoFree->SetChecked(false);
   AutoMin->SetChecked(true);
@@ -252,7 +262,7 @@ void TSetupForm::DefaultClick() {
   RAMLevel_->SetValue(15);
   RAMLevel_->SetEnabled(true);
   CPULevel->SetChecked(true);
-  SensType->SetItemIndex(0);
+  RETURN_IF_FAILED(SensType->SetItemIndex(0));
   CLevel->SetValue(25);
   CLevel->SetEnabled(true);
   Beep->SetChecked(true);
@@ -260,10 +270,11 @@ void TSetupForm::DefaultClick() {
   Rep->SetChecked(false);
   RDelay->SetEnabled(false);
   RDelay->SetValue(60);
-  LAction->SetItemIndex(0);
-  TDisp->SetItemIndex(1);
-  CPU->SetItemIndex(1);
+  RETURN_IF_FAILED(LAction->SetItemIndex(0));
+  RETURN_IF_FAILED(TDisp->SetItemIndex(1));
+  RETURN_IF_FAILED(CPU->SetItemIndex(1));
   TextColor->SetSelected(gfx::clBlack);
+  return {};
 }
 
 void TSetupForm::MoreButtonClick() {

@@ -50,8 +50,8 @@ class TSetupForm : public ui::Window {
   // One blank before and after each group box caption.
   void PadGroupCaptions();
 
-  void SaveClick();
-  void DefaultClick();
+  ui::Status SaveClick();
+  ui::Status DefaultClick();
   void MoreButtonClick();
 
   ui::PageControl* Pages = nullptr;
@@ -70,11 +70,11 @@ class TSetupForm : public ui::Window {
   void BuildMiscPage(ui::TabSheet& page);
   // Loads every control; tolerant, each step alone, and a number that cannot
   // be read counts as its initial value.
-  void FormCreate(bool tolerant = false);
+  ui::Status FormCreate(bool tolerant = false);
   void Dependents();
   void HotKeyKeyUp(ui::HotKeyEdit& field);
   bool Flag(const char* label) const;
-  int32_t Number(const char* label) const;
+  ui::Result<int32_t> Number(const char* label) const;
   void SetLabel(const char* label, const std::string& value);
   void SetFlag(const char* label, const ui::CheckBox& box) { SetLabel(label, box.Checked() ? "0" : "1"); }
 

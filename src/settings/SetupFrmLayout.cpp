@@ -34,7 +34,7 @@ class Builder {
   ui::ComboBox& List(ui::Component* parent, const char* name, ui::Rect r, std::vector<std::string> items) {
     auto& l = Add<ui::ComboBox>(parent, name, nullptr, r);
     l.SetItems(std::move(items));
-    l.SetItemIndex(0);
+    (void)l.SetItemIndex(0);  // the first of the items just set
     return l;
   }
   // A "Ctrl+Alt+" label and the field after a caption label.

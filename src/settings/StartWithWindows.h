@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "text/Error.h"
+
 namespace platform {
 class Registry;
 }
@@ -13,11 +15,11 @@ inline constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\
 inline constexpr char kRunValue[] = "Brantelle";
 
 // True when the value exists with non-empty text, whatever it points to. A
-// value of another type raises "Invalid data type for 'Brantelle'".
-bool StartsWithWindows(platform::Registry& registry);
+// value of another type is the error "Invalid data type for 'Brantelle'".
+text::Result<bool> StartsWithWindows(platform::Registry& registry);
 // Writes folder (with its trailing separator) + "Brantelle.exe"; a failure
-// raises "Failed to set data for 'Brantelle'".
-void SetStartWithWindows(platform::Registry& registry, const std::string& programFolder);
+// is the error "Failed to set data for 'Brantelle'".
+text::Status SetStartWithWindows(platform::Registry& registry, const std::string& programFolder);
 // Deletes the value; a missing value is no failure.
 void RemoveStartWithWindows(platform::Registry& registry);
 

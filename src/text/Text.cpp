@@ -6,8 +6,6 @@
 
 namespace text {
 
-static char UpperChar(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
-
 bool EqualsNoCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i)
@@ -60,13 +58,13 @@ std::optional<int32_t> ParseInt(std::string_view s) {
   return static_cast<int32_t>(static_cast<uint32_t>(value));
 }
 
-int32_t ToInt(std::string_view s) {
+Result<int32_t> ToInt(std::string_view s) {
   const bool signedText = !s.empty() && (s[0] == '-' || s[0] == '+');
   bool decimal = s.size() > size_t(signedText);
   for (size_t i = signedText; i < s.size(); ++i) decimal = decimal && s[i] >= '0' && s[i] <= '9';
   if (decimal)
     if (auto v = ParseInt(s)) return *v;
-  throw Error("'" + std::string(s) + "' is not a valid integer value");
+  return Error("'" + std::string(s) + "' is not a valid integer value");
 }
 
 std::string FromInt(int64_t v) { return std::to_string(v); }

@@ -1,6 +1,6 @@
 #include "tools/DateTimeFormat.h"
 
-#include <cctype>
+#include "text/Text.h"
 
 namespace tools {
 
@@ -42,7 +42,7 @@ bool MatchesAmPm(const std::string& pattern, size_t at) {
   static const char kAmPm[] = "AM/PM";
   if (pattern.size() - at < 5) return false;
   for (size_t i = 0; i < 5; ++i)
-    if (std::toupper(static_cast<unsigned char>(pattern[at + i])) != kAmPm[i]) return false;
+    if (text::UpperChar(pattern[at + i]) != kAmPm[i]) return false;
   return true;
 }
 
@@ -98,10 +98,10 @@ std::string FormatDateTime(const std::string& pattern, const platform::LocalTime
       i += 5;
       continue;
     }
-    const char lower = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const char lower = text::LowerChar(c);
     size_t run = 1;
     while (i + run < pattern.size() &&
-           std::tolower(static_cast<unsigned char>(pattern[i + run])) == lower)
+           text::LowerChar(pattern[i + run]) == lower)
       ++run;
     const size_t two = run >= 2 ? 2 : 1;
     switch (lower) {

@@ -30,6 +30,8 @@ class TVMem : public ui::Window {
 
   // The handlers.
   void FormCreate();
+  // The window's choices from "system.ini"; an error stops the reading there.
+  ui::Status ReadSystemIni();
   void DriveBoxChange();
   void ElPopupButton1Click();
   // The option rules, for a check box that has just been checked or unchecked.

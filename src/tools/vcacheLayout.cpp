@@ -1,6 +1,5 @@
 // The window's components and where they sit.
-#include <cctype>
-
+#include "text/Text.h"
 #include "tools/vcache.h"
 
 namespace tools {
@@ -121,7 +120,7 @@ void TVMem::ListDrives() {
   for (char letter : system_.drives.Letters()) {
     // As a drive list shows them: the letter in lower case, then the volume
     // name of a fixed disk (asking a floppy drive would make it spin).
-    std::string item{static_cast<char>(std::tolower(static_cast<unsigned char>(letter))), ':'};
+    std::string item{text::LowerChar(letter), ':'};
     if (system_.drives.DriveType(std::string(1, letter) + ":\\") == platform::kDriveFixed) {
       const std::string volume = system_.drives.VolumeName(letter);
       if (!volume.empty()) item += " [" + volume + "]";

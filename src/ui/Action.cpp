@@ -23,7 +23,7 @@ void Action::SetChecked(bool on) {
   for (MenuItem* item : clients_) item->SetChecked(on);
   if (!on || group_ <= 0) return;
   for (const auto& c : Owner()->Components())
-    if (auto* other = dynamic_cast<Action*>(c.get()); other && other != this && other->group_ == group_)
+    if (auto* other = As<Action>(c.get()); other && other != this && other->group_ == group_)
       other->SetChecked(false);
 }
 

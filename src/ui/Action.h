@@ -13,6 +13,7 @@ class MenuItem;
 
 class Action : public Component {
  public:
+  UI_KIND_CLASS(Action, Action)
   // Actions of one window with the same group above 0 form a radio group:
   // checking one unchecks the others.
   Action(Window* owner, std::string name, int group = 0);

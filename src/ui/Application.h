@@ -49,7 +49,7 @@ class Backend {
   // Runs the call later, from the message loop (or the next message pumping).
   virtual void Post(Event call) {
     if (app) Dispatch(*app, call);
-    else if (call) call();
+    else (void)call();  // no application to show an error
   }
   // Set by the application that uses this backend.
   Application* app = nullptr;

@@ -4,6 +4,8 @@
 // call function, not also a manager per type. Others (a handler that chains
 // an earlier one, say) are kept on the heap, each copy its own.
 // An empty callback called does nothing and answers R().
+// A callback that answers a Status (an event handler that can fail) also
+// takes a callable that answers nothing: it always succeeds.
 #pragma once
 
 #include <cstddef>
@@ -12,7 +14,20 @@
 #include <type_traits>
 #include <utility>
 
+#include "text/Error.h"
+
 namespace ui {
+
+namespace detail {
+// F called with A... answers R, or answers nothing where R is a Status.
+template <class R, class F, class... A>
+constexpr bool CallableAs() {
+  if constexpr (!std::is_invocable_v<const F&, A...>) return false;
+  else if constexpr (std::is_same_v<R, text::Status> && std::is_void_v<std::invoke_result_t<const F&, A...>>)
+    return true;
+  else return std::is_invocable_r_v<R, const F&, A...>;
+}
+}  // namespace detail
 
 template <class Signature>
 class Callback;
@@ -23,7 +38,7 @@ class Callback<R(A...)> {
   Callback() = default;
   Callback(std::nullptr_t) {}  // NOLINT: as std::function
   template <class F, class = std::enable_if_t<!std::is_same_v<std::decay_t<F>, Callback> &&
-                                              std::is_invocable_r_v<R, const std::decay_t<F>&, A...>>>
+                                              detail::CallableAs<R, std::decay_t<F>, A...>()>>
   Callback(F&& f) {  // NOLINT: converts from any callable, as std::function
     using T = std::decay_t<F>;
     if constexpr (sizeof(T) <= sizeof(store_) && alignof(T) <= alignof(void*) &&
@@ -35,7 +50,15 @@ class Callback<R(A...)> {
       Boxed() = new T(std::forward<F>(f));
       boxing_ = &kBoxing;
     }
-    call_ = [](const void* held, A... a) -> R { return (*static_cast<const T*>(held))(std::forward<A>(a)...); };
+    call_ = [](const void* held, A... a) -> R {
+      const T& f = *static_cast<const T*>(held);
+      if constexpr (std::is_void_v<std::invoke_result_t<const T&, A...>> && !std::is_void_v<R>) {
+        f(std::forward<A>(a)...);
+        return R();
+      } else {
+        return f(std::forward<A>(a)...);
+      }
+    };
   }
   Callback(const Callback& other) : call_(other.call_), boxing_(other.boxing_) {
     if (boxing_)

@@ -94,15 +94,9 @@ void Component::AttachPeer(std::unique_ptr<Peer> peer) {
 
 void Dispatch(Application& app, const Event& handler, const Component* source) {
   if (!handler) return;
-  try {
-    handler();
-    if (source) app.HandlerSucceeded(source);
-  } catch (const std::exception& e) {
-    app.HandleException(e.what(), source);
-  } catch (...) {
-    // Nothing may escape into the message loop, which is the system's code.
-    app.HandleException("Unexpected error", source);
-  }
+  const Status status = handler();
+  if (!status.Ok()) app.HandleException(status.Message(), source);
+  else if (source) app.HandlerSucceeded(source);
 }
 
 }  // namespace ui

@@ -4,12 +4,12 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include <type_traits>
 
 #include "text/Error.h"
 #include "ui/Callback.h"
@@ -20,8 +20,11 @@ class Window;
 class Application;
 
 // An error that ends an event handler and is shown in the application's error
-// box (text/Error.h), under the name the windows use.
+// box (text/Error.h), under the names the windows use.
 using Error = text::Error;
+using Status = text::Status;
+template <class T>
+using Result = text::Result<T>;
 
 struct Rect {
   int left = 0, top = 0, width = 0, height = 0;
@@ -47,7 +50,8 @@ class Peer {
   virtual void Changed(Prop prop) = 0;
 };
 
-using Event = Callback<void()>;
+// An event handler; one that fails ends with the error it met.
+using Event = Callback<Status()>;
 
 class Component {
  public:
@@ -58,6 +62,14 @@ class Component {
 
   const std::string& Name() const { return name_; }
   Kind GetKind() const { return kind_; }
+  // Class tests (As<T>), without the language's run-time type information,
+  // which the program is built without: T::Is(c) answers whether c is a T.
+  // The toolkit's classes are told apart by kind; a class made on one of
+  // them (a gauge on the paint box, a store on the non-visual component)
+  // answers with a tag of its own (UI_TAGGED_CLASS).
+  using Identified = Component;
+  static bool Is(const Component&) { return true; }
+  virtual const void* ClassTag() const { return nullptr; }
   Window* Owner() const { return owner_; }
   Component* Parent() const { return parent_; }
   Application& App() const;
@@ -126,9 +138,32 @@ class Component {
   std::unique_ptr<Peer> peer_;
 };
 
-// Runs a handler. This is the one place where a handler's error is caught,
-// whatever its type; it goes to the application with the component whose
-// event raised it (a timer, say), when the caller knows it.
+// Runs a handler. This is the one place where a handler's error is taken;
+// it goes to the application with the component whose event met it (a
+// timer, say), when the caller knows it.
 void Dispatch(Application& app, const Event& handler, const Component* source = nullptr);
 
+// c as a T, or nullptr when it is none (or there is no c).
+template <class T>
+T* As(Component* c) {
+  static_assert(std::is_same_v<typename T::Identified, T>, "T names how it is told apart (UI_KIND_CLASS)");
+  return c && T::Is(*c) ? static_cast<T*>(c) : nullptr;
+}
+template <class T>
+const T* As(const Component* c) {
+  return As<T>(const_cast<Component*>(c));
+}
+
 }  // namespace ui
+
+// Inside a toolkit class of its own kind: As<Class> tells it by the kind.
+#define UI_KIND_CLASS(Class, kind)                                                       \
+  using Identified = Class;                                                              \
+  static bool Is(const ::ui::Component& c) { return c.GetKind() == ::ui::Kind::kind; }
+
+// Inside a class made on a toolkit class: As<Class> tells it by a tag of its own.
+#define UI_TAGGED_CLASS(Class)                                                            \
+  using Identified = Class;                                                               \
+  static constexpr char kClassTag = 0;                                                    \
+  static bool Is(const ::ui::Component& c) { return c.ClassTag() == &Class::kClassTag; } \
+  const void* ClassTag() const override { return &Class::kClassTag; }

@@ -12,6 +12,7 @@ namespace ui {
 
 class Label : public Component {
  public:
+  UI_KIND_CLASS(Label, Label)
   Label(Window* owner, Component* parent, std::string name)
       : Component(owner, parent, std::move(name), Kind::Label) {}
   // A style of the control: set it before the window is realised.
@@ -24,6 +25,7 @@ class Label : public Component {
 
 class Button : public Component {
  public:
+  UI_KIND_CLASS(Button, Button)
   Button(Window* owner, Component* parent, std::string name)
       : Component(owner, parent, std::move(name), Kind::Button) {}
   bool IsDefault() const { return default_; }
@@ -37,6 +39,7 @@ class Button : public Component {
 
 class CheckBox : public Component {
  public:
+  UI_KIND_CLASS(CheckBox, CheckBox)
   CheckBox(Window* owner, Component* parent, std::string name)
       : Component(owner, parent, std::move(name), Kind::CheckBox) {}
   bool Checked() const { return checked_; }
@@ -52,6 +55,7 @@ class CheckBox : public Component {
 // Radio buttons with the same parent form one group: checking one clears the rest.
 class RadioButton : public Component {
  public:
+  UI_KIND_CLASS(RadioButton, RadioButton)
   RadioButton(Window* owner, Component* parent, std::string name)
       : Component(owner, parent, std::move(name), Kind::RadioButton) {}
   bool Checked() const { return checked_; }
@@ -65,6 +69,7 @@ class RadioButton : public Component {
 
 class TrackBar : public Component {
  public:
+  UI_KIND_CLASS(TrackBar, TrackBar)
   TrackBar(Window* owner, Component* parent, std::string name)
       : Component(owner, parent, std::move(name), Kind::TrackBar) {}
   int Min() const { return min_; }
@@ -84,6 +89,7 @@ class TrackBar : public Component {
 
 class ProgressBar : public Component {
  public:
+  UI_KIND_CLASS(ProgressBar, ProgressBar)
   ProgressBar(Window* owner, Component* parent, std::string name)
       : Component(owner, parent, std::move(name), Kind::ProgressBar) {}
   int Position() const { return position_; }
@@ -99,6 +105,7 @@ class ProgressBar : public Component {
 
 class StatusBar : public Component {
  public:
+  UI_KIND_CLASS(StatusBar, StatusBar)
   struct Panel {
     std::string text, hint;
     int width = 0;
@@ -119,12 +126,14 @@ class StatusBar : public Component {
 
 class GroupBox : public Component {
  public:
+  UI_KIND_CLASS(GroupBox, GroupBox)
   GroupBox(Window* owner, Component* parent, std::string name)
       : Component(owner, parent, std::move(name), Kind::GroupBox) {}
 };
 
 class Bevel : public Component {
  public:
+  UI_KIND_CLASS(Bevel, Bevel)
   Bevel(Window* owner, Component* parent, std::string name)
       : Component(owner, parent, std::move(name), Kind::Bevel) {}
 };
@@ -133,6 +142,7 @@ class Bevel : public Component {
 // OnPaint draws over its whole area, or an etched frame when nothing draws.
 class Picture : public Component {
  public:
+  UI_KIND_CLASS(Picture, Picture)
   Picture(Window* owner, Component* parent, std::string name)
       : Component(owner, parent, std::move(name), Kind::Picture) {}
   Event OnClick;
@@ -143,6 +153,7 @@ class Picture : public Component {
 // A control that draws itself through the canvas (the gauges).
 class PaintBox : public Component {
  public:
+  UI_KIND_CLASS(PaintBox, PaintBox)
   PaintBox(Window* owner, Component* parent, std::string name)
       : Component(owner, parent, std::move(name), Kind::PaintBox) {}
   virtual void Paint(gfx::Canvas& canvas) = 0;
@@ -153,6 +164,7 @@ class PaintBox : public Component {
 // The caption bar with its toggle buttons (the stay-on-top pin is button 0).
 class CaptionBar : public Component {
  public:
+  UI_KIND_CLASS(CaptionBar, CaptionBar)
   struct CaptionButton {
     std::string hint;
     bool down = false;
@@ -174,6 +186,7 @@ class CaptionBar : public Component {
 
 class Timer : public Component {
  public:
+  UI_KIND_CLASS(Timer, Timer)
   Timer(Window* owner, std::string name)
       : Component(owner, nullptr, std::move(name), Kind::Timer) {
     SetVisible(false);
@@ -195,6 +208,7 @@ class Timer : public Component {
 // listed in its window by name so that persistence and language files find it.
 class NonVisual : public Component {
  public:
+  UI_KIND_CLASS(NonVisual, NonVisual)
   NonVisual(Window* owner, std::string name)
       : Component(owner, nullptr, std::move(name), Kind::NonVisual) {
     SetVisible(false);

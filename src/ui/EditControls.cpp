@@ -23,12 +23,13 @@ bool ComboBox::SetItem(size_t i, const std::string& text) {
   return true;
 }
 
-void ComboBox::SetItemIndex(int i) {
+Status ComboBox::SetItemIndex(int i) {
   if (i < -1 || i >= static_cast<int>(items_.size()))
-    throw Error("List index out of bounds (" + std::to_string(i) + ")");
-  if (i == index_) return;
+    return Error("List index out of bounds (" + std::to_string(i) + ")");
+  if (i == index_) return {};
   index_ = i;
   Changed(Prop::ItemIndex);
+  return {};
 }
 
 void ComboBox::SetColor(uint32_t color) {
@@ -39,7 +40,7 @@ void ComboBox::SetColor(uint32_t color) {
 
 void ComboBox::Choose(int i) {
   if (i < 0 || i >= static_cast<int>(items_.size())) return;
-  SetItemIndex(i);
+  (void)SetItemIndex(i);  // an item's index: never refused
   Dispatch(App(), OnChange);
 }
 

@@ -18,6 +18,7 @@ constexpr uint32_t kFieldColor = 0x80000005;
 // their items to a language file; the others keep the texts code gave them.
 class ComboBox : public Component {
  public:
+  UI_KIND_CLASS(ComboBox, ComboBox)
   ComboBox(Window* owner, Component* parent, std::string name)
       : Component(owner, parent, std::move(name), Kind::ComboBox) {}
   const std::vector<std::string>& Items() const { return items_; }
@@ -29,7 +30,7 @@ class ComboBox : public Component {
   int ItemIndex() const { return index_; }
   // -1 selects nothing; any other index must name an item ("List index out
   // of bounds (%d)" otherwise).
-  void SetItemIndex(int i);
+  Status SetItemIndex(int i);
   Event OnChange;
   // The user picked an item.
   void Choose(int i);
@@ -47,6 +48,7 @@ class ComboBox : public Component {
 // which asks the system's colour dialog.
 class ColorBox : public Component {
  public:
+  UI_KIND_CLASS(ColorBox, ColorBox)
   static constexpr int kBasicCount = 16;
   static constexpr int kCustomIndex = kBasicCount;
   ColorBox(Window* owner, Component* parent, std::string name)
@@ -75,6 +77,7 @@ class ColorBox : public Component {
 // An integer box with up and down arrows, limited to [Min, Max].
 class SpinEdit : public Component {
  public:
+  UI_KIND_CLASS(SpinEdit, SpinEdit)
   SpinEdit(Window* owner, Component* parent, std::string name)
       : Component(owner, parent, std::move(name), Kind::SpinEdit) {}
   int Value() const { return value_; }
@@ -107,6 +110,7 @@ std::string KeyName(int virtualKey);
 // what it shows may run ahead of the value until the key is released.
 class HotKeyEdit : public Component {
  public:
+  UI_KIND_CLASS(HotKeyEdit, HotKeyEdit)
   HotKeyEdit(Window* owner, Component* parent, std::string name)
       : Component(owner, parent, std::move(name), Kind::HotKeyEdit) {}
   int Key() const { return key_; }

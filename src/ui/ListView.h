@@ -13,6 +13,7 @@ class ImageList;
 
 class ListView : public Component {
  public:
+  UI_KIND_CLASS(ListView, ListView)
   struct Column {
     std::string caption;
     int width = 0;

@@ -10,6 +10,7 @@ namespace ui {
 
 class Memo : public Component {
  public:
+  UI_KIND_CLASS(Memo, Memo)
   Memo(Window* owner, Component* parent, std::string name)
       : Component(owner, parent, std::move(name), Kind::Memo) {}
 

@@ -10,6 +10,7 @@ class Action;
 
 class Menu : public Component {
  public:
+  UI_KIND_CLASS(Menu, Menu)
   Menu(Window* owner, std::string name, bool popup)
       : Component(owner, nullptr, std::move(name), Kind::Menu), popup_(popup) {}
   bool IsPopup() const { return popup_; }
@@ -25,6 +26,7 @@ class Menu : public Component {
 
 class MenuItem : public Component {
  public:
+  UI_KIND_CLASS(MenuItem, MenuItem)
   // parent is the menu or the item this one belongs to. A caption of "-" is a separator.
   MenuItem(Window* owner, Component* parent, std::string name);
 

@@ -34,10 +34,8 @@ Rect PageControl::SheetBounds() const {
   return {kFrame, kTabRow, std::max(0, b.width - 2 * kFrame), std::max(0, b.height - kTabRow - kFrame)};
 }
 
-TabSheet::TabSheet(Window* owner, Component* parent, std::string name)
+TabSheet::TabSheet(Window* owner, PageControl* parent, std::string name)
     : Component(owner, parent, std::move(name), Kind::TabSheet) {
-  if (!parent || parent->GetKind() != Kind::PageControl)
-    throw text::Error("a tab sheet belongs to a page control");
   PageControl& control = Control();
   SetBounds(control.SheetBounds());
   SetVisible(false);

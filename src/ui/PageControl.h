@@ -12,6 +12,7 @@ class TabSheet;
 
 class PageControl : public Component {
  public:
+  UI_KIND_CLASS(PageControl, PageControl)
   PageControl(Window* owner, Component* parent, std::string name)
       : Component(owner, parent, std::move(name), Kind::PageControl) {}
 
@@ -33,11 +34,12 @@ class PageControl : public Component {
   int active_ = -1;
 };
 
-// A page of a page control, which must be its parent; its caption is the
-// tab's text. The first page added becomes the active one.
+// A page of a page control, which is its parent; its caption is the tab's
+// text. The first page added becomes the active one.
 class TabSheet : public Component {
  public:
-  TabSheet(Window* owner, Component* parent, std::string name);
+  UI_KIND_CLASS(TabSheet, TabSheet)
+  TabSheet(Window* owner, PageControl* parent, std::string name);
   PageControl& Control() const { return *static_cast<PageControl*>(Parent()); }
 };
 

@@ -7,6 +7,7 @@ namespace ui {
 
 class Panel : public Component {
  public:
+  UI_KIND_CLASS(Panel, Panel)
   Panel(Window* owner, Component* parent, std::string name)
       : Component(owner, parent, std::move(name), Kind::Panel) {}
 };

@@ -98,7 +98,7 @@ void Window::Close() {
 }
 
 void Window::NotifyHotKey(int id) {
-  if (OnHotKey) Dispatch(app_, [&] { OnHotKey(id); });
+  if (OnHotKey) Dispatch(app_, [&] { return OnHotKey(id); });
 }
 
 void Window::NotifyDestroyed() {

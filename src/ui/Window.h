@@ -18,6 +18,7 @@ enum class Placement { ScreenCenter, MainFormCenter };
 
 class Window : public Component {
  public:
+  UI_KIND_CLASS(Window, Window)
   Window(Application& app, std::string name);
   ~Window() override;
 
@@ -35,7 +36,7 @@ class Window : public Component {
   Component* Find(std::string_view name) const;
   template <class T>
   T* FindAs(std::string_view name) const {
-    return dynamic_cast<T*>(Find(name));
+    return As<T>(Find(name));
   }
 
   int ClientWidth() const { return clientWidth_; }
@@ -88,7 +89,7 @@ class Window : public Component {
   // The session is really ending (no program refused it).
   Event OnEndSession;
   // A global hot key registered on this window was pressed; the id it was registered with.
-  ui::Callback<void(int id)> OnHotKey;
+  ui::Callback<Status(int id)> OnHotKey;
   // Called by the backend with a hot key's id.
   void NotifyHotKey(int id);
 

@@ -79,7 +79,7 @@ void RecordingCanvas::DrawImage(gfx::Point at, gfx::Canvas& image, gfx::CopyMode
   DrawOp op = Begin(DrawOp::Image);
   op.rect = {at.x, at.y, at.x + image.Width(), at.y + image.Height()};
   op.mode = mode;
-  if (auto* recorded = dynamic_cast<RecordingCanvas*>(&image)) op.image = recorded->ops;
+  if (image.Family() == &kFamily) op.image = static_cast<RecordingCanvas&>(image).ops;
   ops.push_back(op);
 }
 

@@ -51,6 +51,8 @@ class RecordingCanvas : public gfx::Canvas {
   void ClipTo(const gfx::Rect& r) override;
   std::unique_ptr<gfx::Canvas> CreateImage(int width, int height) override;
   void DrawImage(gfx::Point at, gfx::Canvas& image, gfx::CopyMode mode) override;
+  const void* Family() const override { return &kFamily; }
+  static constexpr char kFamily = 0;
   gfx::Color Pixel(gfx::Point p) override;
   // System colours as a classic desktop shows them: the face 0xC0C0C0, shadows 0x808080.
   gfx::Color Rgb(gfx::Color c) override;

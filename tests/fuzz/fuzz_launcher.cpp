@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ++runs;
     if (mb > 0 && mb <= 1024) free += mb / 2;
   };
-  app::RunLauncher("C:\\run.ini", profile, launcher, dialogs, actions);
+  fuzz::Check(app::RunLauncher("C:\\run.ini", profile, launcher, dialogs, actions).Ok());
   fuzz::Check(launcher.calls.size() <= 1 && runs <= 2 && dialogs.boxes.size() <= 2);
   for (const auto& c : launcher.calls) {
     fuzz::Check(c.commandLine.size() <= 255 && c.commandLine[0] == '"');

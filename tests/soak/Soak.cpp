@@ -107,7 +107,7 @@ int main(int argc, char** argv) {
       }
     }
     if (s % kRunEvery == 0 && runs < kRuns) {
-      form->GoClick();
+      if (!form->GoClick().Ok()) std::fprintf(stderr, "soak: a run failed\n");
       backend.RunPosted();
       ++runs;
       // The fakes' own records (the log file's text, priority changes, beeps)

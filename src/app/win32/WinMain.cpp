@@ -1,8 +1,6 @@
 // Process entry: the real system services, the Win32 backend, the program.
 #include <windows.h>
 
-#include <exception>
-
 #include "app/Startup.h"
 #include "platform/win32/Win32System.h"
 #include "ui/win32/Win32Backend.h"
@@ -14,10 +12,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   backend.SetApplication(application);
   system.dialogs.owner = backend.AppWindow();
   system.tools.shell.owner = backend.AppWindow();
-  try {
-    return app::RunBrantelle(application, system.system);
-  } catch (const std::exception& e) {
-    MessageBoxA(nullptr, e.what(), "Brantelle", MB_OK | MB_ICONERROR);
-    return 1;
-  }
+  const ui::Result<int> exitCode = app::RunBrantelle(application, system.system);
+  if (exitCode.Ok()) return *exitCode;
+  MessageBoxA(nullptr, exitCode.Message().c_str(), "Brantelle", MB_OK | MB_ICONERROR);
+  return 1;
 }

@@ -1,6 +1,6 @@
 #include "gfx/win32/GdiCanvas.h"
 
-#include <cstdio>
+#include <vector>
 
 namespace gfx::win32 {
 
@@ -140,12 +140,12 @@ std::unique_ptr<Canvas> GdiCanvas::CreateImage(int width, int height) {
 }
 
 void GdiCanvas::ReuseImage(std::unique_ptr<Canvas> image) {
-  if (dynamic_cast<GdiBitmap*>(image.get())) spareImage_ = std::move(image);
+  if (image && image->Family() == &kFamily) spareImage_ = std::move(image);  // one of CreateImage's bitmaps
 }
 
 void GdiCanvas::DrawImage(Point at, Canvas& image, CopyMode mode) {
-  auto* source = dynamic_cast<GdiCanvas*>(&image);
-  if (!source) return;
+  if (image.Family() != &kFamily) return;
+  auto* source = static_cast<GdiCanvas*>(&image);
   BitBlt(dc_, at.x, at.y, source->Width(), source->Height(), source->Dc(), 0, 0,
          mode == CopyMode::Xor ? SRCINVERT : SRCCOPY);
 }
@@ -200,9 +200,13 @@ bool GdiBitmap::SaveBmp(const std::string& path) const {
   file.bfType = 0x4D42;
   file.bfOffBits = sizeof file + sizeof header;
   file.bfSize = file.bfOffBits + header.biSizeImage;
-  FILE* out = std::fopen(path.c_str(), "wb");
-  if (!out) return false;
-  bool ok = std::fwrite(&file, sizeof file, 1, out) == 1 && std::fwrite(&header, sizeof header, 1, out) == 1;
+  HANDLE out = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (out == INVALID_HANDLE_VALUE) return false;
+  const auto write = [out](const void* data, size_t size) {
+    DWORD written = 0;
+    return WriteFile(out, data, static_cast<DWORD>(size), &written, nullptr) && written == size;
+  };
+  bool ok = write(&file, sizeof file) && write(&header, sizeof header);
   std::vector<unsigned char> row(stride, 0);
   const auto* pixels = static_cast<const unsigned char*>(bits_);
   for (int y = h - 1; ok && y >= 0; --y) {
@@ -210,9 +214,9 @@ bool GdiBitmap::SaveBmp(const std::string& path) const {
       const unsigned char* px = pixels + (static_cast<size_t>(y) * w + x) * 4;  // B G R x
       row[x * 3] = px[0], row[x * 3 + 1] = px[1], row[x * 3 + 2] = px[2];
     }
-    ok = std::fwrite(row.data(), row.size(), 1, out) == 1;
+    ok = write(row.data(), row.size());
   }
-  return std::fclose(out) == 0 && ok;
+  return CloseHandle(out) && ok;
 }
 
 void BackBuffer::Paint(HDC target, int width, int height, const std::function<void(gfx::Canvas&)>& draw) {

@@ -44,6 +44,7 @@ class GdiCanvas : public Canvas {
   std::unique_ptr<Canvas> CreateImage(int width, int height) override;
   void DrawImage(Point at, Canvas& image, CopyMode mode) override;
   void ReuseImage(std::unique_ptr<Canvas> image) override;
+  const void* Family() const override { return &kFamily; }
   Color Pixel(Point p) override;
   Color Rgb(Color c) override;
   void SetPixel(Point p, Color c) override;
@@ -53,6 +54,7 @@ class GdiCanvas : public Canvas {
 
  private:
   void RealizeFont();
+  static constexpr char kFamily = 0;
 
   HDC dc_;
   int width_, height_;

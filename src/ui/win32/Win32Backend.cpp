@@ -180,7 +180,7 @@ class WindowPeer : public NativePeer {
 };
 
 HWND WindowHandle(const Window& w) {
-  auto* peer = dynamic_cast<WindowPeer*>(w.GetPeer());
+  auto* peer = static_cast<WindowPeer*>(w.GetPeer());  // a window's peer is always one
   return peer ? peer->Handle() : nullptr;
 }
 
@@ -207,10 +207,10 @@ POINT ControlOrigin(const Component& c) {
 
 HWND ParentHandleOf(const Component& c) {
   if (c.Parent() && c.Parent()->GetKind() == Kind::StatusBar)
-    if (auto* p = dynamic_cast<NativePeer*>(c.Parent()->GetPeer())) return p->Handle();
+    if (auto* p = NativePeerOf(*c.Parent())) return p->Handle();
   for (const Component* up = c.Parent(); up; up = up->Parent())
     if (up->GetKind() == Kind::TabSheet)
-      if (auto* p = dynamic_cast<NativePeer*>(up->GetPeer())) return p->Handle();
+      if (auto* p = NativePeerOf(*up)) return p->Handle();
   return WindowHandle(*c.Owner());
 }
 
@@ -233,7 +233,7 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         InputCommand(*c, code);
         return 0;
       }
-      if (auto* item = dynamic_cast<MenuItem*>(g_backend->ById(LOWORD(wp)))) item->Click();
+      if (auto* item = As<MenuItem>(g_backend->ById(LOWORD(wp)))) item->Click();
       return 0;
     }
     case WM_HSCROLL:
@@ -259,7 +259,7 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case kRebuildMenu:
       if (Menu* m = w->MainMenu())
-        if (auto* peer = dynamic_cast<MenuPeer*>(m->GetPeer())) {
+        if (auto* peer = static_cast<MenuPeer*>(m->GetPeer())) {  // a menu's peer is always one
           HMENU old = GetMenu(hwnd);
           SetMenu(hwnd, nullptr);
           (void)old;  // owned by the peer, which rebuilds it
@@ -451,7 +451,7 @@ void Win32Backend::KeepCreationOrder(const std::vector<std::unique_ptr<Component
 }
 
 HWND Win32Backend::HandleOf(const Component& c) {
-  auto* p = dynamic_cast<NativePeer*>(c.GetPeer());
+  auto* p = NativePeerOf(c);
   return p ? p->Handle() : nullptr;
 }
 
@@ -550,7 +550,7 @@ bool Win32Backend::PickColor(Window* owner, uint32_t& color) {
 }
 
 void Win32Backend::PopupMenu(Menu& m, int x, int y) {
-  auto* peer = dynamic_cast<MenuPeer*>(m.GetPeer());
+  auto* peer = static_cast<MenuPeer*>(m.GetPeer());  // a menu's peer is always one
   HWND owner = app_ && app_->MainWindow() ? WindowHandle(*app_->MainWindow()) : appWindow_;
   if (!peer || !owner) return;
   HMENU menu = peer->Build();

@@ -235,13 +235,13 @@ std::unique_ptr<Peer> CreateInputPeer(Component& c, Win32Backend& backend) {
 }
 
 bool InputCommand(Component& c, int code) {
-  auto* peer = dynamic_cast<InputPeer*>(c.GetPeer());
+  auto* peer = HasInputPeer(c) ? static_cast<InputPeer*>(c.GetPeer()) : nullptr;
   return peer && peer->Command(code);
 }
 
 HBRUSH InputBackground(HWND control, HDC dc) {
   auto* c = reinterpret_cast<Component*>(GetWindowLongPtrA(control, GWLP_USERDATA));
-  if (!c || !dynamic_cast<InputPeer*>(c->GetPeer())) return nullptr;
+  if (!c || !HasInputPeer(*c) || !c->GetPeer()) return nullptr;
   uint32_t color = 0;
   if (c->GetKind() == Kind::SpinEdit) color = static_cast<SpinEdit*>(c)->Color();
   else if (c->GetKind() == Kind::ComboBox) color = static_cast<ComboBox*>(c)->Color();
@@ -258,7 +258,7 @@ HBRUSH InputBackground(HWND control, HDC dc) {
 
 bool InputDrawItem(const DRAWITEMSTRUCT& item) {
   auto* c = reinterpret_cast<Component*>(GetWindowLongPtrA(item.hwndItem, GWLP_USERDATA));
-  auto* peer = c && c->GetKind() == Kind::ColorBox ? dynamic_cast<InputPeer*>(c->GetPeer()) : nullptr;
+  auto* peer = c && c->GetKind() == Kind::ColorBox ? static_cast<InputPeer*>(c->GetPeer()) : nullptr;
   if (!peer) return false;
   peer->DrawItem(item);
   return true;

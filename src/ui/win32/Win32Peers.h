@@ -30,6 +30,30 @@ class NativePeer : public Peer {
   virtual HWND Handle() const = 0;
 };
 
+// The backend makes a component's peer by its kind (Win32Backend::CreatePeer),
+// and so the kind tells which peer a component has: a window and every
+// control a native one, the value controls an input peer.
+inline bool HasNativePeer(const Component& c) {
+  switch (c.GetKind()) {
+    case Kind::Timer: case Kind::Menu: case Kind::MenuItem: case Kind::CaptionBar:
+    case Kind::NonVisual: case Kind::Action:
+      return false;
+    default:
+      return true;
+  }
+}
+inline NativePeer* NativePeerOf(const Component& c) {
+  return HasNativePeer(c) ? static_cast<NativePeer*>(c.GetPeer()) : nullptr;
+}
+inline bool HasInputPeer(const Component& c) {
+  switch (c.GetKind()) {
+    case Kind::ComboBox: case Kind::ColorBox: case Kind::SpinEdit: case Kind::HotKeyEdit:
+      return true;
+    default:
+      return false;
+  }
+}
+
 // The offset of a component's bounds in its native parent: children of group
 // boxes and page controls are placed on the parent of these.
 POINT ControlOrigin(const Component& c);

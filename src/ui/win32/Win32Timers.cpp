@@ -42,7 +42,7 @@ void Win32Backend::ScheduleTimer(int id, unsigned period) {
 void Win32Backend::TimerFired(unsigned period) {
   for (int id : timers_.Due(period, GetTickCount()))
     if (timers_.Runs(id, period))  // an earlier tick may have stopped it
-      if (auto* t = dynamic_cast<Timer*>(ById(id))) t->Tick();
+      if (auto* t = As<Timer>(ById(id))) t->Tick();
 }
 
 }  // namespace ui::win32

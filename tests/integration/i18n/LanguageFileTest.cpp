@@ -72,7 +72,7 @@ struct Win32LanguageFiles : ::testing::Test {
 }  // namespace
 
 TEST_F(Win32LanguageFiles, CodePageBytesPassThroughUnchanged) {
-  ASSERT_TRUE(OpenLanguageFile("Language/Testing.ini", env, files));
+  ASSERT_TRUE(*OpenLanguageFile("Language/Testing.ini", env, files));
   EXPECT_EQ(Message("M14"), kExit);
   EXPECT_EQ(Message("M02"), kExit + "\r\n" + kGo);
   EXPECT_EQ(Message("M93"), "");
@@ -92,28 +92,23 @@ TEST_F(Win32LanguageFiles, CodePageBytesPassThroughUnchanged) {
 
 TEST_F(Win32LanguageFiles, LeadingAndDoubledSeparatorsFindTheSameFile) {
   for (const char* name : {"/Language/Testing.ini", "Language//Testing.ini", "\\Language\\testing.INI"}) {
-    const auto table = LoadLanguageFile(name, env, files);
+    const auto table = *LoadLanguageFile(name, env, files);
     ASSERT_TRUE(table.has_value()) << name;
     EXPECT_EQ(table->Read("Misc", "M14", "?"), kExit) << name;
   }
 }
 
 TEST_F(Win32LanguageFiles, MissingFileOrAFolderOfThatNameIsNoLanguage) {
-  EXPECT_FALSE(LoadLanguageFile("/Language/Klingon.ini", env, files).has_value());
+  EXPECT_FALSE(LoadLanguageFile("/Language/Klingon.ini", env, files)->has_value());
   CreateDirectoryA((folder + "\\Folder.ini").c_str(), nullptr);
-  EXPECT_FALSE(LoadLanguageFile("/Language/Folder.ini", env, files).has_value());
+  EXPECT_FALSE(LoadLanguageFile("/Language/Folder.ini", env, files)->has_value());
 }
 
 TEST_F(Win32LanguageFiles, FileHeldExclusivelyRaisesTheFileErrorAndKeepsTheTable) {
-  ASSERT_TRUE(OpenLanguageFile("/Language/Testing.ini", env, files));
+  ASSERT_TRUE(*OpenLanguageFile("/Language/Testing.ini", env, files));
   HANDLE held = CreateFileA(sample.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
-  std::string message;
-  try {
-    OpenLanguageFile("/Language/Testing.ini", env, files);
-  } catch (const ui::Error& e) {
-    message = e.what();
-  }
+  const std::string message = OpenLanguageFile("/Language/Testing.ini", env, files).Message();
   CloseHandle(held);
   EXPECT_EQ(message, "Cannot open file " + sample);
   EXPECT_EQ(Message("M14"), kExit);

@@ -40,7 +40,7 @@ struct Form {
     list = &w.Add<ui::ComboBox>(&first, "List");
     list->SetBounds({8, 8, 120, 21});
     list->SetItems({"a", "b", "c"});
-    list->SetItemIndex(1);
+    EXPECT_TRUE(list->SetItemIndex(1).Ok());
     spin = &w.Add<ui::SpinEdit>(&first, "Spin");
     spin->SetBounds({8, 40, 60, 21});
     spin->SetMax(180);

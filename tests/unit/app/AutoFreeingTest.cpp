@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/Startup.h"
+#include "fakes/Errors.h"
 #include "fakes/Fakes.h"
 #include "ui/Headless.h"
 
@@ -52,14 +53,14 @@ TEST(AutoFreeing, ProcessorGuardHoldsBackAtAndAboveTheRoundedCeiling) {
   auto& f = *rig.form;
   for (double busy : {25.0, 25.5, 80.0}) {
     f.CPUUsage->SetValue(busy);
-    f.AutoFree();
+    EXPECT_OK(f.AutoFree());
   }
   EXPECT_EQ(rig.Runs(), 0);
   EXPECT_EQ(rig.AutoLines(), 0);
   EXPECT_FALSE(f.SilentRun);
 
   f.CPUUsage->SetValue(24.5);  // rounds to 24
-  f.AutoFree();
+  EXPECT_OK(f.AutoFree());
   EXPECT_EQ(rig.AutoLines(), 1);
   EXPECT_EQ(rig.Runs(), 1);
   EXPECT_EQ(rig.sys.blocks.commits, 16);
@@ -69,11 +70,11 @@ TEST(AutoFreeing, ProcessorGuardHoldsBackAtAndAboveTheRoundedCeiling) {
   f.CPUUsage->SetValue(100);
   f.TryTo->SetChecked(true);
   f.TrackBar->SetPosition(5);
-  f.AutoFree();
+  EXPECT_OK(f.AutoFree());
   EXPECT_EQ(rig.sys.blocks.commits, 16 + 5);
 
-  rig.backend.onProcessMessages = [&] { f.AutoFree(); };  // the timer during a run
-  f.AutoFree();
+  rig.backend.onProcessMessages = [&] { EXPECT_OK(f.AutoFree()); };  // the timer during a run
+  EXPECT_OK(f.AutoFree());
   EXPECT_EQ(rig.Runs(), 3);
   EXPECT_EQ(rig.AutoLines(), 3);
 }
@@ -178,10 +179,10 @@ TEST(AutoFreeing, HotKeysFreeSilentlyAndRestore) {
   rig.PressHotKey('A');  // held back by the guard, yet the next run stays silent
   EXPECT_EQ(rig.Runs(), 1);
   EXPECT_TRUE(f.SilentRun);
-  f.GoClick();
+  EXPECT_OK(f.GoClick());
   EXPECT_EQ(rig.Runs(), 2);
   EXPECT_EQ(f.reports, 0);
-  f.GoClick();
+  EXPECT_OK(f.GoClick());
   EXPECT_EQ(f.reports, 1);
 
   f.CPUUsage->SetValue(0);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/AppLauncher.h"
+#include "fakes/Errors.h"
 #include "fakes/Fakes.h"
 
 using namespace app;
@@ -27,7 +28,7 @@ struct LauncherRig {
       return freeReadings[i];
     };
     actions.silentRun = [this](int32_t mb) { runs.push_back(mb); };
-    RunLauncher(kFile, profile, launcher, dialogs, actions);
+    EXPECT_OK(RunLauncher(kFile, profile, launcher, dialogs, actions));
   }
 };
 

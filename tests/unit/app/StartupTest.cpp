@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/Startup.h"
+#include "fakes/Errors.h"
 #include "fakes/Fakes.h"
 #include "fakes/SettingsLayout.h"
 #include "ui/Headless.h"
@@ -148,12 +149,7 @@ TEST(Startup, SettingLabelsHoldTheirInitialTexts) {
   EXPECT_FALSE(rig.form->FlagOn("ClearBord"));
   EXPECT_FALSE(rig.form->Find("RAMLevel")->Visible());
   rig.form->Find("RAMLevel")->SetCaption("x1");
-  EXPECT_THROW(rig.form->Number("RAMLevel"), ui::Error);
-  try {
-    rig.form->Number("RAMLevel");
-  } catch (const ui::Error& e) {
-    EXPECT_STREQ(e.what(), "'x1' is not a valid integer value");
-  }
+  EXPECT_EQ(rig.form->Number("RAMLevel").Message(), "'x1' is not a valid integer value");
 }
 
 TEST(Startup, EndOfSessionIsAllowedAndMarksARealExit) {
@@ -193,7 +189,7 @@ TEST(Startup, ATrayRestoreAfterADefaultStartLetsTheNextMinimizeSave) {
 TEST(Startup, TheSessionsEndClosesAsExitDoes) {
   StartRig rig({"/W"}, "1");
   ASSERT_TRUE(rig.form->OnQueryEndSession());
-  rig.form->OnEndSession();
+  EXPECT_OK(rig.form->OnEndSession());
   EXPECT_TRUE(rig.form->Destroyed());
   EXPECT_TRUE(rig.app.IsTerminated());
   const std::string& log = rig.sys.textFiles.files["C:\\Brantelle\\log.txt"];
@@ -218,10 +214,10 @@ TEST(Startup, NumberSettingsAreDecimalDigitsOnly) {
   StartRig rig({"/W"});
   for (const char* text : {"$1F", "0x1F", " 15", "15 ", "", "-"}) {
     rig.form->Find("RAMLevel")->SetCaption(text);
-    EXPECT_THROW(rig.form->Number("RAMLevel"), ui::Error) << text;
+    EXPECT_FALSE(rig.form->Number("RAMLevel").Ok()) << text;
   }
   rig.form->Find("RAMLevel")->SetCaption("-15");
-  EXPECT_EQ(rig.form->Number("RAMLevel"), -15);
+  EXPECT_EQ(*rig.form->Number("RAMLevel"), -15);
 }
 
 // A number setting that is not a number fails its start-up step alone. A

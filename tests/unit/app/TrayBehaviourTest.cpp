@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/Startup.h"
+#include "fakes/Errors.h"
 #include "fakes/Fakes.h"
 #include "ui/Headless.h"
 
@@ -64,7 +65,7 @@ TEST(TrayBehaviour, RunAnimatesWithTheRunningHintAndEndsOnTheNumber) {
     tip = rig.sys.notifyArea.Last().data.tip;
   };
   rig.form->SilentRun = true;
-  rig.form->DefragMem->Defrag(2);
+  EXPECT_OK(rig.form->DefragMem->Defrag(2));
   EXPECT_EQ(cycles.at(1), 200u);
   EXPECT_EQ(tip, "Brantelle is optimizing your memory ...");
   EXPECT_TRUE(rig.sys.notifyArea.cycles.empty());

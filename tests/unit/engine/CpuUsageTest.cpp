@@ -5,6 +5,7 @@
 
 #include "engine/CpuUsage.h"
 #include "engine/PerfData.h"
+#include "fakes/Errors.h"
 #include "fakes/FakePerformance.h"
 #include "ui/Component.h"
 
@@ -18,14 +19,7 @@ namespace {
 
 SystemTimeFields At(uint16_t second, uint16_t ms = 0) { return {2024, 3, 5, 12, 10, 20, second, ms}; }
 
-std::string ErrorOf(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const ui::Error& e) {
-    return e.what();
-  }
-  return "";
-}
+std::string ErrorOf(const text::Status& status) { return status.Message(); }
 
 struct Win9x : ::testing::Test {
   FakePerformance perf;
@@ -41,56 +35,57 @@ struct Win9x : ::testing::Test {
 TEST(CpuUsageStart, UnknownVersionIsAnError) {
   FakePerformance perf;
   perf.family.reset();
-  EXPECT_EQ(ErrorOf([&] { CpuUsage meter(perf); }), "Can't get the Windows version");
+  CpuUsage meter(perf);
+  EXPECT_EQ(ErrorOf(meter.Created()), "Can't get the Windows version");
 }
 
 TEST_F(Win9x, FirstLoadStartsTheStatisticAndReadsThePercentage) {
   CpuUsage meter(perf);
   EXPECT_FALSE(meter.IsNT());
-  EXPECT_DOUBLE_EQ(meter.ProcessorLoad(0), 0.37);
+  EXPECT_DOUBLE_EQ(*meter.ProcessorLoad(0), 0.37);
   EXPECT_TRUE(meter.Started());
   const std::vector<std::string> expected{"open PerfStats\\StartStat full", "read PerfStats\\StartStat",
                                           "close PerfStats\\StartStat",  "open PerfStats\\StatData read",
                                           "read PerfStats\\StatData"};
   EXPECT_EQ(perf.log, expected);
   perf.dynValues["PerfStats\\StatData"] = 80;
-  meter.SampleProcessorLoad();
-  EXPECT_DOUBLE_EQ(meter.ProcessorLoad(0), 0.8);
+  EXPECT_OK(meter.SampleProcessorLoad());
+  EXPECT_DOUBLE_EQ(*meter.ProcessorLoad(0), 0.8);
 }
 
 TEST_F(Win9x, OnlyProcessorZeroExists) {
   CpuUsage meter(perf);
-  EXPECT_EQ(ErrorOf([&] { meter.ProcessorLoad(1); }), "CPU index out of bounds");
-  EXPECT_EQ(ErrorOf([&] { meter.ProcessorLoad(-1); }), "CPU index out of bounds");
+  EXPECT_EQ(ErrorOf(meter.ProcessorLoad(1)), "CPU index out of bounds");
+  EXPECT_EQ(ErrorOf(meter.ProcessorLoad(-1)), "CPU index out of bounds");
   EXPECT_FALSE(meter.Started());
 }
 
 TEST_F(Win9x, MissingKeysAreReportedAndRetried) {
   perf.dynKeys.erase("PerfStats\\StartStat");
   CpuUsage meter(perf);
-  EXPECT_EQ(ErrorOf([&] { meter.SampleProcessorLoad(); }), "Unable to start performance monitoring");
+  EXPECT_EQ(ErrorOf(meter.SampleProcessorLoad()), "Unable to start performance monitoring");
   EXPECT_FALSE(meter.Started());
   perf.dynKeys.insert("PerfStats\\StartStat");
   perf.dynKeys.erase("PerfStats\\StatData");
-  EXPECT_EQ(ErrorOf([&] { meter.SampleProcessorLoad(); }), "Unable to read performance data");
+  EXPECT_EQ(ErrorOf(meter.SampleProcessorLoad()), "Unable to read performance data");
   EXPECT_FALSE(meter.Started());
   perf.dynKeys.insert("PerfStats\\StatData");
-  meter.SampleProcessorLoad();
+  EXPECT_OK(meter.SampleProcessorLoad());
   EXPECT_TRUE(meter.Started());
 }
 
 TEST_F(Win9x, AFailedReadKeepsTheLastFigure) {
   CpuUsage meter(perf);
-  meter.SampleProcessorLoad();
+  EXPECT_OK(meter.SampleProcessorLoad());
   perf.dynValues.erase("PerfStats\\StatData");
-  meter.SampleProcessorLoad();
-  EXPECT_DOUBLE_EQ(meter.ProcessorLoad(0), 0.37);
+  EXPECT_OK(meter.SampleProcessorLoad());
+  EXPECT_DOUBLE_EQ(*meter.ProcessorLoad(0), 0.37);
 }
 
 TEST_F(Win9x, StoppingEndsTheStatisticOnce) {
   {
     CpuUsage meter(perf);
-    meter.SampleProcessorLoad();
+    EXPECT_OK(meter.SampleProcessorLoad());
     perf.log.clear();
     meter.StopProcessorMonitoring();
     EXPECT_FALSE(meter.Started());
@@ -109,12 +104,12 @@ TEST_F(Win9x, WithoutTheStatisticsTheSystemsIdleTimesServe) {
   perf.idleTimes = {1'000'000'000};
   perf.idleStamp = 133'000'000'000'000'000;
   CpuUsage meter(perf);
-  EXPECT_GT(meter.ProcessorLoad(0), 0.999);  // the first reading, as on NT
+  EXPECT_GT(*meter.ProcessorLoad(0), 0.999);  // the first reading, as on NT
   perf.idleTimes = {1'000'000'000 + 7'500'000};
   perf.idleStamp += 10'000'000;
-  meter.SampleProcessorLoad();
-  EXPECT_NEAR(meter.ProcessorLoad(0), 0.25, 1e-12);
-  EXPECT_EQ(ErrorOf([&] { meter.ProcessorLoad(1); }), "CPU index out of bounds");
+  EXPECT_OK(meter.SampleProcessorLoad());
+  EXPECT_NEAR(*meter.ProcessorLoad(0), 0.25, 1e-12);
+  EXPECT_EQ(ErrorOf(meter.ProcessorLoad(1)), "CPU index out of bounds");
   EXPECT_FALSE(meter.Started());  // nothing to stop at the end
   perf.log.clear();
   meter.StopProcessorMonitoring();
@@ -124,9 +119,9 @@ TEST_F(Win9x, WithoutTheStatisticsTheSystemsIdleTimesServe) {
 TEST_F(Win9x, WithNeitherSourceTheStartErrorStands) {
   perf.dynKeys.clear();  // a real Windows 9x system lacks the idle-time query
   CpuUsage meter(perf);
-  EXPECT_EQ(ErrorOf([&] { meter.SampleProcessorLoad(); }), "Unable to start performance monitoring");
+  EXPECT_EQ(ErrorOf(meter.SampleProcessorLoad()), "Unable to start performance monitoring");
   perf.dynKeys = {"PerfStats\\StartStat", "PerfStats\\StatData"};
-  EXPECT_DOUBLE_EQ(meter.ProcessorLoad(0), 0.37);
+  EXPECT_DOUBLE_EQ(*meter.ProcessorLoad(0), 0.37);
 }
 
 TEST(CpuUsageNT, TwoProcessorsOverOneSecond) {
@@ -135,58 +130,58 @@ TEST(CpuUsageNT, TwoProcessorsOverOneSecond) {
   CpuUsage meter(perf);
   EXPECT_TRUE(meter.IsNT());
   // The first reading compares the idle time since boot with the time since 1601.
-  const double first = meter.ProcessorLoad(0);
+  const double first = *meter.ProcessorLoad(0);
   EXPECT_LT(first, 1.0);
   EXPECT_GT(first, 0.9999);
   EXPECT_EQ(meter.InstanceCount(), 3);
 
   // One second later: processor 0 idled 0.75 s, processor 1 not at all.
   perf.block = BuildPerfBlock(At(2), {{.idle = {50'007'500'000, 60'000'000'000, 110'007'500'000}}});
-  meter.SampleProcessorLoad();
-  EXPECT_DOUBLE_EQ(meter.ProcessorLoad(0), 0.25);
-  EXPECT_DOUBLE_EQ(meter.ProcessorLoad(1), 1.0);
-  EXPECT_EQ(meter.ProcessorLoad(3), 0.0);
-  EXPECT_EQ(meter.ProcessorLoad(-1), 0.0);
+  EXPECT_OK(meter.SampleProcessorLoad());
+  EXPECT_DOUBLE_EQ(*meter.ProcessorLoad(0), 0.25);
+  EXPECT_DOUBLE_EQ(*meter.ProcessorLoad(1), 1.0);
+  EXPECT_EQ(*meter.ProcessorLoad(3), 0.0);
+  EXPECT_EQ(*meter.ProcessorLoad(-1), 0.0);
 }
 
 TEST(CpuUsageNT, IdenticalTimeStampsGiveZero) {
   FakePerformance perf;
   perf.block = BuildPerfBlock(At(1), {{.idle = {100}}});
   CpuUsage meter(perf);
-  meter.SampleProcessorLoad();
+  EXPECT_OK(meter.SampleProcessorLoad());
   perf.block = BuildPerfBlock(At(1), {{.idle = {200}}});
-  meter.SampleProcessorLoad();
-  EXPECT_EQ(meter.ProcessorLoad(0), 0.0);
+  EXPECT_OK(meter.SampleProcessorLoad());
+  EXPECT_EQ(*meter.ProcessorLoad(0), 0.0);
 }
 
 TEST(CpuUsageNT, MissingObjectOrCounterSkipsTheReading) {
   FakePerformance perf;
   perf.block = BuildPerfBlock(At(1), {{.titleIndex = 230, .idle = {1}}});
   CpuUsage meter(perf);
-  EXPECT_EQ(meter.ProcessorLoad(0), 0.0);
+  EXPECT_EQ(*meter.ProcessorLoad(0), 0.0);
   EXPECT_EQ(meter.InstanceCount(), -1);
 
   // A block with the object after another one.
   perf.block = BuildPerfBlock(At(1), {{.titleIndex = 230, .idle = {1, 2}}, {.idle = {0}}});
-  meter.SampleProcessorLoad();
+  EXPECT_OK(meter.SampleProcessorLoad());
   perf.block = BuildPerfBlock(At(2), {{.titleIndex = 230, .idle = {1, 2}}, {.idle = {5'000'000}}});
-  meter.SampleProcessorLoad();
-  EXPECT_DOUBLE_EQ(meter.ProcessorLoad(0), 0.5);
+  EXPECT_OK(meter.SampleProcessorLoad());
+  EXPECT_DOUBLE_EQ(*meter.ProcessorLoad(0), 0.5);
 
   // Neither a block without the object nor one without the counter changes the answer.
   perf.block = BuildPerfBlock(At(3), {{.titleIndex = 230, .idle = {1}}});
-  meter.SampleProcessorLoad();
-  EXPECT_DOUBLE_EQ(meter.ProcessorLoad(0), 0.5);
+  EXPECT_OK(meter.SampleProcessorLoad());
+  EXPECT_DOUBLE_EQ(*meter.ProcessorLoad(0), 0.5);
   perf.block = BuildPerfBlock(At(4), {{.counterIndexes = {2, 142}, .idle = {0}}});
-  meter.SampleProcessorLoad();
-  EXPECT_DOUBLE_EQ(meter.ProcessorLoad(0), 0.5);
+  EXPECT_OK(meter.SampleProcessorLoad());
+  EXPECT_DOUBLE_EQ(*meter.ProcessorLoad(0), 0.5);
 }
 
 TEST(CpuUsageNT, MissingCounterOnFirstReadingFixesTheCountOnly) {
   FakePerformance perf;
   perf.block = BuildPerfBlock(At(1), {{.counterIndexes = {2}, .idle = {0, 0}}});
   CpuUsage meter(perf);
-  EXPECT_EQ(meter.ProcessorLoad(0), 0.0);
+  EXPECT_EQ(*meter.ProcessorLoad(0), 0.0);
   EXPECT_EQ(meter.InstanceCount(), 2);
 }
 
@@ -195,10 +190,10 @@ TEST(CpuUsageNT, BufferGrowsInStepsOf4096AndIsKept) {
   perf.block = BuildPerfBlock(At(1), {{.idle = {1}}});
   perf.needed = 9000;
   CpuUsage meter(perf);
-  meter.SampleProcessorLoad();
+  EXPECT_OK(meter.SampleProcessorLoad());
   EXPECT_EQ(perf.querySizes, (std::vector<uint32_t>{8192, 12288}));
   EXPECT_EQ(meter.PerfBufferSize(), 12288u);
-  meter.SampleProcessorLoad();
+  EXPECT_OK(meter.SampleProcessorLoad());
   EXPECT_EQ(perf.querySizes.back(), 12288u);
   EXPECT_EQ(perf.querySizes.size(), 3u);
 }
@@ -207,10 +202,10 @@ TEST(CpuUsageNT, OtherQueryFailuresReadTheOldBuffer) {
   FakePerformance perf;
   perf.block = BuildPerfBlock(At(1), {{.idle = {0}}});
   CpuUsage meter(perf);
-  meter.SampleProcessorLoad();
+  EXPECT_OK(meter.SampleProcessorLoad());
   perf.failure = 5;  // access denied: the buffer still holds the last block
-  meter.SampleProcessorLoad();
-  EXPECT_EQ(meter.ProcessorLoad(0), 0.0);  // same stamp twice
+  EXPECT_OK(meter.SampleProcessorLoad());
+  EXPECT_EQ(*meter.ProcessorLoad(0), 0.0);  // same stamp twice
   EXPECT_EQ(meter.InstanceCount(), 1);
 }
 
@@ -221,21 +216,21 @@ TEST(CpuUsageNT, WithoutAProcessorObjectTheSystemsIdleTimesServe) {
   perf.idleTimes = {1'000'000'000, 5};
   perf.idleStamp = 133'000'000'000'000'000;
   CpuUsage meter(perf);
-  EXPECT_GT(meter.ProcessorLoad(0), 0.999);
+  EXPECT_GT(*meter.ProcessorLoad(0), 0.999);
   EXPECT_EQ(meter.InstanceCount(), 2);
   perf.idleTimes = {1'000'000'000 + 9'000'000, 5};
   perf.idleStamp += 10'000'000;
-  meter.SampleProcessorLoad();
-  EXPECT_NEAR(meter.ProcessorLoad(0), 0.1, 1e-12);
-  EXPECT_DOUBLE_EQ(meter.ProcessorLoad(1), 1.0);
+  EXPECT_OK(meter.SampleProcessorLoad());
+  EXPECT_NEAR(*meter.ProcessorLoad(0), 0.1, 1e-12);
+  EXPECT_DOUBLE_EQ(*meter.ProcessorLoad(1), 1.0);
 
   // The performance data is asked once: it lacked the object, so later
   // readings take the idle times alone.
   EXPECT_EQ(perf.querySizes.size(), 1u);
 
   perf.haveIdleTimes = false;
-  meter.SampleProcessorLoad();
-  EXPECT_NEAR(meter.ProcessorLoad(0), 0.1, 1e-12);
+  EXPECT_OK(meter.SampleProcessorLoad());
+  EXPECT_NEAR(*meter.ProcessorLoad(0), 0.1, 1e-12);
   EXPECT_EQ(perf.querySizes.size(), 1u);
 }
 
@@ -243,13 +238,13 @@ TEST(CpuUsageNT, WithoutIdleTimesEitherThePerformanceDataIsAskedAgain) {
   FakePerformance perf;
   perf.block = BuildPerfBlock(At(1), {});
   CpuUsage meter(perf);
-  meter.SampleProcessorLoad();
+  EXPECT_OK(meter.SampleProcessorLoad());
   // The object may appear once the system has loaded its counters.
   perf.block = BuildPerfBlock(At(1), {{.idle = {0}}});
-  meter.SampleProcessorLoad();
+  EXPECT_OK(meter.SampleProcessorLoad());
   perf.block = BuildPerfBlock(At(2), {{.idle = {2'500'000}}});
-  meter.SampleProcessorLoad();
-  EXPECT_DOUBLE_EQ(meter.ProcessorLoad(0), 0.75);
+  EXPECT_OK(meter.SampleProcessorLoad());
+  EXPECT_DOUBLE_EQ(*meter.ProcessorLoad(0), 0.75);
   EXPECT_EQ(perf.querySizes.size(), 3u);
 }
 
@@ -257,8 +252,8 @@ TEST(CpuUsageNT, AQueryThatNeverFitsEndsWithoutReading) {
   FakePerformance perf;
   perf.needed = 0xFFFFFFFF;
   CpuUsage meter(perf);
-  meter.SampleProcessorLoad();
-  EXPECT_EQ(meter.ProcessorLoad(0), 0.0);
+  EXPECT_OK(meter.SampleProcessorLoad());
+  EXPECT_EQ(*meter.ProcessorLoad(0), 0.0);
   EXPECT_LE(meter.PerfBufferSize(), 64u << 20);
 }
 
@@ -315,9 +310,9 @@ TEST(CpuUsageNT, CountersAtTheEndsOfTheirRangeGiveANumber) {
   perf.idleTimes = {INT64_MIN};
   perf.idleStamp = INT64_MIN;
   CpuUsage meter(perf);
-  meter.SampleProcessorLoad();
+  EXPECT_OK(meter.SampleProcessorLoad());
   perf.idleTimes = {INT64_MAX};
   perf.idleStamp = INT64_MAX;
-  meter.SampleProcessorLoad();
-  EXPECT_NEAR(meter.ProcessorLoad(0), 0.0, 1e-9);  // no overflow in the differences
+  EXPECT_OK(meter.SampleProcessorLoad());
+  EXPECT_NEAR(*meter.ProcessorLoad(0), 0.0, 1e-9);  // no overflow in the differences
 }

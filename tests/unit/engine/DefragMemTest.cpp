@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engine/DefragMem.h"
+#include "fakes/Errors.h"
 #include "fakes/Fakes.h"
 #include "ui/Headless.h"
 #include "ui/Window.h"
@@ -51,18 +52,18 @@ TEST(DefragMem, CapturesInstalledMemoryOnceAndReadsFreeMemoryLive) {
 TEST(DefragMem, ProgressSequences) {
   {
     EngineRig rig;
-    rig.engine->Defrag(1);
+    EXPECT_OK(rig.engine->Defrag(1));
     EXPECT_EQ(rig.events, (std::vector<std::string>{"before", "progress", "progress", "after"}));
     EXPECT_EQ(rig.progress, (std::vector<int>{50, 100}));
   }
   {
     EngineRig rig;
-    rig.engine->Defrag(3);
+    EXPECT_OK(rig.engine->Defrag(3));
     EXPECT_EQ(rig.progress, (std::vector<int>{17, 33, 50, 67, 83, 100}));
   }
   {
     EngineRig rig;
-    rig.engine->Defrag(8);
+    EXPECT_OK(rig.engine->Defrag(8));
     EXPECT_EQ(rig.progress,
               (std::vector<int>{6, 12, 19, 25, 31, 38, 44, 50, 56, 62, 69, 75, 81, 88, 94, 100}));
     EXPECT_EQ(rig.blocks.commits, 8);
@@ -79,7 +80,7 @@ TEST(DefragMem, ARunIsCappedAt1024Blocks) {
     peak = std::max(peak, rig.blocks.held.size());
     rig.progress.push_back(p);
   };
-  rig.engine->Defrag(5000);
+  EXPECT_OK(rig.engine->Defrag(5000));
   EXPECT_EQ(rig.blocks.commits, 1024);
   EXPECT_EQ(peak, 1024u);
   EXPECT_EQ(rig.progress.size(), 2048u);
@@ -94,14 +95,14 @@ TEST(DefragMem, EveryBlockIsZeroFilledBeforeRelease) {
   rig.engine->OnProgress = [&](int p) {
     if (p <= 50) allZero = allZero && rig.blocks.HeldBlocksAreZero();
   };
-  rig.engine->Defrag(4);
+  EXPECT_OK(rig.engine->Defrag(4));
   EXPECT_TRUE(allZero);
 }
 
 TEST(DefragMem, NothingRequestedStillFiresBeforeAndAfter) {
   for (int mb : {0, -3}) {
     EngineRig rig;
-    rig.engine->Defrag(mb);
+    EXPECT_OK(rig.engine->Defrag(mb));
     EXPECT_EQ(rig.events, (std::vector<std::string>{"before", "after"}));
     EXPECT_EQ(rig.blocks.commits, 0);
   }
@@ -113,7 +114,7 @@ TEST(DefragMem, AbortInTheCommitPhaseReleasesWhatWasCommitted) {
     rig.progress.push_back(p);
     if (rig.progress.size() == 3) rig.engine->Abort();
   };
-  rig.engine->Defrag(10);
+  EXPECT_OK(rig.engine->Defrag(10));
   EXPECT_EQ(rig.progress.size(), 3u);
   EXPECT_EQ(rig.blocks.commits, 3);
   EXPECT_EQ(rig.blocks.releases, 3);
@@ -127,7 +128,7 @@ TEST(DefragMem, AbortInTheReleasePhaseReleasesEveryBlockStillHeld) {
     rig.progress.push_back(p);
     if (rig.progress.size() == 12) rig.engine->Abort();  // two blocks released
   };
-  rig.engine->Defrag(10);
+  EXPECT_OK(rig.engine->Defrag(10));
   EXPECT_EQ(rig.progress.size(), 12u);
   EXPECT_EQ(rig.blocks.releases, 10);
   EXPECT_TRUE(rig.blocks.held.empty());
@@ -142,11 +143,11 @@ TEST(DefragMem, ReentryIsRefusedAndForgetsAPendingAbort) {
     if (rig.progress.size() == 2) {
       rig.engine->Abort();
       auto saved = rig.events.size();
-      rig.engine->Defrag(5);  // refused: busy; clears the abort request
+      EXPECT_OK(rig.engine->Defrag(5));  // refused: busy; clears the abort request
       nestedEvents += static_cast<int>(rig.events.size() - saved);
     }
   };
-  rig.engine->Defrag(4);
+  EXPECT_OK(rig.engine->Defrag(4));
   EXPECT_EQ(nestedEvents, 0);
   EXPECT_EQ(rig.progress.size(), 8u);  // the abort was forgotten: the run completed
   EXPECT_EQ(rig.blocks.commits, 4);
@@ -157,9 +158,9 @@ TEST(DefragMem, BusyIsClearedBeforeTheAfterEventSoItMayStartTheNextRun) {
   int runs = 0;
   rig.engine->OnAfterDefrag = [&] {
     rig.events.push_back(rig.engine->Busy() ? "after-busy" : "after");
-    if (++runs == 1) rig.engine->Defrag(1);
+    if (++runs == 1) EXPECT_OK(rig.engine->Defrag(1));
   };
-  rig.engine->Defrag(1);
+  EXPECT_OK(rig.engine->Defrag(1));
   EXPECT_EQ(runs, 2);
   EXPECT_EQ(std::count(rig.events.begin(), rig.events.end(), "after-busy"), 0);
 }
@@ -167,7 +168,7 @@ TEST(DefragMem, BusyIsClearedBeforeTheAfterEventSoItMayStartTheNextRun) {
 TEST(DefragMem, NoBlockObtainableStillReportsEveryStep) {
   EngineRig rig;
   rig.blocks.limit = 0;
-  rig.engine->Defrag(3);
+  EXPECT_OK(rig.engine->Defrag(3));
   EXPECT_EQ(rig.progress, (std::vector<int>{17, 33, 50, 67, 83, 100}));
   EXPECT_EQ(rig.blocks.failures, 3);
   EXPECT_EQ(rig.events.back(), "after");
@@ -175,13 +176,14 @@ TEST(DefragMem, NoBlockObtainableStillReportsEveryStep) {
 
 TEST(DefragMem, AHandlerErrorGivesEveryBlockBackAndLeavesTheEngineIdle) {
   EngineRig rig;
-  rig.engine->OnProgress = [&](int p) {
-    if (p == 50) throw ui::Error("boom");
+  rig.engine->OnProgress = [&](int p) -> ui::Status {
+    if (p == 50) return ui::Error("boom");
+    return {};
   };
-  EXPECT_THROW(rig.engine->Defrag(4), ui::Error);
+  EXPECT_EQ(rig.engine->Defrag(4).Message(), "boom");
   EXPECT_TRUE(rig.blocks.held.empty());
   EXPECT_FALSE(rig.engine->Busy());
   rig.engine->OnProgress = nullptr;
-  rig.engine->Defrag(2);
+  EXPECT_OK(rig.engine->Defrag(2));
   EXPECT_EQ(rig.blocks.commits, 6);
 }

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/CpuUsage.h"
+#include "fakes/Errors.h"
 #include "fakes/FakePerformance.h"
 #include "fakes/Fakes.h"
 #include "gauges/MainWindowGauge.h"
@@ -12,16 +13,6 @@
 using namespace gauges;
 using gauges_test::Host;
 
-namespace {
-std::string ErrorOf(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const ui::Error& e) {
-    return e.what();
-  }
-  return "";
-}
-}  // namespace
 
 TEST(SensorColors, HalvingAndLighteningRoundHalfToEven) {
   EXPECT_EQ(DarkenColor(gfx::clLime), 0x00008000u);
@@ -127,13 +118,13 @@ TEST(SensorModel, WritersIgnoreEqualValuesAndRepaintOtherwise) {
 TEST(SensorModel, ScaleEndsMayNotMeet) {
   Host h;
   TSensor& s = h.Add();
-  s.SetMaxValue(5);
-  EXPECT_EQ(ErrorOf([&] { s.SetMinValue(5); }), "MinValue and MaxValue can't be equal.");
+  EXPECT_OK(s.SetMaxValue(5));
+  EXPECT_EQ(s.SetMinValue(5).Message(), "MinValue and MaxValue can't be equal.");
   EXPECT_EQ(s.MinValue(), 0.0);
   EXPECT_EQ(s.MaxValue(), 5.0);
-  EXPECT_EQ(ErrorOf([&] { s.SetMaxValue(0); }), "MinValue and MaxValue can't be equal.");
-  s.SetMaxValue(100);
-  s.SetMinValue(150);  // no order check
+  EXPECT_EQ(s.SetMaxValue(0).Message(), "MinValue and MaxValue can't be equal.");
+  EXPECT_OK(s.SetMaxValue(100));
+  EXPECT_OK(s.SetMinValue(150));  // no order check
   EXPECT_EQ(s.MinValue(), 150.0);
 }
 
@@ -231,7 +222,7 @@ TEST_F(SamplingGauge, ProcessorLoadBelowZeroIsStoredAsZero) {
   const engine::SystemTimeFields t1{2024, 3, 5, 12, 10, 20, 1, 0}, t2{2024, 3, 5, 12, 10, 20, 2, 0};
   perf.block = fakes::BuildPerfBlock(t1, {{.idle = {1'000'000}}});
   engine::CpuUsage meter(perf);
-  meter.SampleProcessorLoad();
+  EXPECT_OK(meter.SampleProcessorLoad());
   TSensor& s = h.Add({&memory, &meter});
   s.SetDataType(dtCPU);
   EXPECT_EQ(memory.queries, 0);

@@ -6,6 +6,7 @@
 #include <limits>
 #include <vector>
 
+#include "fakes/Errors.h"
 #include "fakes/Fakes.h"
 #include "fakes/RecordingCanvas.h"
 #include "gauges/MainWindowGauge.h"
@@ -73,7 +74,7 @@ TEST(SensorText, AgreesWithTheLibrarysFixedFormat) {
 }
 
 TEST_F(Painted, FlatDiagramCurveOnTheMainWindowGauge) {
-  s->SetMaxValue(255.484375);  // 267894784 bytes installed
+  EXPECT_OK(s->SetMaxValue(255.484375));  // 267894784 bytes installed
   for (int i = 0; i < 100; ++i) s->SetValue(100);
   Paint();
   const auto frame = canvas.OfKind(DrawOp::Frame);

@@ -40,16 +40,16 @@ struct Loader : ::testing::Test {
 
 TEST_F(Loader, FileBesideTheProgramBecomesTheCurrentTable) {
   files.Put(german, "[Misc]\nM14=Beenden\n");
-  EXPECT_TRUE(OpenLanguageFile("/Language/German.ini", env, files));
+  EXPECT_TRUE(*OpenLanguageFile("/Language/German.ini", env, files));
   ASSERT_EQ(files.reads, std::vector<std::string>{german});
   EXPECT_EQ(Message("M14"), "Beenden");
 }
 
 TEST_F(Loader, MissingFileMeansEnglishWithoutError) {
   files.Put(german, "[Misc]\nM14=Beenden\n");
-  ASSERT_TRUE(OpenLanguageFile("Language/German.ini", env, files));
-  EXPECT_FALSE(LoadLanguageFile("/Language/English.ini", env, files).has_value());
-  EXPECT_FALSE(OpenLanguageFile("/Language/English.ini", env, files));
+  ASSERT_TRUE(*OpenLanguageFile("Language/German.ini", env, files));
+  EXPECT_FALSE(LoadLanguageFile("/Language/English.ini", env, files)->has_value());
+  EXPECT_FALSE(*OpenLanguageFile("/Language/English.ini", env, files));
   EXPECT_EQ(CurrentLanguage(), nullptr);
   EXPECT_EQ(Message("M14"), "Exit");
 }
@@ -57,26 +57,22 @@ TEST_F(Loader, MissingFileMeansEnglishWithoutError) {
 TEST_F(Loader, UnreadableFileRaisesTheFileErrorAndKeepsThePreviousTable) {
   files.Put(german, "[Misc]\nM14=Beenden\n");
   files.PutLocked("C:\\Brantelle\\Language\\Russian.ini");
-  ASSERT_TRUE(OpenLanguageFile("/Language/German.ini", env, files));
-  try {
-    OpenLanguageFile("Language/Russian.ini", env, files);
-    FAIL() << "no error";
-  } catch (const ui::Error& e) {
-    EXPECT_STREQ(e.what(), "Cannot open file C:\\Brantelle\\Language\\Russian.ini");
-  }
+  ASSERT_TRUE(*OpenLanguageFile("/Language/German.ini", env, files));
+  EXPECT_EQ(OpenLanguageFile("Language/Russian.ini", env, files).Message(),
+            "Cannot open file C:\\Brantelle\\Language\\Russian.ini");
   EXPECT_EQ(Message("M14"), "Beenden");
 }
 
 TEST_F(Loader, OversizedFileIsRefusedLikeAnUnreadableOne) {
   files.Put(german, std::string(kMaxLanguageFileBytes + 1, ';'));
-  EXPECT_THROW(LoadLanguageFile("/Language/German.ini", env, files), ui::Error);
+  EXPECT_FALSE(LoadLanguageFile("/Language/German.ini", env, files).Ok());
 }
 
 TEST_F(Loader, ThroughTheErrorBoxTheApplicationGoesOn) {
   ui::HeadlessBackend backend;
   ui::Application app(backend);
   files.PutLocked(german);
-  ui::Dispatch(app, [&] { OpenLanguageFile("/Language/German.ini", env, files); });
+  ui::Dispatch(app, [&] { return ui::Status(OpenLanguageFile("/Language/German.ini", env, files)); });
   ASSERT_EQ(backend.errors.size(), 1u);
   EXPECT_NE(backend.errors[0].find("Cannot open file C:\\Brantelle\\Language\\German.ini"),
             std::string::npos);
@@ -111,7 +107,7 @@ TEST(PosixFiles, ReadsWholeFilesAndTellsMissingFromTooLarge) {
     std::string ProgramVersion() override { return "1.0"; }
   } env;
   env.folder = dir.string() + "/";
-  const auto table = LoadLanguageFile("/Language//Russian.ini", env, files);
+  const auto table = *LoadLanguageFile("/Language//Russian.ini", env, files);
   ASSERT_TRUE(table.has_value());
   EXPECT_EQ(table->Read("misc", "K7", "?"), "\xE0\xE1");
   fs::remove_all(dir);

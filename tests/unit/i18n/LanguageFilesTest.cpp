@@ -11,6 +11,7 @@
 #include <set>
 #include <sstream>
 
+#include "fakes/Errors.h"
 #include "cpu/CpuFrm.h"
 #include "fakes/FakeCpu.h"
 #include "gauges/MoreFrm.h"
@@ -121,7 +122,7 @@ std::map<std::string, Keys> WindowKeys() {
     fakes::FakeSystem fresh;
     settings_test::Rig marked(fresh);
     Collect(*rig.form, settingLabels,
-            ProgramSetTexts(*marked.form, settingLabels, [&] { marked.form->ApplyBuiltInTexts(); }), all["MainForm"]);
+            ProgramSetTexts(*marked.form, settingLabels, [&] { EXPECT_OK(marked.form->ApplyBuiltInTexts()); }), all["MainForm"]);
   }
 
   const Excluded none = [](const ui::Component&) { return false; };

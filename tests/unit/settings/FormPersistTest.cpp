@@ -198,7 +198,7 @@ TEST(FormPersist, StoredTypesAreReadByTheStoresRules) {
   sys.registry.PutDword(Key("MainForm\\RAMUsage"), "Border", 0xFFFFFFFF);
   sys.registry.PutDword(Key("MainForm\\Auto"), "checked", 0);  // value names ignore case
   Rig rig(sys);
-  EXPECT_EQ(rig.form->Number("RAMLevel"), 20);
+  EXPECT_EQ(*rig.form->Number("RAMLevel"), 20);
   EXPECT_EQ(rig.form->TrackBar->Position(), 1);
   EXPECT_TRUE(rig.form->FreeingReport->Checked());
   EXPECT_EQ(rig.form->Setting("DoBeep"), "1\r\n2");
@@ -224,7 +224,7 @@ TEST(FormPersist, HostileValuesNeverCrashOrLoosenTheRules) {
   sys.registry.Put(Key("MainForm"), "State", reg::kDword, {1});
   Rig rig(sys);
   EXPECT_EQ(rig.form->Setting("RAMLevel"), huge);
-  EXPECT_THROW(rig.form->Number("RAMLevel"), ui::Error);
+  EXPECT_FALSE(rig.form->Number("RAMLevel").Ok());
   EXPECT_TRUE(rig.form->Auto->Checked());  // binary where a DWORD belongs: ignored
   EXPECT_EQ(rig.form->TrackBar->Position(), 1);
   rig.app.Run();
@@ -354,9 +354,9 @@ TEST(Settings, FlagsNumbersAndHotKeysAreReadAtEachUse) {
   f.Find("RHotKey")->SetCaption("");
   EXPECT_EQ(f.HotKey("RHotKey"), 0);
   f.Find("ReportDelay")->SetCaption("2500");
-  EXPECT_EQ(f.Number("ReportDelay"), 2500);
+  EXPECT_EQ(*f.Number("ReportDelay"), 2500);
   f.Find("ReportDelay")->SetCaption("25 s");
-  ui::Dispatch(rig.app, [&] { f.Number("ReportDelay"); });
+  ui::Dispatch(rig.app, [&] { return ui::Status(f.Number("ReportDelay")); });
   ASSERT_EQ(rig.backend.errors.size(), 1u);
   EXPECT_EQ(rig.backend.errors[0], "Brantelle: '25 s' is not a valid integer value");
   EXPECT_EQ(f.Setting("ReportDelay"), "25 s");

@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "fakes/Errors.h"
 #include "settings/InitialSettings.h"
 #include "settings/SetupFrm.h"
 #include "settings/StartWithWindows.h"
@@ -121,7 +122,7 @@ TEST(SetupForm, DefaultThenSaveAppliesAndStoresTheDefaults) {
   rig.Open([](TSetupForm& d) {
     EXPECT_TRUE(d.TrackBar->Enabled());
     EXPECT_EQ(d.TrackBar->Value(), 40);
-    d.DefaultClick();
+    EXPECT_OK(d.DefaultClick());
     d.Save->Click();
   });
   EXPECT_EQ(Text(sys.registry.Get(kRun, "Brantelle")), "\"C:\\Brantelle\\Brantelle.exe\"");
@@ -305,7 +306,7 @@ TEST(SetupForm, SaveAfterALoadingErrorKeepsWhatTheUserHad) {
   DialogRig rig(sys);
   rig.SetLabel("Priority", "x");  // the sixth step fails
   rig.SetLabel("StartMinimized", "1");
-  settings::SetStartWithWindows(sys.registry, "C:\\Brantelle\\");
+  EXPECT_OK(settings::SetStartWithWindows(sys.registry, "C:\\Brantelle\\"));
   std::map<std::string, std::string> before;
   for (const auto& s : settings::kSettingLabels) before[s.name] = rig.Label(s.name);
   rig.Open([](TSetupForm& d) { d.Save->Click(); });

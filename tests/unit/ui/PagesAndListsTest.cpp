@@ -1,6 +1,7 @@
 // Page tabs and the report-style list view of the component model.
 #include <gtest/gtest.h>
 
+#include <type_traits>
 #include <vector>
 
 #include "ui/Controls.h"
@@ -54,7 +55,9 @@ TEST(PageControl, ShowsOnePageAtATime) {
   EXPECT_FALSE(first.Visible());
   EXPECT_TRUE(second.Visible());
 
-  EXPECT_THROW(rig.window.Add<ui::TabSheet>(&group, "Stray"), text::Error);
+  // A tab sheet belongs to a page control: nothing else can be its parent.
+  static_assert(!std::is_constructible_v<ui::TabSheet, ui::Window*, ui::GroupBox*, std::string>);
+  static_assert(std::is_constructible_v<ui::TabSheet, ui::Window*, ui::PageControl*, std::string>);
 }
 
 TEST(ListView, KeepsRowsSortedByCaptionAndShowsABatchOnce) {

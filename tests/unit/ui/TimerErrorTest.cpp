@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <stdexcept>
-
 #include "ui/Controls.h"
 #include "ui/Headless.h"
 #include "ui/Window.h"
@@ -26,8 +24,9 @@ struct TimerErrors : ::testing::Test {
   bool fail = true;
   void SetUp() override {
     app.SetTitle("Brantelle");
-    timer.OnTimer = [this] {
-      if (fail) throw std::runtime_error("Unable to start performance monitoring");
+    timer.OnTimer = [this]() -> ui::Status {
+      if (fail) return ui::Error("Unable to start performance monitoring");
+      return {};
     };
   }
 };
@@ -46,9 +45,9 @@ TEST_F(TimerErrors, OneBoxUntilATickHasWorkedAgain) {
 
 TEST_F(TimerErrors, EachTimerAndEveryClickHasItsOwnBox) {
   auto& other = form.Add<ui::Timer>("AutoTimer");
-  other.OnTimer = [] { throw std::runtime_error("'abc' is not a valid integer value"); };
+  other.OnTimer = [] { return ui::Status(ui::Error("'abc' is not a valid integer value")); };
   auto& button = form.Add<ui::Button>(nullptr, "Go");
-  button.OnClick = [] { throw std::runtime_error("Gauge range error"); };
+  button.OnClick = [] { return ui::Status(ui::Error("Gauge range error")); };
   for (int i = 0; i < 5; ++i) {
     timer.Tick();
     other.Tick();
