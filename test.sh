@@ -2,7 +2,8 @@
 # Sets up, builds and runs all three test layers: unit (native, ASan+UBSan,
 # with a short soak and a fuzz smoke run),
 # integration (Win32 under Wine, through CTest) and end to end (Brantelle.exe
-# under Wine); checks the i686 image's imports and the portable package.
+# under Wine); checks the i686 image's imports and instructions and the
+# portable package.
 # The Wine layers run the Windows build this machine can execute
 # (scripts/wine-env.sh): the i686 one where 32-bit programs run natively;
 # elsewhere the x86_64 one, and the i686 one under emulation in a smoke group
@@ -30,9 +31,11 @@ took build
 status=0
 echo "== imports of the i686 program"
 scripts/check-imports.sh build/win32/Brantelle.exe || status=1
+echo "== instructions of the i686 program"
+scripts/check-instructions.sh build/win32/Brantelle.exe build/win32/Brantelle.map || status=1
 echo "== package"
 tests/package.sh | tee build/package.log || status=1
-took "imports and package"
+took "imports, instructions and package"
 echo "== unit (native)"
 (cd build/native && ctest --output-on-failure) || status=1
 took unit

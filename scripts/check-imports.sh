@@ -3,10 +3,14 @@
 # refuses a program over a single missing import, and Wine (which exports
 # everything) cannot show it. Reads the import table and headers with the cross
 # toolchain's objdump and fails, naming each, on
+#  - a static import of any library but the six that the first Windows 95
+#    (4.00.950) and NT 4 ship: kernel32, user32, gdi32, advapi32, shell32 and
+#    comctl32 (no msvcrt.dll, which a retail Windows 95 lacks; the internet
+#    cache, the common dialogs and media control are loaded when first used),
 #  - an import that those systems lack (a threads runtime or a newer header can
 #    pull in functions of Windows 98, 2000, XP or Vista unseen),
-#  - a static import of an optional library (WININET.DLL is loaded when its
-#    Tools item is used),
+#  - a wide-character function (Windows 9x exports nearly all of them as
+#    stubs that fail: the program is ANSI throughout),
 #  - a subsystem or OS version other than 4.0.
 # Prints the DLLs and the number of imported functions. Usage: check-imports.sh EXE
 set -euo pipefail
@@ -88,13 +92,10 @@ MISSING = {
         SHQueryUserNotificationState SHGetPropertyStoreForWindow''',
 }
 MISSING = {dll: set(names.split()) for dll, names in MISSING.items()}
-# Libraries a system may lack, loaded at run time where they are used.
-OPTIONAL_DLLS = {'WININET.DLL'}
-# The C runtime's secure ("_s") and 64-bit file functions came with later
-# versions of msvcrt.dll than Windows 95/98 carry.
-MSVCRT_LATE = re.compile(r'(_s|_s_l|64|64i32|i64)$|^(__iob_func|_vscprintf|_get_output_format'
-                         r'|_aligned_malloc|_aligned_free|_set_abort_behavior|_configthreadlocale'
-                         r'|___lc_codepage_func|___mb_cur_max_func|__lc_codepage)$')
+# What a retail Windows 95 and NT 4 have to link against.
+SYSTEM_DLLS = {'KERNEL32.DLL', 'USER32.DLL', 'GDI32.DLL', 'ADVAPI32.DLL', 'SHELL32.DLL', 'COMCTL32.DLL'}
+# "...W" after a lower-case letter or digit: CreateSemaphoreW, lstrlenW.
+WIDE = re.compile(r'[a-z0-9]W$')
 
 exe, dump = sys.argv[1], open(sys.argv[2]).read()
 faults, imports, dll = [], {}, None
@@ -115,13 +116,14 @@ if not imports:
     faults.append('no import table found (not a PE image?)')
 for dll, names in imports.items():
     key = dll.upper()
-    if key in OPTIONAL_DLLS:
-        faults.append(f'{dll}: imported statically (load it at run time)')
+    if key not in SYSTEM_DLLS:
+        faults.append(f'{dll}: imported statically (not part of a retail Windows 95 or NT 4: '
+                      'load it at run time, or do without it)')
     for name in names:
         if name in MISSING.get(key, ()):
             faults.append(f'{dll}: {name} (missing on Windows 95/98/ME or NT 4)')
-        if key == 'MSVCRT.DLL' and MSVCRT_LATE.search(name):
-            faults.append(f'{dll}: {name} (missing from the C runtime of Windows 95/98)')
+        if WIDE.search(name):
+            faults.append(f'{dll}: {name} (a wide-character function: a failing stub on Windows 9x)')
 
 def header(field):
     m = re.search(rf'^{field}\s+(\S+)', dump, re.M)
@@ -142,6 +144,8 @@ print(f'imports of {exe}: {count} functions from ' +
       ', '.join(f'{d} ({len(v)})' for d, v in imports.items()))
 for fault in faults:
     print(f'import check: {fault}')
-print('import check: ' + ('FAILED' if faults else 'passed (loads on Windows 95/98/ME and NT 4)'))
+print('import check: ' + ('FAILED' if faults else
+                          f'passed: {count} imports from {len(imports)} system libraries '
+                          '(loads on a retail Windows 95, 98, ME and NT 4)'))
 sys.exit(1 if faults else 0)
 PY

@@ -17,10 +17,16 @@ out, version = sys.argv[1], sys.argv[2]
 top = f'Brantelle-{version}/'
 readme = f'''Brantelle {version} - a memory optimizer for Windows
 
-win32\\Brantelle.exe  the program for 32-bit Windows: Windows 95, 98, ME,
-                     NT 4, 2000, XP and later (runs on 64-bit Windows too),
-                     on a Pentium Pro, Pentium II, Celeron, Athlon or any
-                     later x86 processor (not a Pentium MMX or AMD K6).
+win32\\Brantelle.exe  the program for 32-bit Windows: Windows 95 from its
+                     first release with nothing installed, 98, ME, NT 4,
+                     2000, XP and later (runs on 64-bit Windows too), on
+                     every processor those run on: a 386DX or later (386,
+                     486, Pentium, Pentium MMX, Pentium Pro and on; AMD,
+                     Cyrix, IDT WinChip, VIA). It needs no C runtime library.
+                     A 386 or 486SX without a maths coprocessor runs it too:
+                     Windows emulates the coprocessor's instructions, so the
+                     figures and gauges come out the same, only slower to
+                     work out.
 x64\\Brantelle.exe    the same program for 64-bit Windows (x86-64).
 
 Each folder is complete: copy one anywhere and run Brantelle.exe. Nothing is
