@@ -33,6 +33,7 @@ echo "== imports of the i686 program"
 scripts/check-imports.sh build/win32/Brantelle.exe || status=1
 echo "== instructions of the i686 program"
 scripts/check-instructions.sh build/win32/Brantelle.exe build/win32/Brantelle.map || status=1
+tests/checks/run.sh | tee build/checks.log || status=1
 echo "== package"
 tests/package.sh | tee build/package.log || status=1
 took "imports, instructions and package"
@@ -85,7 +86,7 @@ for path in glob.glob('build/native/results/*.xml') + glob.glob(build + '/result
     t, fl = int(r.get('tests', 0)), int(r.get('failures', 0)) + int(r.get('errors', 0))
     p += t - fl - int(r.get('disabled', 0)); f += fl
 for log, label in (('build/e2e.log', 'e2e'), ('build/e2e-emulated.log', 'e2e-emulated'),
-                   ('build/package.log', 'package')):
+                   ('build/package.log', 'package'), ('build/checks.log', 'checks')):
     text = open(log).read() if os.path.exists(log) else ''
     m = re.search(label + r': (\d+) passed, (\d+) failed', text)
     if m: p += int(m.group(1)); f += int(m.group(2))

@@ -1,13 +1,12 @@
-// The C library functions, the heap operators and the ordered containers'
-// balancing that the 32-bit program links, under the names the compiler and
-// the standard headers call: the program carries no C runtime of its own
+// The C library functions and the ordered containers' balancing that the
+// 32-bit program links, under the names the compiler and the standard
+// headers call: the program carries no C runtime of its own
 // (Windows 95 has none to lend it) and none of the compiler's runtime
 // libraries (built for the Pentium Pro). Built without builtins, so that
 // the compiler does not turn these loops back into calls of themselves.
 #include <windows.h>
 
 #include <cstddef>
-#include <new>
 
 #include "app/runtime/CLibrary.h"
 #include "app/runtime/RbTree.h"
@@ -44,34 +43,6 @@ double fmax(double x, double y) { return rt::Max(x, y); }
 }
 
 }  // extern "C"
-
-// The heap: the process's own. Out of memory ends the program, as an
-// allocation that fails cannot be reported to code built without exceptions.
-namespace {
-
-void* Allocate(size_t n) {
-  if (void* p = HeapAlloc(GetProcessHeap(), 0, n ? n : 1)) return p;
-  FatalAppExitA(0, "Out of memory");
-  ExitProcess(3);
-}
-
-void Free(void* p) {
-  if (p) HeapFree(GetProcessHeap(), 0, p);
-}
-
-}  // namespace
-
-void* operator new(size_t n) { return Allocate(n); }
-void* operator new[](size_t n) { return Allocate(n); }
-void operator delete(void* p) noexcept { Free(p); }
-void operator delete[](void* p) noexcept { Free(p); }
-void operator delete(void* p, size_t) noexcept { Free(p); }
-void operator delete[](void* p, size_t) noexcept { Free(p); }
-// Asked for by code that does without when there is no memory (a stable
-// sort's scratch buffer): nullptr then.
-const std::nothrow_t std::nothrow{};
-void* operator new(size_t n, const std::nothrow_t&) noexcept { return HeapAlloc(GetProcessHeap(), 0, n ? n : 1); }
-void operator delete(void* p, const std::nothrow_t&) noexcept { Free(p); }
 
 namespace std {
 

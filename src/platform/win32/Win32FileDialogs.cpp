@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/win32/LateBound.h"
+#include "platform/win32/RecordSizes.h"
 
 namespace platform::win32 {
 
@@ -19,8 +20,7 @@ std::optional<std::string> Win32FileDialogs::SaveFileName(const std::string& fil
   filters.append(2, '\0');
   std::vector<char> name(32768, '\0');
   OPENFILENAMEA ofn{};
-  // The size without the Windows 2000 fields, which Windows 9x refuses.
-  ofn.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+  ofn.lStructSize = kOpenFileNameSize;
   ofn.hwndOwner = reinterpret_cast<HWND>(static_cast<uintptr_t>(ownerWindow));
   ofn.lpstrFilter = filters.c_str();
   ofn.nFilterIndex = 1;

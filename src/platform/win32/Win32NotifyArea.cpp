@@ -7,6 +7,7 @@
 #include "gfx/win32/GdiCanvas.h"
 #include "gfx/win32/IconHandle.h"
 #include "platform/win32/HiddenWindow.h"
+#include "platform/win32/RecordSizes.h"
 
 namespace platform::win32 {
 
@@ -14,9 +15,6 @@ namespace {
 
 HICON ToHicon(IconHandle h) { return reinterpret_cast<HICON>(static_cast<uintptr_t>(h)); }
 IconHandle FromHicon(HICON h) { return static_cast<IconHandle>(reinterpret_cast<uintptr_t>(h)); }
-
-// The record size every shell of both families accepts.
-constexpr DWORD kNotifyDataSize = 488;
 
 }  // namespace
 
@@ -53,7 +51,7 @@ HWND Win32NotifyArea::Window() {
 bool Win32NotifyArea::Notify(NotifyOp op, const TrayIconData& data) {
   NOTIFYICONDATAA nid;
   std::memset(&nid, 0, sizeof nid);
-  nid.cbSize = sizeof nid < kNotifyDataSize ? sizeof nid : kNotifyDataSize;
+  nid.cbSize = sizeof nid < kNotifyIconDataSize ? sizeof nid : kNotifyIconDataSize;
   nid.hWnd = Window();
   nid.uID = data.id;
   nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/win32/RecordSizes.h"
 #include "ui/Controls.h"
 #include "ui/Window.h"
 #include "ui/win32/Win32Backend.h"
@@ -84,8 +85,8 @@ void PaintTitle(HWND hwnd, HDC dc, const RECT& title, bool active) {
     DeleteObject(brush);
   }
   NONCLIENTMETRICSA metrics{};
-  metrics.cbSize = sizeof metrics;
-  HFONT font = SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)
+  metrics.cbSize = platform::win32::kNonClientMetricsSize;
+  HFONT font = SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)
                    ? CreateFontIndirectA(&metrics.lfCaptionFont)
                    : nullptr;
   HGDIOBJ oldFont = font ? SelectObject(dc, font) : nullptr;

@@ -172,7 +172,9 @@ TEST(RuntimeMath, AgreesWithTheCLibrary) {
     int mine = 0, theirs = 0;
     const double m = rt::SplitExponent(x, &mine), t = std::frexp(x, &theirs);
     EXPECT_TRUE(same(m, t)) << x;
-    if (std::isfinite(x)) EXPECT_EQ(mine, theirs) << x;
+    if (std::isfinite(x)) {
+      EXPECT_EQ(mine, theirs) << x;
+    }
     for (int e : {-1080, -60, -1, 0, 1, 53, 1100, INT_MAX, INT_MIN})
       EXPECT_TRUE(same(rt::ScaleByPowerOfTwo(x, e), std::ldexp(x, e))) << x << " * 2^" << e;
     // The 387 reduces angles with its own 66-bit pi: close, not the last bit.

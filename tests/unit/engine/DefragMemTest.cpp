@@ -158,7 +158,9 @@ TEST(DefragMem, BusyIsClearedBeforeTheAfterEventSoItMayStartTheNextRun) {
   int runs = 0;
   rig.engine->OnAfterDefrag = [&] {
     rig.events.push_back(rig.engine->Busy() ? "after-busy" : "after");
-    if (++runs == 1) EXPECT_OK(rig.engine->Defrag(1));
+    if (++runs == 1) {
+      EXPECT_OK(rig.engine->Defrag(1));
+    }
   };
   EXPECT_OK(rig.engine->Defrag(1));
   EXPECT_EQ(runs, 2);

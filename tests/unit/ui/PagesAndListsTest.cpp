@@ -56,7 +56,7 @@ TEST(PageControl, ShowsOnePageAtATime) {
   EXPECT_TRUE(second.Visible());
 
   // A tab sheet belongs to a page control: nothing else can be its parent.
-  static_assert(!std::is_constructible_v<ui::TabSheet, ui::Window*, ui::GroupBox*, std::string>);
+  static_assert(!std::is_constructible_v<ui::TabSheet, ui::Window*, decltype(&group), std::string>);
   static_assert(std::is_constructible_v<ui::TabSheet, ui::Window*, ui::PageControl*, std::string>);
 }
 
