@@ -194,11 +194,23 @@ void TMainForm::FormCreate() {
   // Before any restore: with the toolkit's maximum of 10 a stored amount would
   // be cut to 10 MB for every run until the second restore.
   step([this] { ScaleSlider(); });
-  step([this] { FormPersist->RestoreWindow(); });  // first: the stored language choice must be known
-  // With no language checked the visit below sets none of these.
-  step([this] { ShowAutoFreeingState(); });
-  step([this] { CaptionTrayAmounts(); });
-  step([this] { ApplyStoredLanguage(); });
+  {
+    // The first restore and the language's save run back to back, no message
+    // in between: each stored value is read once, and one unchanged is not
+    // written again. The hold ends before anything that lets another program
+    // or event change the registry (a freeing run, a display tick, the second
+    // restore) comes.
+    struct Hold {
+      settings::TElIniFile& store;
+      explicit Hold(settings::TElIniFile& s) : store(s) { store.HoldValues(true); }
+      ~Hold() { store.HoldValues(false); }
+    } hold(*IniFile);
+    step([this] { FormPersist->RestoreWindow(); });  // first: the stored language choice must be known
+    // With no language checked the visit below sets none of these.
+    step([this] { ShowAutoFreeingState(); });
+    step([this] { CaptionTrayAmounts(); });
+    step([this] { ApplyStoredLanguage(); });
+  }
   step([this] {
     TrackBar->SetVisible(TryTo->Checked());
     SyncSensorActions();
