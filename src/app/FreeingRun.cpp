@@ -91,12 +91,8 @@ void TMainForm::CaptionTrayAmounts() {
 }
 
 void TMainForm::SetRunPriority() {
-  // Text that is no number leaves the priority alone, as any other number does.
-  int32_t value = -1;
-  try {
-    value = Number("Priority");
-  } catch (const ui::Error&) {
-  }
+  // Text that is no number stops the run before it starts, with the error box.
+  const int32_t value = Number("Priority");
   switch (value) {
     case 0: system_.priority.Set(platform::PriorityClass::High); break;
     case 1: system_.priority.Set(platform::PriorityClass::Normal); break;

@@ -98,12 +98,9 @@ void TMainForm::TrayRunning(bool running) {
 }
 
 void TMainForm::TrayIconDblClick() {
-  // Text that is no number is an action like any unknown one: none.
-  int32_t action = -1;
-  try {
-    action = Number("TrayAction");
-  } catch (const ui::Error&) {
-  }
+  // Text that is no number stops here with the error box; the tray icon
+  // still restores the window by its menu's default item.
+  const int32_t action = Number("TrayAction");
   switch (action) {
     case 0: RestoreClick(); break;
     case 1:
