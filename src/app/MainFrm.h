@@ -64,6 +64,7 @@ class TMainForm : public ui::Window {
   // The three global hot keys from their settings; unregistering releases them.
   void RegisterHotKeys();
   void UnregisterHotKeys();
+  void DeleteHotKeyAtoms();
 
   const CommandLine& Command() const { return command_; }
   bool SilentRun = false;
@@ -237,6 +238,7 @@ class TMainForm : public ui::Window {
   std::unique_ptr<tools::TVMem> vmemForm_;
   // Atoms of the AutoFree, free-everything and restore hot keys; 0 when none.
   uint16_t hotKeyAtoms_[3] = {};
+  bool hotKeyRegistered_[3] = {};
   // The settings dialog while it is open.
   ui::Window* setupForm_ = nullptr;
 };
