@@ -15,14 +15,13 @@ int32_t Since(uint32_t a, uint32_t b) { return static_cast<int32_t>(a - b); }
 }  // namespace
 
 unsigned SharedTimers::InPhase(unsigned period, uint32_t now) const {
-  // Periods this short have no phase to speak of within one clock step.
-  if (period <= 4 * kClockStepMs) return 0;
+  // Within a clock step, or a quarter of a short period.
+  const int64_t p = period, closeBy = std::min<int64_t>(kClockStepMs, p / 4);
   for (const System& s : systems_) {
     if (s.period != period) continue;
     // Where the new timer's first tick falls between two ticks of s.
-    const int64_t p = period;
     const int64_t phase = ((static_cast<int64_t>(Since(now + period, s.next)) % p) + p) % p;
-    if (phase <= kClockStepMs || phase >= p - kClockStepMs) return s.id;
+    if (phase <= closeBy || phase >= p - closeBy) return s.id;
   }
   return 0;
 }
@@ -61,7 +60,7 @@ std::vector<int> SharedTimers::Due(unsigned system, uint32_t now) {
   s->next = now + s->period;
   for (Member& m : members_) {
     if (m.system != system) continue;
-    if (!m.ticked && Since(now + kClockStepMs, m.due) < 0) continue;
+    if (!m.ticked && Since(now + std::min(kClockStepMs, s->period / 4), m.due) < 0) continue;
     m.ticked = true;
     due.push_back(m.id);
   }
