@@ -200,11 +200,7 @@ void TMainForm::FormCreate() {
     // written again. The hold ends before anything that lets another program
     // or event change the registry (a freeing run, a display tick, the second
     // restore) comes.
-    struct Hold {
-      settings::TElIniFile& store;
-      explicit Hold(settings::TElIniFile& s) : store(s) { store.HoldValues(true); }
-      ~Hold() { store.HoldValues(false); }
-    } hold(*IniFile);
+    const settings::TElIniFile::Hold hold(*IniFile);
     step([this] { FormPersist->RestoreWindow(); });  // first: the stored language choice must be known
     // With no language checked the visit below sets none of these.
     step([this] { ShowAutoFreeingState(); });
@@ -246,6 +242,9 @@ void TMainForm::RunCommandLine() {
 }
 
 void TMainForm::AfterCreate() {
+  // The second restore reads the registry; the show's restore (or the
+  // minimize's save) follows at once, with no message in between.
+  const settings::TElIniFile::Hold hold(*IniFile);
   FormPersist->RestoreWindow();  // again, before the slider is scaled
   ScaleSlider();
   if (command_.mode != Mode::ShowWindow && (FlagOn("StartMinimized") || command_.OneShot())) {

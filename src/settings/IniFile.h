@@ -62,6 +62,14 @@ class TElIniFile : public ui::NonVisual {
   // times and saves it once within a fraction of a second. Letting go
   // forgets them, so that later reads see changes made meanwhile by others.
   void HoldValues(bool on);
+  // Holds values for the life of the object.
+  struct Hold {
+    explicit Hold(TElIniFile& s) : store(s) { store.HoldValues(true); }
+    ~Hold() { store.HoldValues(false); }
+    Hold(const Hold&) = delete;
+    Hold& operator=(const Hold&) = delete;
+    TElIniFile& store;
+  };
 
  private:
   struct OpenedKey {
