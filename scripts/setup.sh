@@ -7,8 +7,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+# A CJK font: without one, Chinese texts cannot be measured or shown under Wine.
 want=(cmake make g++ g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 xvfb googletest
-      fonts-dejavu-core fonts-liberation imagemagick x11-utils python3 clang libclang-rt-dev)
+      fonts-dejavu-core fonts-liberation fonts-wqy-microhei imagemagick x11-utils python3 clang libclang-rt-dev)
 runs32=0
 scripts/can-run-32bit.sh && runs32=1
 if [ $runs32 = 1 ]; then want+=(wine32:i386); else want+=(qemu-user-static debootstrap); fi

@@ -36,6 +36,7 @@ void TMainForm::WireAutoFreeing() {
   OnDestroy = [this, before = OnDestroy]() -> ui::Status {
     RETURN_IF_FAILED(before());
     UnregisterHotKeys();
+    DeleteHotKeyAtoms();
     return {};
   };
   ShowAutoFreeingState();
@@ -62,9 +63,9 @@ ui::Status TMainForm::LowMemoryTrigger() {
 }
 
 void TMainForm::SwitchPeriodicFreeing(ui::MenuItem& chosen, ui::MenuItem& twin) {
-  twin.SetChecked(!chosen.Checked());
-  AutoTimer->SetEnabled(!twin.Checked());
-  chosen.SetChecked(twin.Checked());
+  chosen.SetChecked(!twin.Checked());
+  AutoTimer->SetEnabled(!chosen.Checked());
+  twin.SetChecked(chosen.Checked());
   ShowAutoFreeingState();
 }
 
@@ -75,25 +76,30 @@ void TMainForm::ShowAutoFreeingState() {
 void TMainForm::RegisterHotKeys() {
   const uint32_t window = App().GetBackend().NativeHandle(*this);
   for (size_t i = 0; i < std::size(kHotKeys); ++i) {
-    if (hotKeyAtoms_[i]) continue;  // still registered
+    // Each atom is added by name once and kept while the window lives: a
+    // release and a new registration after the settings dialog use it again.
+    if (!hotKeyAtoms_[i]) hotKeyAtoms_[i] = system_.hotKeys.AddGlobalAtom(kHotKeys[i].atomName);
+    if (!hotKeyAtoms_[i] || hotKeyRegistered_[i]) continue;
     // An empty key (only an edited registry value gives one) would register
     // Ctrl+Alt alone; it gets no hot key.
     const int key = HotKey(kHotKeys[i].setting);
     if (key == 0) continue;
-    const uint16_t atom = system_.hotKeys.AddGlobalAtom(kHotKeys[i].atomName);
-    if (!atom) continue;
-    hotKeyAtoms_[i] = atom;
     // Refused (another program holds the combination): left without a key.
-    system_.hotKeys.Register(window, atom, key);
+    hotKeyRegistered_[i] = system_.hotKeys.Register(window, hotKeyAtoms_[i], key);
   }
 }
 
 void TMainForm::UnregisterHotKeys() {
   const uint32_t window = App().GetBackend().NativeHandle(*this);
+  for (size_t i = 0; i < std::size(kHotKeys); ++i) {
+    if (hotKeyRegistered_[i]) system_.hotKeys.Unregister(window, hotKeyAtoms_[i]);
+    hotKeyRegistered_[i] = false;
+  }
+}
+
+void TMainForm::DeleteHotKeyAtoms() {
   for (uint16_t& atom : hotKeyAtoms_) {
-    if (!atom) continue;
-    system_.hotKeys.Unregister(window, atom);
-    system_.hotKeys.DeleteGlobalAtom(atom);
+    if (atom) system_.hotKeys.DeleteGlobalAtom(atom);
     atom = 0;
   }
 }

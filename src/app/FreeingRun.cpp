@@ -39,7 +39,7 @@ void TMainForm::WireFreeingRun() {
   AFree->OnClick = [this] { return AutoFree(); };
   for (int p = 10; p <= 100; p += 10)
     FindAs<ui::MenuItem>("M" + std::to_string(p))->OnClick = [this, p] { return TrayAmountClick(p); };
-  DefragMem->OnBeforeDefrag = [this] { RunStep([this] { DefragMemBeforeDefrag(); }); };
+  DefragMem->OnBeforeDefrag = [this] { RunStep([this] { return DefragMemBeforeDefrag(); }); };
   DefragMem->OnProgress = [this](int progress) {
     RunStep([this, progress] { DefragMemProgress(progress); });
   };
@@ -91,15 +91,17 @@ void TMainForm::CaptionTrayAmounts() {
   }
 }
 
-void TMainForm::SetRunPriority() {
-  // Text that is no number leaves the priority alone, as any other number does.
+ui::Status TMainForm::SetRunPriority() {
+  // Text that is no number stops the run before it starts, with the error box.
   const ui::Result<int32_t> value = Number("Priority");
-  switch (value.Ok() ? *value : -1) {
+  RETURN_IF_FAILED(value);
+  switch (*value) {
     case 0: system_.priority.Set(platform::PriorityClass::High); break;
     case 1: system_.priority.Set(platform::PriorityClass::Normal); break;
     case 2: system_.priority.Set(platform::PriorityClass::Idle); break;
     default: break;
   }
+  return {};
 }
 
 void TMainForm::ShowRunningState(bool running) {
@@ -125,8 +127,8 @@ void TMainForm::DisplayTick() {
   ui::Dispatch(App(), Timer->OnTimer);
 }
 
-void TMainForm::DefragMemBeforeDefrag() {
-  SetRunPriority();
+ui::Status TMainForm::DefragMemBeforeDefrag() {
+  RETURN_IF_FAILED(SetRunPriority());
   RunStartTick = system_.clock.TickCount();
   RunRecord.RunStartTime = system_.clock.TimeText();
   RunRecord.RunStartDate = system_.clock.DateText();
@@ -139,6 +141,7 @@ void TMainForm::DefragMemBeforeDefrag() {
   SetCaption(Message("M73"));
   TrayIcon->SetHint(Message("M73"));
   WriteLogLine(kIndent + Message("M72"));
+  return {};
 }
 
 void TMainForm::DefragMemProgress(int progress) {

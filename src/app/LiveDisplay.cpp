@@ -30,7 +30,6 @@ void TMainForm::StatusTexts() {
   StatusBar->SetPanelText(0, FromInt(freeBytes) + " (" + FromInt(BytesToMb(freeBytes)) + " " +
                                  Message("M501") + " " + FromInt(total) + " (" +
                                  FromInt(BytesToMb(total)) + " " + Message("M49"));
-  StatusBar->SetPanelHint(0, StatusBar->PanelAt(0).text);
   TrayRefresh();
 }
 

@@ -196,11 +196,19 @@ void TMainForm::FormCreate() {
   // Before any restore: with the toolkit's maximum of 10 a stored amount would
   // be cut to 10 MB for every run until the second restore.
   step([this] { ScaleSlider(); });
-  step([this] { FormPersist->RestoreWindow(); });  // first: the stored language choice must be known
-  // With no language checked the visit below sets none of these.
-  step([this] { ShowAutoFreeingState(); });
-  step([this] { CaptionTrayAmounts(); });
-  step([this] { ApplyStoredLanguage(); });
+  {
+    // The first restore and the language's save run back to back, no message
+    // in between: each stored value is read once, and one unchanged is not
+    // written again. The hold ends before anything that lets another program
+    // or event change the registry (a freeing run, a display tick, the second
+    // restore) comes.
+    const settings::TElIniFile::Hold hold(*IniFile);
+    step([this] { FormPersist->RestoreWindow(); });  // first: the stored language choice must be known
+    // With no language checked the visit below sets none of these.
+    step([this] { ShowAutoFreeingState(); });
+    step([this] { CaptionTrayAmounts(); });
+    step([this] { ApplyStoredLanguage(); });
+  }
   step([this] {
     TrackBar->SetVisible(TryTo->Checked());
     SyncSensorActions();
@@ -237,6 +245,9 @@ ui::Status TMainForm::RunCommandLine() {
 }
 
 void TMainForm::AfterCreate() {
+  // The second restore reads the registry; the show's restore (or the
+  // minimize's save) follows at once, with no message in between.
+  const settings::TElIniFile::Hold hold(*IniFile);
   FormPersist->RestoreWindow();  // again, before the slider is scaled
   ScaleSlider();
   if (command_.mode != Mode::ShowWindow && (FlagOn("StartMinimized") || command_.OneShot())) {

@@ -68,6 +68,7 @@ class TMainForm : public ui::Window {
   // The three global hot keys from their settings; unregistering releases them.
   void RegisterHotKeys();
   void UnregisterHotKeys();
+  void DeleteHotKeyAtoms();
 
   const CommandLine& Command() const { return command_; }
   bool SilentRun = false;
@@ -81,7 +82,7 @@ class TMainForm : public ui::Window {
   ui::Status TrayAmountClick(int percent);
   // The tray menu's amount captions, for the installed memory and the current language.
   void CaptionTrayAmounts();
-  void DefragMemBeforeDefrag();
+  ui::Status DefragMemBeforeDefrag();
   void DefragMemProgress(int progress);
   void DefragMemAfterDefrag();
   // A close asked for during a run waits for the run to end.
@@ -124,7 +125,7 @@ class TMainForm : public ui::Window {
   // Tray and window behaviour.
   void TrayRefresh();
   void TrayModeSwitch();
-  void TrayIconDblClick();
+  ui::Status TrayIconDblClick();
   void MinimizeClick();
   // The one Restore: back from the task bar or the tray, shown and in front.
   // The tray menu, a tray double click, the restore hot key and a second copy
@@ -219,7 +220,7 @@ class TMainForm : public ui::Window {
   void ToggleTwins(const char* clicked, const char* twin);
   // The tray animation while a run lasts; false returns to the icon mode.
   void TrayRunning(bool running);
-  void SetRunPriority();
+  ui::Status SetRunPriority();
   void ShowRunningState(bool running);
   void DisplayTick();
   // The display timer's tick: status texts, then the warning colours of the
@@ -242,6 +243,7 @@ class TMainForm : public ui::Window {
   std::unique_ptr<tools::TVMem> vmemForm_;
   // Atoms of the AutoFree, free-everything and restore hot keys; 0 when none.
   uint16_t hotKeyAtoms_[3] = {};
+  bool hotKeyRegistered_[3] = {};
   // The settings dialog while it is open.
   ui::Window* setupForm_ = nullptr;
 };

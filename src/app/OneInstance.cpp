@@ -20,7 +20,7 @@ bool TElOneInstance::Loaded(const std::vector<std::string>& commandLine) {
   if (opened == platform::OpenResult::Created) {
     first_ = true;
     // The owning form's handle: the application has no main form registered yet.
-    channel_.Write(channel_.Own(App().GetBackend().NativeHandle(*Owner())));
+    channel_.Write(channel_.Own(App().GetBackend().AppHandle(), App().GetBackend().NativeHandle(*Owner())));
     channel_.onHandOver = [this](const std::string& text) {
       const auto lines = SplitHandOverText(text);
       if (OnInstanceRun) ui::Dispatch(App(), [&] { OnInstanceRun(lines); });

@@ -4,13 +4,6 @@ namespace app {
 
 void StartUp(ui::Application& application, TMainForm& form) {
   application.SetMainWindow(&form);
-  // Start-up restores the window three times and saves it once: each stored
-  // value is read once.
-  struct Hold {
-    settings::TElIniFile& store;
-    explicit Hold(settings::TElIniFile& s) : store(s) { store.HoldValues(true); }
-    ~Hold() { store.HoldValues(false); }
-  } hold(*form.IniFile);
   ui::Dispatch(application, [&] { form.FormCreate(); });
   form.AfterCreate();
 }

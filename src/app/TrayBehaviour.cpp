@@ -15,7 +15,7 @@ constexpr size_t kPinButton = 0;
 void TMainForm::WireTray() {
   TrayIcon->SetEnabled(false);  // until start-up has finished
   TrayIcon->SetPopupMenu(PopupMenu);
-  TrayIcon->OnDblClick = [this] { TrayIconDblClick(); };
+  TrayIcon->OnDblClick = [this] { return TrayIconDblClick(); };
   TrayIcon->SetBackgroundIcon(ImageList1->Image(ImageList1->Count() - 1));
   TrayIcon->SetOptions({0, -1, 0});
 
@@ -95,10 +95,12 @@ void TMainForm::TrayRunning(bool running) {
   TrayIcon->SetCycleInterval(0);
 }
 
-void TMainForm::TrayIconDblClick() {
-  // Text that is no number is an action like any unknown one: none.
+ui::Status TMainForm::TrayIconDblClick() {
+  // Text that is no number stops here with the error box; the tray icon
+  // still restores the window by its menu's default item.
   const ui::Result<int32_t> action = Number("TrayAction");
-  switch (action.Ok() ? *action : -1) {
+  RETURN_IF_FAILED(action);
+  switch (*action) {
     case 0: RestoreClick(); break;
     case 1:
       if (!RunInProgress()) AFree->Click();
@@ -108,6 +110,7 @@ void TMainForm::TrayIconDblClick() {
     default: break;
   }
   // The tray menu's default item, "Restore", follows every double click.
+  return {};
 }
 
 void TMainForm::StayOnTopClick() {

@@ -24,7 +24,7 @@ class InstanceChannel {
   virtual InstanceBlock Read() = 0;
   virtual void Write(const InstanceBlock& block) = 0;
   // This process's handles for the block.
-  virtual InstanceBlock Own(uint32_t mainWindow) = 0;
+  virtual InstanceBlock Own(uint32_t appWindow, uint32_t mainWindow) = 0;
   // Sends the text to the first copy's message window; its reply, or 0.
   virtual long HandOver(uint32_t messageWindow, const std::string& text) = 0;
   // Called with every text a later copy hands over.

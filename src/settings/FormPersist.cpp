@@ -72,6 +72,7 @@ void TElFormPersist::SaveProperties() { Walk(true); }
 void TElFormPersist::RestoreProperties() { Walk(false); }
 
 void TElFormPersist::Walk(bool save) {
+  store_.Reconnect();
   const std::string start = store_.CurrentKey();
   const std::string formKey = "\\" + Form().Name();
   if (store_.OpenKey(formKey, true)) {
@@ -135,6 +136,7 @@ void TElFormPersist::Leaf(const Property& p, const Target& target, const std::st
 }
 
 void TElFormPersist::SaveWindowState() {
+  store_.Reconnect();
   const std::string start = store_.CurrentKey();
   if (store_.OpenKey("\\" + Form().Name(), true)) {
     int32_t state = 0;
@@ -149,6 +151,7 @@ void TElFormPersist::SaveWindowState() {
 }
 
 void TElFormPersist::RestoreWindowState() {
+  store_.Reconnect();
   const std::string start = store_.CurrentKey();
   if (store_.OpenKey("\\" + Form().Name(), true)) {
     if (Form().State() == ui::WindowState::Normal) {

@@ -124,9 +124,19 @@ bool TElIniFile::Reopen() {
   auto made = registry_.Open(platform::RegRoot::CurrentUser, RegistryPath(path_, current_),
                              currentCreated_ ? platform::RegOpen::Create : platform::RegOpen::ReadWrite);
   if (!made) return false;
+  key_ = made.get();
   for (auto& o : opened_)
-    if (o.key.get() == key_) o.key = std::move(made), key_ = o.key.get();
+    if (text::EqualsNoCase(o.path, current_)) {
+      o.key = std::move(made);
+      return true;
+    }
+  opened_.push_back({current_, std::move(made)});
   return true;
+}
+
+void TElIniFile::Reconnect() {
+  key_ = nullptr;
+  opened_.clear();
 }
 
 void TElIniFile::HoldValues(bool on) {
@@ -143,7 +153,7 @@ bool TElIniFile::Put(const std::string& name, const platform::RegValue& v) {
 }
 
 bool TElIniFile::Write(const std::string& name, platform::RegValue v) {
-  if (!key_) return false;
+  if (!key_ && !Reopen()) return false;
   const std::string id = holding_ ? HeldId(name) : std::string();
   if (holding_) {
     const auto it = held_.find(id);
@@ -172,7 +182,7 @@ bool TElIniFile::WriteString(const std::string& name, const std::string& text) {
 }
 
 std::optional<platform::RegValue> TElIniFile::Read(const std::string& name) {
-  if (!key_) return std::nullopt;
+  if (!key_ && !Reopen()) return std::nullopt;
   if (!holding_) return key_->Read(name);
   const auto [it, added] = held_.try_emplace(HeldId(name));
   if (added) it->second = key_->Read(name);

@@ -38,8 +38,14 @@ class TElIniFile : public ui::NonVisual {
   // to the current key; a trailing "\" is removed. The path equal to the
   // current one (without regard to case) does nothing and succeeds. On
   // failure the store stays on its previous key and the result is false.
-  // A key once opened stays open, and opening it again costs nothing.
+  // A key once opened stays open until Reconnect, and opening it again costs
+  // nothing.
   bool OpenKey(const std::string& path, bool create);
+  // Lets go of every open key: each is opened (or created) anew when next
+  // used. Another program may have deleted or recreated them meanwhile, and
+  // a handle to a deleted key reads nothing; every save or restore of the
+  // window begins here, so that it sees what the registry holds now.
+  void Reconnect();
 
   bool WriteInteger(const std::string& name, int32_t value);
   bool WriteBool(const std::string& name, bool value);
@@ -56,6 +62,14 @@ class TElIniFile : public ui::NonVisual {
   // times and saves it once within a fraction of a second. Letting go
   // forgets them, so that later reads see changes made meanwhile by others.
   void HoldValues(bool on);
+  // Holds values for the life of the object.
+  struct Hold {
+    explicit Hold(TElIniFile& s) : store(s) { store.HoldValues(true); }
+    ~Hold() { store.HoldValues(false); }
+    Hold(const Hold&) = delete;
+    Hold& operator=(const Hold&) = delete;
+    TElIniFile& store;
+  };
 
  private:
   struct OpenedKey {
@@ -64,7 +78,8 @@ class TElIniFile : public ui::NonVisual {
   };
   std::optional<platform::RegValue> Read(const std::string& name);
   platform::RegistryKey* Opened(const std::string& path) const;
-  // Opens the key anew: the one kept open may have been deleted meanwhile.
+  // Opens the current key anew: the one kept open may have been deleted
+  // meanwhile, or let go by Reconnect.
   bool Reopen();
   bool Write(const std::string& name, platform::RegValue v);
   bool Put(const std::string& name, const platform::RegValue& v);
@@ -74,9 +89,9 @@ class TElIniFile : public ui::NonVisual {
   std::string path_;
   std::string current_ = "\\";
   bool currentCreated_ = true;  // how the current key was asked for
-  // Saving and restoring the window's properties goes back and forth between
-  // some fifty keys hundreds of times; each open and close would be a round
-  // trip to the registry's server.
+  // One save or restore of the window's properties goes back and forth
+  // between some fifty keys hundreds of times; each open and close would be a
+  // round trip to the registry's server.
   std::vector<OpenedKey> opened_;
   platform::RegistryKey* key_ = nullptr;
   bool holding_ = false;

@@ -46,6 +46,8 @@ class Backend {
   virtual void Terminated() = 0;
   // The native handle of a realised window (0 when there is none).
   virtual uint32_t NativeHandle(const Window& w) = 0;
+  // The native handle of the application's own window (0 when there is none).
+  virtual uint32_t AppHandle() { return 0; }
   // Runs the call later, from the message loop (or the next message pumping).
   virtual void Post(Event call) {
     if (app) Dispatch(*app, call);

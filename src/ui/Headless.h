@@ -47,6 +47,7 @@ class HeadlessBackend : public Backend {
   void TitleChanged(const std::string&) override {}
   void Terminated() override {}
   uint32_t NativeHandle(const Window&) override { return 0x1000; }
+  uint32_t AppHandle() override { return 0x2000; }
 
   // Runs inside every ProcessMessages: a test's stand-in for queued messages.
   ui::Callback<void()> onProcessMessages;

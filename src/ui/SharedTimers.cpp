@@ -5,43 +5,71 @@
 namespace ui {
 
 namespace {
-// The tick count of Windows moves in steps of up to 16 ms.
+// The tick count of Windows moves in steps of up to 16 ms: a tick this close
+// to a timer's own due time is its tick.
 constexpr uint32_t kClockStepMs = 16;
+
+// Signed distance from b to a on the wrapping millisecond count (it turns
+// over every 49.7 days).
+int32_t Since(uint32_t a, uint32_t b) { return static_cast<int32_t>(a - b); }
 }  // namespace
 
-bool SharedTimers::HasPeriod(unsigned period) const {
-  return std::any_of(members_.begin(), members_.end(), [&](const Member& m) { return m.period == period; });
+unsigned SharedTimers::InPhase(unsigned period, uint32_t now) const {
+  // Within a clock step, or a quarter of a short period.
+  const int64_t p = period, closeBy = std::min<int64_t>(kClockStepMs, p / 4);
+  for (const System& s : systems_) {
+    if (s.period != period) continue;
+    // Where the new timer's first tick falls between two ticks of s.
+    const int64_t phase = ((static_cast<int64_t>(Since(now + period, s.next)) % p) + p) % p;
+    if (phase <= closeBy || phase >= p - closeBy) return s.id;
+  }
+  return 0;
 }
 
 SharedTimers::Change SharedTimers::Set(int id, unsigned period, uint32_t now) {
   Change change;
   auto it = std::find_if(members_.begin(), members_.end(), [&](const Member& m) { return m.id == id; });
   if (it != members_.end()) {
-    const unsigned was = it->period;
+    const unsigned was = it->system;
     members_.erase(it);
-    if (!HasPeriod(was)) change.kill = was;
+    if (std::none_of(members_.begin(), members_.end(), [&](const Member& m) { return m.system == was; })) {
+      change.kill = was;
+      systems_.erase(std::find_if(systems_.begin(), systems_.end(), [&](const System& s) { return s.id == was; }));
+    }
   }
   if (period == 0) return change;
-  if (!HasPeriod(period)) change.start = period;
-  members_.push_back({id, period, now, false});
+  if (const unsigned joined = InPhase(period, now)) {
+    members_.push_back({id, joined, now + period, false});
+    return change;
+  }
+  // Ids are never 0; one freed a moment ago is not reused, so that a late
+  // message of the killed timer cannot tick the new one.
+  do ++lastId_;
+  while (lastId_ == 0 || std::any_of(systems_.begin(), systems_.end(), [&](const System& s) { return s.id == lastId_; }));
+  systems_.push_back({lastId_, period, now + period});
+  members_.push_back({id, lastId_, now + period, true});
+  change.start = lastId_;
+  change.period = period;
   return change;
 }
 
-std::vector<int> SharedTimers::Due(unsigned period, uint32_t now) {
+std::vector<int> SharedTimers::Due(unsigned system, uint32_t now) {
   std::vector<int> due;
+  auto s = std::find_if(systems_.begin(), systems_.end(), [&](const System& x) { return x.id == system; });
+  if (s == systems_.end()) return due;  // a message of a timer killed meanwhile
+  s->next = now + s->period;
   for (Member& m : members_) {
-    if (m.period != period) continue;
-    // Wrapping subtraction: the millisecond count turns over every 49.7 days.
-    if (!m.ticked && now - m.started + period / 16 + kClockStepMs < period) continue;
+    if (m.system != system) continue;
+    if (!m.ticked && Since(now + std::min(kClockStepMs, s->period / 4), m.due) < 0) continue;
     m.ticked = true;
     due.push_back(m.id);
   }
   return due;
 }
 
-bool SharedTimers::Runs(int id, unsigned period) const {
+bool SharedTimers::Runs(int id, unsigned system) const {
   return std::any_of(members_.begin(), members_.end(),
-                     [&](const Member& m) { return m.id == id && m.period == period; });
+                     [&](const Member& m) { return m.id == id && m.system == system; });
 }
 
 }  // namespace ui

@@ -104,7 +104,8 @@ void Window::NotifyHotKey(int id) {
 void Window::NotifyDestroyed() {
   if (destroyed_) return;
   if (Visible()) {
-    NotifyShowing(false, true);
+    // A main window the minimized application hides was saved as it hid.
+    if (!HiddenByMinimize()) NotifyShowing(false, true);
     SetVisible(false);
     Dispatch(app_, OnHide);
   }

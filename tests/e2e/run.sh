@@ -199,7 +199,8 @@ probe exit >/dev/null
 state=$(probe wait-state none 10000)
 check "quitting while minimized" $? "$state"
 stored=$(regq MainForm State)
-[ "$stored" = "REG_DWORD 0x1" ]; check "ending while minimized stores State 1" $? "$stored"
+[ "$stored" = "REG_DWORD 0x0" ]; check "Exit from the tray keeps the State the minimize stored" $? "$stored"
+wine reg add "$opts\\MainForm" /v State /t REG_DWORD /d 1 /f >/dev/null 2>&1
 wine "$exe" /W >/dev/null 2>&1 &
 state=$(probe wait-state hidden 20000)  # minimized, and with MinimizeToTray on, in the tray
 check "a stored State 1 starts minimized even with /W" $? "$state"
@@ -266,6 +267,17 @@ probe minimize >/dev/null
 probe wait-state hidden 10000 >/dev/null
 stored=$(regq MainForm\\FreeingReport Checked)
 [ "$stored" = "REG_DWORD 0x0" ]; check "after a tray restore, minimizing stores the settings" $? "$stored"
+# Another program replaces the settings while the program sits in the tray.
+wine reg delete 'HKCU\SOFTWARE\Corvantis' /f >/dev/null 2>&1
+wine reg add "$opts\\MainForm\\FreeingReport" /v Checked /t REG_DWORD /d 1 /f >/dev/null 2>&1
+probe tray-dblclick >/dev/null
+probe wait-state normal 10000 >/dev/null
+on=$(probe checked "$report")
+[ "$on" = 1 ]; check "a restore shows a value stored from outside after the tree was deleted" $? "$on"
+probe minimize >/dev/null
+probe wait-state hidden 10000 >/dev/null
+stored="$(regq MainForm\\FreeingReport Checked) / $(regq MainForm\\TrackBar Position)"
+[[ "$stored" == "REG_DWORD 0x1 / REG_DWORD "* ]]; check "the next minimize keeps it and stores the rest anew" $? "$stored"
 quit_all
 
 echo "e2e: closing during a run"
@@ -454,10 +466,15 @@ n=$(ls "$BRANTELLE_BUILD/Language"/*.ini 2>/dev/null | wc -l)
 [ "$n" = 9 ]; check "nine language files lie beside the program" $? "$(ls "$BRANTELLE_BUILD/Language" 2>&1)"
 wine "$exe" /W >/dev/null 2>&1 &
 probe wait-state normal 20000 >/dev/null
+tip=$(probe hint Minimize 5000)
+import -window root "$root/build/e2e-hint.png" 2>/dev/null
+[ "$tip" = "Click to minimize Brantelle" ]; check "resting the pointer on a button shows its hint" $? "$tip"
 probe menu-keys right right down down enter >/dev/null  # Language, German
 until_control Beenden && [ "$(probe has-control Einstellungen)" = found ]
 check "choosing German from the menu re-captions the buttons" $? "$(probe has-control Beenden)"
 import -window root "$root/build/e2e-german.png" 2>/dev/null
+tip=$(probe hint Minimieren 5000)
+[ "$tip" = "Klicken, um Brantelle zu minimieren" ]; check "a hint shows as a tooltip in German" $? "$tip"
 stored=$(regq MainForm\\Ger Checked)
 [ "$stored" = "REG_DWORD 0x1" ]; check "the choice is stored at once" $? "$stored"
 probe exit Beenden >/dev/null

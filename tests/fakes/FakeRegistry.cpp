@@ -24,10 +24,10 @@ std::string Parent(const std::string& path) {
 class FakeKey : public platform::RegistryKey {
  public:
   FakeKey(FakeRegistry& reg, RegRoot root, std::string path, bool writable)
-      : reg_(reg), root_(root), path_(std::move(path)), writable_(writable) {}
+      : reg_(reg), root_(root), path_(std::move(path)), writable_(writable), serial_(reg.Find(root_, path_)->serial) {}
 
   std::optional<platform::RegValue> Read(const std::string& name) override {
-    FakeRegistry::Key* k = reg_.Find(root_, path_);
+    FakeRegistry::Key* k = Live();
     if (!k) return std::nullopt;
     for (const auto& v : k->values)
       if (text::EqualsNoCase(v.name, name)) return v.value;
@@ -44,7 +44,7 @@ class FakeKey : public platform::RegistryKey {
     return Write(name, std::move(v));
   }
   bool DeleteValue(const std::string& name) override {
-    FakeRegistry::Key* k = reg_.Find(root_, path_);
+    FakeRegistry::Key* k = Live();
     if (!k || !writable_ || reg_.failWrites) return false;
     for (auto it = k->values.begin(); it != k->values.end(); ++it)
       if (text::EqualsNoCase(it->name, name)) {
@@ -53,17 +53,23 @@ class FakeKey : public platform::RegistryKey {
       }
     return false;
   }
-  std::vector<std::string> SubKeyNames() override { return reg_.Children(root_, path_); }
+  std::vector<std::string> SubKeyNames() override {
+    return Live() ? reg_.Children(root_, path_) : std::vector<std::string>();
+  }
   std::vector<std::string> ValueNames() override {
     std::vector<std::string> names;
-    if (FakeRegistry::Key* k = reg_.Find(root_, path_))
+    if (FakeRegistry::Key* k = Live())
       for (const auto& v : k->values) names.push_back(v.name);
     return names;
   }
 
  private:
-  bool Write(const std::string& name, platform::RegValue v) {
+  FakeRegistry::Key* Live() {
     FakeRegistry::Key* k = reg_.Find(root_, path_);
+    return k && k->serial == serial_ ? k : nullptr;
+  }
+  bool Write(const std::string& name, platform::RegValue v) {
+    FakeRegistry::Key* k = Live();
     if (!k || !writable_ || reg_.failWrites) return false;
     ++reg_.writes;
     for (auto& existing : k->values)
@@ -78,6 +84,7 @@ class FakeKey : public platform::RegistryKey {
   RegRoot root_;
   std::string path_;
   bool writable_;
+  unsigned serial_;
 };
 
 }  // namespace
@@ -97,6 +104,7 @@ FakeRegistry::Key& FakeRegistry::Create(RegRoot root, const std::string& path) {
   ++created;
   Key& k = keys_[Id(root, path)];
   k.path = path;
+  k.serial = ++serials_;
   return k;
 }
 

@@ -23,6 +23,9 @@ class FakeRegistry : public platform::Registry {
   struct Key {
     std::string path;           // as first spelled, relative to its root
     std::vector<Value> values;  // in the order they were first written
+    // A key deleted and made again is another key: handles to the old one
+    // read and write nothing, as the registry's do.
+    unsigned serial = 0;
   };
 
   std::unique_ptr<platform::RegistryKey> Open(platform::RegRoot root, const std::string& path,
@@ -64,6 +67,7 @@ class FakeRegistry : public platform::Registry {
   static std::string Id(platform::RegRoot root, const std::string& path);
   std::map<std::string, Key> keys_;  // by root and upper-case path
   std::set<std::string> failing_;
+  unsigned serials_ = 0;
 };
 
 }  // namespace fakes

@@ -92,7 +92,9 @@ class FakeInstance : public platform::InstanceChannel {
   }
   platform::InstanceBlock Read() override { return block; }
   void Write(const platform::InstanceBlock& b) override { block = b; }
-  platform::InstanceBlock Own(uint32_t mainWindow) override { return {0x400000, 0x10, mainWindow, 0x20}; }
+  platform::InstanceBlock Own(uint32_t appWindow, uint32_t mainWindow) override {
+    return {0x400000, appWindow, mainWindow, 0x20};
+  }
   long HandOver(uint32_t window, const std::string& text) override {
     sent.emplace_back(window, text);
     return reply;

@@ -1,7 +1,8 @@
 // The size members the program gives the system's records that grew with
 // later versions: each record at the size that the oldest system it runs on
 // (Windows 95 and NT 4) takes, which every later one takes too. The headers'
-// sizeof follows WINVER and _WIN32_IE and would change with them.
+// sizeof follows WINVER and _WIN32_IE and would change with them. (The
+// tooltip record's first-version size is the hints', ui/win32/Win32Hints.h.)
 #pragma once
 
 #include <windows.h>

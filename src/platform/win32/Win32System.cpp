@@ -117,12 +117,9 @@ HWND Win32Instance::MessageWindow() {
   return window_;
 }
 
-InstanceBlock Win32Instance::Own(uint32_t mainWindow) {
-  HWND main = WindowFromBits(mainWindow);
-  HWND app = main ? GetWindow(main, GW_OWNER) : nullptr;
+InstanceBlock Win32Instance::Own(uint32_t appWindow, uint32_t mainWindow) {
   // Offset 0 is only ever compared, never used as a handle: its low 32 bits do.
-  return {HandleBits(GetModuleHandleA(nullptr)), HandleBits(app ? app : main), mainWindow,
-          HandleBits(MessageWindow())};
+  return {HandleBits(GetModuleHandleA(nullptr)), appWindow, mainWindow, HandleBits(MessageWindow())};
 }
 
 long Win32Instance::HandOver(uint32_t messageWindow, const std::string& text) {

@@ -50,7 +50,7 @@ class Win32Instance : public InstanceChannel {
   OpenResult Open(const std::string& name) override;
   InstanceBlock Read() override;
   void Write(const InstanceBlock& block) override;
-  InstanceBlock Own(uint32_t mainWindow) override;
+  InstanceBlock Own(uint32_t appWindow, uint32_t mainWindow) override;
   long HandOver(uint32_t messageWindow, const std::string& text) override;
 
  private:

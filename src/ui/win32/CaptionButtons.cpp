@@ -6,6 +6,7 @@
 #include "ui/Controls.h"
 #include "ui/Window.h"
 #include "ui/win32/Win32Backend.h"
+#include "ui/win32/Win32Hints.h"
 
 namespace ui::win32 {
 
@@ -14,6 +15,8 @@ namespace {
 // A hit-test code of our own for the buttons; the system knows nothing of it
 // and so starts no move or menu there.
 constexpr LRESULT kHitCaptionButton = HTOBJECT;
+// Tool ids of the buttons' hints on the window: far from any handle's value.
+constexpr UINT_PTR kCaptionHintId = 0x7000;
 
 struct CaptionLayout {
   RECT bar;     // the whole caption row
@@ -153,6 +156,26 @@ class CaptionPeer : public Peer {
   CaptionBar& bar_;
 };
 
+// Where a window's client area starts, in window coordinates.
+POINT ClientOrigin(HWND hwnd) {
+  RECT window;
+  GetWindowRect(hwnd, &window);
+  POINT p{0, 0};
+  ClientToScreen(hwnd, &p);
+  return POINT{p.x - window.left, p.y - window.top};
+}
+
+// The buttons' hints, as areas of the client's coordinates above it; put
+// again whenever the caption is drawn anew, as it is when the window shows.
+void PutButtonHints(HWND hwnd, const CaptionBar& bar) {
+  const POINT o = ClientOrigin(hwnd);
+  for (size_t i = 0; i < bar.ButtonCount(); ++i) {
+    RECT r = CaptionButtonRect(hwnd, i);
+    OffsetRect(&r, -o.x, -o.y);
+    SetAreaHint(hwnd, kCaptionHintId + i, r, bar.ShowHint() ? bar.ButtonHint(i) : std::string());
+  }
+}
+
 CaptionBar* CaptionOf(const Window& w) {
   for (const auto& c : w.Components())
     if (c->GetKind() == Kind::CaptionBar) return static_cast<CaptionBar*>(c.get());
@@ -165,7 +188,7 @@ std::unique_ptr<Peer> MakeCaptionPeer(CaptionBar& bar) { return std::make_unique
 
 bool CaptionMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, const Window& w, LRESULT& result) {
   const bool nonClient = (msg >= WM_NCCREATE && msg <= WM_NCACTIVATE) || msg == WM_NCLBUTTONDOWN ||
-                         msg == WM_NCLBUTTONDBLCLK || msg == WM_SETTEXT;
+                         msg == WM_NCLBUTTONDBLCLK || msg == WM_SETTEXT || msg == WM_NCMOUSEMOVE;
   CaptionBar* found = nonClient ? CaptionOf(w) : nullptr;
   if (!found) return false;
   CaptionBar& bar = *found;
@@ -176,11 +199,20 @@ bool CaptionMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, const Window& w, 
       // The system draws the frame and its caption first; ours go on top.
       result = DefWindowProcA(hwnd, msg, wp, lp);
       PaintCaption(hwnd, bar, GetActiveWindow() == hwnd);
+      PutButtonHints(hwnd, bar);
       return true;
     case WM_NCACTIVATE:
       result = DefWindowProcA(hwnd, msg, wp, lp);
       PaintCaption(hwnd, bar, wp != FALSE);
       return true;
+    case WM_NCMOUSEMOVE: {
+      // The tooltip sees client moves only; over the frame it is told, so
+      // that it shows the buttons' hints and hides off them.
+      POINT p{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+      ScreenToClient(hwnd, &p);
+      RelayPointer(hwnd, p);
+      return false;
+    }
     case WM_NCHITTEST:
       result = DefWindowProcA(hwnd, msg, wp, lp);
       if (result == HTCAPTION && Inside(hwnd, bar, lp, which)) result = kHitCaptionButton;

@@ -1,5 +1,6 @@
 #include "gfx/Canvas.h"
 #include "ui/win32/Win32Backend.h"
+#include "ui/win32/Win32Hints.h"
 
 #include "ui/win32/Win32Menus.h"
 #include "ui/win32/Win32Peers.h"
@@ -328,6 +329,7 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CLOSE: w->Close(); return 0;
     case WM_HOTKEY: w->NotifyHotKey(static_cast<int>(wp)); return 0;
     case WM_DESTROY:
+      DropHints(hwnd);
       SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
       w->NotifyDestroyed();
       return 0;
@@ -610,5 +612,7 @@ void Win32Backend::Terminated() { PostQuitMessage(0); }
 uint32_t Win32Backend::NativeHandle(const Window& w) {
   return platform::win32::HandleBits(WindowHandle(w));
 }
+
+uint32_t Win32Backend::AppHandle() { return platform::win32::HandleBits(appWindow_); }
 
 }  // namespace ui::win32

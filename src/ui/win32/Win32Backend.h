@@ -36,6 +36,7 @@ class Win32Backend : public Backend, public MenuHost {
   void TitleChanged(const std::string& title) override;
   void Terminated() override;
   uint32_t NativeHandle(const Window& w) override;
+  uint32_t AppHandle() override;
   void Post(Event call) override;
   void RunOnePosted();
 
@@ -49,9 +50,9 @@ class Win32Backend : public Backend, public MenuHost {
   void Unregister(int id);
   Component* ById(int id) const;
   void MenuChanged(Menu& m) override;
-  // Timer id runs with period (0: stopped); a system timer fired for period.
+  // Timer id runs with period (0: stopped); a system timer fired.
   void ScheduleTimer(int id, unsigned period);
-  void TimerFired(unsigned period);
+  void TimerFired(unsigned system);
 
  private:
   friend LRESULT CALLBACK FormProc(HWND, UINT, WPARAM, LPARAM);

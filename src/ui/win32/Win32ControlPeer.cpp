@@ -14,6 +14,7 @@
 #include "ui/Memo.h"
 #include "ui/PageControl.h"
 #include "ui/win32/Win32Backend.h"
+#include "ui/win32/Win32Hints.h"
 #include "ui/win32/Win32Lists.h"
 
 namespace ui::win32 {
@@ -26,8 +27,9 @@ class ControlPeer : public NativePeer {
     const char* cls = "STATIC";
     DWORD style = WS_CHILD, exStyle = 0;
     switch (c.GetKind()) {
+      // Labels and panels take the pointer, so that it rests on them for their hints.
       case Kind::Label:
-        style |= (static_cast<Label&>(c).Centered() ? SS_CENTER : SS_LEFT) | SS_NOPREFIX;
+        style |= (static_cast<Label&>(c).Centered() ? SS_CENTER : SS_LEFT) | SS_NOPREFIX | SS_NOTIFY;
         break;
       case Kind::Button:
         cls = "BUTTON";
@@ -51,7 +53,7 @@ class ControlPeer : public NativePeer {
       case Kind::Bevel: style |= SS_ETCHEDHORZ; break;
       case Kind::Picture: cls = kPictureClass; break;
       case Kind::PaintBox: cls = kPaintClass; break;
-      case Kind::Panel: style |= SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX; break;
+      case Kind::Panel: style |= SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX | SS_NOTIFY; break;
       case Kind::ListView:
         cls = WC_LISTVIEWA, exStyle = WS_EX_CLIENTEDGE;
         style |= WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS;
@@ -73,9 +75,11 @@ class ControlPeer : public NativePeer {
     for (Prop p : {Prop::Enabled, Prop::Checked, Prop::Range, Prop::Frequency, Prop::Position,
                    Prop::Panels, Prop::Lines, Prop::Items})
       Changed(p);
+    UpdateHint();
   }
   ~ControlPeer() override {
     backend_.Unregister(id_);
+    if (!sentHint_.empty()) SetControlHint(hwnd_, {}, false, RECT{});
     if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
   }
   HWND Handle() const override { return hwnd_; }
@@ -86,12 +90,20 @@ class ControlPeer : public NativePeer {
         SetWindowTextA(hwnd_, c_.Caption().c_str());
         if (c_.GetKind() == Kind::TabSheet) static_cast<TabSheet&>(c_).Control().Changed(Prop::Items);
         break;
+      case Prop::Hint:
+        if (c_.GetKind() == Kind::StatusBar) UpdatePanels(static_cast<StatusBar&>(c_));
+        else UpdateHint();
+        break;
       case Prop::Enabled: EnableWindow(hwnd_, c_.Enabled()); break;
-      case Prop::Visible: ShowWindow(hwnd_, c_.Showing() ? SW_SHOWNA : SW_HIDE); break;
+      case Prop::Visible:
+        ShowWindow(hwnd_, c_.Showing() ? SW_SHOWNA : SW_HIDE);
+        UpdateHint();
+        break;
       case Prop::Bounds: {
         const POINT o = ControlOrigin(c_);
         const Rect& b = c_.Bounds();
         MoveWindow(hwnd_, o.x + b.left, o.y + b.top, b.width, b.height, TRUE);
+        UpdateHint();
         if (c_.GetKind() == Kind::TabSheet) FitSheet();
         if (c_.GetKind() == Kind::PageControl)
           for (TabSheet* page : static_cast<PageControl&>(c_).Pages()) page->Changed(Prop::Bounds);
@@ -147,6 +159,22 @@ class ControlPeer : public NativePeer {
   }
 
  private:
+  // A group box lets the pointer through to its parent: its hint is an area
+  // there. A status bar's hints are its panels'.
+  void UpdateHint() {
+    if (c_.GetKind() == Kind::StatusBar) return;
+    const bool seeThrough = c_.GetKind() == Kind::GroupBox;
+    RECT area{};
+    if (seeThrough && c_.Showing()) {
+      const POINT o = ControlOrigin(c_);
+      const Rect& b = c_.Bounds();
+      area = RECT{o.x + b.left, o.y + b.top, o.x + b.left + b.width, o.y + b.top + b.height};
+    }
+    const std::string hint = c_.ShowHint() && c_.Showing() ? c_.Hint() : std::string();
+    if (hint == sentHint_ && EqualRect(&area, &sentArea_)) return;
+    SetControlHint(hwnd_, hint, seeThrough, area);
+    sentHint_ = hint, sentArea_ = area;
+  }
   // Over the display area the page control reports, which its look decides.
   void FitSheet() {
     HWND tabs = Win32Backend::HandleOf(static_cast<TabSheet&>(c_).Control());
@@ -181,7 +209,20 @@ class ControlPeer : public NativePeer {
       SendMessageA(hwnd_, SB_SETTEXTA, i, reinterpret_cast<LPARAM>(text.c_str()));
       sentTexts_[i] = text;
     }
+    sentPanelHints_.resize(n);
+    for (int i = 0; i < n; ++i) {
+      RECT area{};
+      SendMessageA(hwnd_, SB_GETRECT, i, reinterpret_cast<LPARAM>(&area));
+      std::string hint = s.PanelAt(i).visible && s.ShowHint() ? s.PanelAt(i).hint : std::string();
+      auto& sent = sentPanelHints_[i];
+      if (sent.first == hint && EqualRect(&sent.second, &area)) continue;
+      SetAreaHint(hwnd_, static_cast<UINT_PTR>(i) + 1, area, hint);
+      sent = {std::move(hint), area};
+    }
   }
+  std::vector<std::pair<std::string, RECT>> sentPanelHints_;
+  std::string sentHint_;
+  RECT sentArea_{};
   std::vector<int> sentEdges_;
   std::vector<std::optional<std::string>> sentTexts_;
   Component& c_;

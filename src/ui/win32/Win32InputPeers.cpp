@@ -11,6 +11,7 @@
 #include "ui/EditControls.h"
 #include "ui/Window.h"
 #include "ui/win32/Win32Backend.h"
+#include "ui/win32/Win32Hints.h"
 #include "ui/win32/Win32Peers.h"
 
 namespace ui::win32 {
@@ -63,6 +64,7 @@ class InputPeer : public NativePeer {
   }
   ~InputPeer() override {
     backend_.Unregister(id_);
+    if (!sentHint_.empty()) SetHints({});
     if (spin_ && IsWindow(spin_)) DestroyWindow(spin_);
     if (IsWindow(hwnd_)) {
       if (original_) {
@@ -83,6 +85,10 @@ class InputPeer : public NativePeer {
       case Prop::Visible:
         ShowWindow(hwnd_, c_.Showing() ? SW_SHOWNA : SW_HIDE);
         if (spin_) ShowWindow(spin_, c_.Showing() ? SW_SHOWNA : SW_HIDE);
+        [[fallthrough]];
+      case Prop::Hint:
+        if (const std::string hint = c_.ShowHint() && c_.Showing() ? c_.Hint() : std::string(); hint != sentHint_)
+          SetHints(hint);
         break;
       case Prop::Bounds: {
         const POINT o = ControlOrigin(c_);
@@ -115,6 +121,14 @@ class InputPeer : public NativePeer {
       default: break;
     }
   }
+
+  // The spin box's arrows show the hint of its field.
+  void SetHints(const std::string& hint) {
+    SetControlHint(hwnd_, hint, false, RECT{});
+    if (spin_) SetControlHint(spin_, hint, false, RECT{});
+    sentHint_ = hint;
+  }
+  std::string sentHint_;
 
   bool Command(int code) {
     switch (c_.GetKind()) {

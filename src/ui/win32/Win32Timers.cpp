@@ -32,16 +32,15 @@ std::unique_ptr<Peer> CreateTimerPeer(Timer& t, Win32Backend& backend) {
   return std::make_unique<TimerPeer>(t, backend);
 }
 
-// The system timer's id is its period.
 void Win32Backend::ScheduleTimer(int id, unsigned period) {
   const SharedTimers::Change change = timers_.Set(id, period, GetTickCount());
-  if (change.kill) KillTimer(appWindow_, *change.kill);
-  if (change.start) SetTimer(appWindow_, *change.start, *change.start, nullptr);
+  if (change.kill) KillTimer(appWindow_, change.kill);
+  if (change.start) SetTimer(appWindow_, change.start, change.period, nullptr);
 }
 
-void Win32Backend::TimerFired(unsigned period) {
-  for (int id : timers_.Due(period, GetTickCount()))
-    if (timers_.Runs(id, period))  // an earlier tick may have stopped it
+void Win32Backend::TimerFired(unsigned system) {
+  for (int id : timers_.Due(system, GetTickCount()))
+    if (timers_.Runs(id, system))  // an earlier tick may have stopped it
       if (auto* t = As<Timer>(ById(id))) t->Tick();
 }
 

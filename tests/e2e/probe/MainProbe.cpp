@@ -90,6 +90,47 @@ int Pin(HWND main) {
   return std::printf("clicked\n"), 0;
 }
 
+struct Tip {
+  DWORD process;
+  HWND found;
+};
+
+BOOL CALLBACK SeeTip(HWND hwnd, LPARAM lp) {
+  auto* t = reinterpret_cast<Tip*>(lp);
+  char cls[64] = {};
+  GetClassNameA(hwnd, cls, sizeof cls);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  if (pid != t->process || lstrcmpiA(cls, TOOLTIPS_CLASSA) != 0 || !IsWindowVisible(hwnd)) return TRUE;
+  t->found = hwnd;
+  return FALSE;
+}
+
+// hint CAPTION TIMEOUT: rests the pointer on the main window's control with
+// that text and prints the text of the tooltip the program shows for it.
+int Hint(HWND main, const char* caption, DWORD timeout) {
+  HWND c = main ? Control(caption) : nullptr;
+  if (!c) return std::printf("missing\n"), 1;
+  RECT r;
+  GetWindowRect(c, &r);
+  const int x = (r.left + r.right) / 2, y = (r.top + r.bottom) / 2;
+  SetCursorPos(x - 3, y);  // a move onto it, as a hand would
+  Sleep(100);
+  SetCursorPos(x, y);
+  Tip t{0, nullptr};
+  GetWindowThreadProcessId(main, &t.process);
+  for (const DWORD start = GetTickCount(); GetTickCount() - start < timeout && !t.found; Sleep(50))
+    EnumWindows(SeeTip, reinterpret_cast<LPARAM>(&t));
+  SetCursorPos(0, 0);
+  if (!t.found) return std::printf("no tooltip\n"), 1;
+  // Asked for, not read: another process's window text is the caption the
+  // system keeps, which a tooltip leaves empty.
+  char text[512] = {};
+  DWORD_PTR n = 0;
+  SendMessageTimeoutA(t.found, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, &n);
+  return std::printf("%s\n", text), 0;
+}
+
 struct Gauges {
   int count = 0, painted = 0;
 };
@@ -219,6 +260,7 @@ int MainCommand(const std::string& cmd, int argc, char** argv, HWND main) {
     return tray && PostMessageA(tray, WM_USER + 1024, 1, WM_LBUTTONDBLCLK) ? 0 : 1;
   }
   if (cmd == "pin") return Pin(main);
+  if (cmd == "hint" && argc >= 4) return Hint(main, argv[2], std::strtoul(argv[3], nullptr, 10));
   // resize W H: gives the main window that outer size, as another program may
   if (cmd == "resize" && argc >= 4)
     return main && SetWindowPos(main, nullptr, 0, 0, std::atoi(argv[2]), std::atoi(argv[3]),

@@ -32,7 +32,7 @@ TEST(InstanceGuard, ALaterProcessHandsItsCommandLineOver) {
   const std::string name = UniqueName("handover");
   platform::win32::Win32Instance first;
   ASSERT_EQ(first.Open(name), OpenResult::Created);
-  first.Write(first.Own(0));
+  first.Write(first.Own(0, 0));
   std::string received;
   first.onHandOver = [&](const std::string& text) { received = text; };
   const unsigned long reply = child::SpawnAndPump("handover " + name + " /W");
@@ -53,7 +53,7 @@ TEST(InstanceGuard, GarbageInTheBlockNeverCrashesTheSender) {
 TEST(InstanceGuard, MalformedCopyDataIsRefused) {
   platform::win32::Win32Instance first;
   ASSERT_EQ(first.Open(UniqueName("malformed")), OpenResult::Created);
-  const auto own = first.Own(0);
+  const auto own = first.Own(0, 0);
   HWND target = platform::win32::WindowFromBits(own.messageWindow);
   bool called = false;
   first.onHandOver = [&](const std::string&) { called = true; };

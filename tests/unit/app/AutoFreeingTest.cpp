@@ -130,6 +130,16 @@ TEST(AutoFreeing, TwinMenuItemsSwitchTheTimerAndTheStatusPanel) {
   EXPECT_FALSE(f.DisAuto->Checked());
   f.AutoOpt->Click();
   first();
+
+  // Marks that disagree (an edited registry): the chosen item takes the
+  // other's opposite, the timer follows the chosen one, the other follows it.
+  f.DisAuto->SetChecked(true);
+  f.AutoOpt->SetChecked(false);
+  f.AutoOpt->Click();
+  EXPECT_FALSE(f.AutoOpt->Checked());
+  EXPECT_FALSE(f.DisAuto->Checked());
+  EXPECT_TRUE(f.AutoTimer->Enabled());
+  EXPECT_EQ(f.StatusBar->PanelAt(2).text, "ON");
 }
 
 TEST(AutoFreeing, HotKeysAreRegisteredFromTheKeySettingsAndReleasedWithTheWindow) {
@@ -155,6 +165,7 @@ TEST(AutoFreeing, HotKeysAreRegisteredFromTheKeySettingsAndReleasedWithTheWindow
   EXPECT_NE(keys.IdOf(0x74), 0);
   EXPECT_EQ(keys.IdOf(0), 0);  // the empty key registers nothing, not Ctrl+Alt alone
   EXPECT_EQ(keys.IdOf('A'), 0);
+  EXPECT_EQ(keys.atomRefs.size(), 3u);  // all three kept, the empty key's too
   for (const auto& [atom, refs] : keys.atomRefs) EXPECT_EQ(refs, 1) << atom;
 
   rig.form->ExitRequested = true;  // a real exit, not a close to the tray

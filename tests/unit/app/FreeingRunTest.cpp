@@ -248,19 +248,25 @@ TEST(FreeingRun, ReportCheckBoxAndTrayItemAreTwins) {
 }
 
 TEST(FreeingRun, PrioritySettingDuringTheRunNormalAfterwards) {
-  const std::pair<const char*, std::vector<PriorityClass>> cases[] = {
-      {"0", {PriorityClass::High, PriorityClass::Normal}},
-      {"1", {PriorityClass::Normal, PriorityClass::Normal}},
-      {"2", {PriorityClass::Idle, PriorityClass::Normal}},
-      {"3", {PriorityClass::Normal}},
-      {"fast", {PriorityClass::Normal}},  // no number: left alone, and the run goes ahead
+  const struct {
+    const char* setting;
+    std::vector<PriorityClass> expected;
+    int commits;
+  } cases[] = {
+      {"0", {PriorityClass::High, PriorityClass::Normal}, 64},
+      {"1", {PriorityClass::Normal, PriorityClass::Normal}, 64},
+      {"2", {PriorityClass::Idle, PriorityClass::Normal}, 64},
+      {"3", {PriorityClass::Normal}, 64},
+      {"fast", {PriorityClass::Normal}, 1},  // no number: the error box, and the run stops at once
   };
-  for (const auto& [setting, expected] : cases) {
+  for (const auto& [setting, expected, commits] : cases) {
     RunRig rig;
     rig.form->Find("Priority")->SetCaption(setting);
     rig.form->Go->Click();
     EXPECT_EQ(rig.sys.priority.sets, expected) << setting;
-    EXPECT_EQ(rig.sys.blocks.commits, 64) << setting;
+    EXPECT_EQ(rig.sys.blocks.commits, commits) << setting;
+    EXPECT_EQ(rig.backend.errors.size(), commits == 1 ? 1u : 0u) << setting;
+    EXPECT_TRUE(rig.form->Go->Enabled()) << setting;  // never in its running state
   }
 }
 

@@ -45,6 +45,7 @@ TEST(Instance, FirstCopyRegistersAndAnswersHandOvers) {
   EXPECT_TRUE(rig.guard.IsFirst());
   EXPECT_EQ(rig.channel.openedName, "Brantelle");
   EXPECT_EQ(rig.channel.block.mainWindow, 0x1000u);  // the owning form's handle
+  EXPECT_EQ(rig.channel.block.appWindow, 0x2000u);   // the application's, not the form's again
   EXPECT_EQ(rig.channel.block.messageWindow, 0x20u);
   EXPECT_FALSE(rig.app.IsTerminated());
   rig.channel.onHandOver("C:\\B.exe\r\n/W\r\n");

@@ -35,6 +35,7 @@ TEST(LiveDisplay, TitleAndStatusTextFollowFreeMemory) {
   EXPECT_EQ(rig.form->Caption(), "Brantelle 3.5 : 20% RAM free (50 Mb)");
   EXPECT_EQ(rig.form->StatusBar->PanelAt(0).text,
             "52428800 (50 Mb) bytes free/ 267894784 (255 Mb) bytes installed");
+  EXPECT_EQ(rig.form->StatusBar->PanelAt(0).hint, "This area displays memory information and statistics.");
   rig.SetFreeBytes(100u << 20);
   rig.form->Timer->Tick();
   EXPECT_EQ(rig.form->Caption(), "Brantelle 3.5 : 39% RAM free (100 Mb)");

@@ -4,6 +4,7 @@
 #include "fakes/Errors.h"
 #include "fakes/Fakes.h"
 #include "fakes/SettingsLayout.h"
+#include "settings/IniFile.h"
 #include "ui/Headless.h"
 
 using namespace app;
@@ -24,14 +25,18 @@ struct StartRig {
   std::vector<int32_t> runs;  // megabytes of each run, from the blocks asked for
 
   explicit StartRig(std::vector<std::string> args, const char* defragWhenStart = "1",
-                    std::function<void(fakes::FakeRegistry&)> stored = {}) {
+                    std::function<void(fakes::FakeRegistry&)> stored = {},
+                    std::function<void(fakes::FakeRegistry&)> duringRun = {}) {
     sys.memory.figures.totalPhys = 267894784;  // 255.48 MB
     sys.memory.figures.availPhys = 100u << 20;
     if (stored) stored(sys.registry);
     sys.environment.args.insert(sys.environment.args.end(), args.begin(), args.end());
     form = std::make_unique<TMainForm>(app, sys.system);
     form->Find("DefragWhenStart")->SetCaption(defragWhenStart);
-    form->DefragMem->OnBeforeDefrag = [this] { commitsAtStart = sys.blocks.commits; };
+    form->DefragMem->OnBeforeDefrag = [this, duringRun] {
+      commitsAtStart = sys.blocks.commits;
+      if (duringRun) duringRun(sys.registry);
+    };
     form->DefragMem->OnAfterDefrag = [this] { runs.push_back(sys.blocks.commits - commitsAtStart); };
     StartUp(app, *form);
   }
@@ -234,23 +239,62 @@ TEST(Startup, ABadNumberSettingFailsOnlyItsStartUpStep) {
         r.PutString(Stored(std::string("MainForm\\") + label), "Caption", "x");
       });
       const std::string what = std::string(label) + (args.empty() ? "" : " " + args[0]);
+      // The start-up run reads the processor ceiling (the rig takes the
+      // run's own start, which reads the priority, out).
+      const bool readAtStart = std::string(label) == "CPUCriticalLevel";
       const std::string& log = rig.sys.textFiles.files["C:\\Brantelle\\log.txt"];
       EXPECT_NE(log.find("*** Brantelle started"), std::string::npos) << what;
       EXPECT_EQ(rig.form->Setting(label), "x") << what;
       if (!args.empty()) {
         EXPECT_TRUE(rig.app.IsTerminated()) << what;
         EXPECT_TRUE(rig.backend.errors.empty()) << what;
-        if (std::string(label) == "CPUCriticalLevel") {
+        if (readAtStart) {
           EXPECT_GE(rig.app.QuietErrorCount(), 1) << what;
         }
       } else {
         EXPECT_FALSE(rig.app.IsTerminated()) << what;
         EXPECT_EQ(rig.sys.hotKeys.registered.size(), 3u) << what;
         EXPECT_TRUE(rig.form->TrayIcon->Enabled()) << what;
-        if (std::string(label) == "CPUCriticalLevel") {
+        if (readAtStart) {
           EXPECT_FALSE(rig.backend.errors.empty()) << what;
         }
       }
     }
+  }
+}
+
+// What another program stores while Brantelle runs is what the next restore
+// shows and the next save keeps; exiting from the tray keeps the window
+// state a minimize stored.
+TEST(Startup, StoredValuesFromOutsideAreReadAndKept) {
+  const std::string report = Stored("MainForm\\FreeingReport");
+  auto checked = [](fakes::FakeRegistry& r, const std::string& key) {
+    const platform::RegValue* v = r.Get(key, "Checked");
+    return v ? settings::ValueAsInteger(*v).value_or(-1) : -1;
+  };
+  {  // the tree deleted and one value stored anew while in the tray
+    StartRig rig({"/W"}, "0");
+    rig.form->Minimize->Click();
+    rig.sys.registry.Clear();
+    rig.sys.registry.PutDword(report, "Checked", 1);
+    rig.sys.notifyArea.DeliverMouse(1, platform::kLButtonDblClk);
+    EXPECT_TRUE(rig.form->FreeingReport->Checked());
+    EXPECT_TRUE(rig.sys.registry.HasKey(Stored("MainForm\\TrackBar")));  // the tree made again
+    rig.form->Minimize->Click();
+    EXPECT_EQ(checked(rig.sys.registry, report), 1);
+  }
+  {  // stored during the start-up freeing run: the second restore reads it
+    StartRig rig({}, "0", [&](fakes::FakeRegistry& r) { r.PutDword(report, "Checked", 0); },
+                 [&](fakes::FakeRegistry& r) { r.PutDword(report, "Checked", 1); });
+    EXPECT_EQ(rig.runs.size(), 1u);
+    EXPECT_TRUE(rig.form->FreeingReport->Checked());
+  }
+  {  // exit from the tray
+    StartRig rig({"/W"}, "0");
+    rig.form->Minimize->Click();
+    rig.form->Exit_->Click();
+    const platform::RegValue* state = rig.sys.registry.Get(Stored("MainForm"), "State");
+    ASSERT_NE(state, nullptr);
+    EXPECT_EQ(settings::ValueAsInteger(*state), 0);
   }
 }

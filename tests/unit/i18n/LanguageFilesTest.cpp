@@ -4,35 +4,20 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <fstream>
-#include <functional>
 #include <map>
-#include <memory>
 #include <set>
 #include <sstream>
 
-#include "fakes/Errors.h"
-#include "cpu/CpuFrm.h"
-#include "fakes/FakeCpu.h"
-#include "gauges/MoreFrm.h"
 #include "i18n/IniLang.h"
-#include "report/ReportFrm.h"
-#include "settings/SetupFrm.h"
 #include "text/Text.h"
-#include "tools/vcache.h"
-#include "unit/settings/SettingsRig.h"
+#include "ui/EditControls.h"
+#include "ui/Memo.h"
+#include "ui/Window.h"
+#include "unit/i18n/ShippedWindows.h"
 
 namespace {
 
-constexpr const char* kLanguageFiles[] = {"English", "German",    "French",    "Italian", "Polish",
-                                          "Bulgarian", "Russian", "Ukrainian", "Chinese"};
-
-std::string ReadFile(const std::string& name) {
-  std::ifstream in(std::string(BRANTELLE_LANGUAGE_DIR) + "/" + name + ".ini", std::ios::binary);
-  std::stringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
+using i18n_test::ReadShipped;
 
 // Every key a file may hold for a window, with the window's English text;
 // required keys are those with a text a user reads.
@@ -42,119 +27,94 @@ struct Keys {
   std::vector<std::pair<std::string, std::string>> inOrder;  // required keys as spelled, in window order
 };
 
-// Texts that no file may set: built or stored by the program, or fixed.
-using Excluded = std::function<bool(const ui::Component&)>;
+// What a window shows under the keys a file could address: its title, each
+// component's caption and hint, the lines of a text box and the items of a
+// list that takes them.
+using Shown = std::map<std::string, std::map<std::string, std::string>>;  // window -> key -> text
+using Order = std::map<std::string, std::vector<std::string>>;             // window -> keys in window order
 
-void Collect(const ui::Window& w, const Excluded& excluded, const std::set<std::string>& programSet, Keys& keys) {
-  const auto add = [&](const std::string& key, const std::string& english) {
-    const std::string upper = text::Upper(key);
-    if (programSet.count(upper)) return;
-    keys.allowed[upper] = english;
-    if (english.empty() || english == "-") return;
-    keys.required.insert(upper);
-    keys.inOrder.emplace_back(key, english);
+// What shows the system's data, or holds a setting, is never translated.
+bool SystemData(const ui::Window& w, const ui::Component& c) {
+  if (w.Name() == "MainForm") return c.GetKind() == ui::Kind::Label && !c.Visible();  // the setting labels
+  if (w.Name() == "CpuForm") return c.Name().rfind("lbl", 0) == 0;                    // what was detected
+  if (w.Name() == "VMem") return c.Name() == "DriveBox" || c.Name() == "DriveComboBox1";  // drive names
+  return false;
+}
+
+void Collect(const ui::Window& w, Shown& shown, Order* order) {
+  auto& texts = shown[w.Name()];
+  const auto add = [&](const std::string& key, const std::string& text) {
+    texts[key] = text;
+    if (order) (*order)[w.Name()].push_back(key);
   };
   add(w.Name() + ".Caption", w.Caption());
   for (const auto& owned : w.Components()) {
     const ui::Component& c = *owned;
-    if (excluded(c)) continue;
+    if (SystemData(w, c)) continue;
     const std::string prefix = w.Name() + "." + c.Name() + ".";
     if (c.HasCaption()) add(prefix + "Caption", c.Caption());
     add(prefix + "Hint", c.Hint());
-    if (const auto* colours = dynamic_cast<const ui::ColorBox*>(&c))
-      for (size_t i = 0; i < colours->ItemCount(); ++i)
-        add(prefix + "items[" + std::to_string(i) + "]", colours->Items()[i]);
-    else if (const auto* list = dynamic_cast<const ui::ComboBox*>(&c))
-      for (size_t i = 0; i < list->ItemCount(); ++i)
-        add(prefix + "items[" + std::to_string(i) + "]", list->Items()[i]);
+    const auto indexed = [&](const char* list, const std::vector<std::string>& all, size_t count) {
+      for (size_t i = 0; i < count && i < all.size(); ++i) add(prefix + list + "[" + std::to_string(i) + "]", all[i]);
+    };
+    if (const auto* memo = dynamic_cast<const ui::Memo*>(&c)) indexed("lines", memo->Lines(), c.LineCount());
+    if (const auto* colours = dynamic_cast<const ui::ColorBox*>(&c)) indexed("items", colours->Items(), c.ItemCount());
+    if (const auto* list = dynamic_cast<const ui::ComboBox*>(&c)) indexed("items", list->Items(), c.ItemCount());
   }
 }
 
-// The captions and hints that the program sets after a file was applied to
-// the window (then runs): marked with their own key in a table, they do not
-// keep the mark.
-std::set<std::string> ProgramSetTexts(ui::Window& form, const Excluded& excluded, const std::function<void()>& then) {
-  const std::string w = form.Name();
-  std::string table = "[" + w + "]\n";
-  const auto mark = [](const std::string& key) { return "#" + key; };
-  std::vector<std::string> keys;
-  for (const auto& owned : form.Components()) {
-    if (excluded(*owned)) continue;
-    const std::string prefix = w + "." + owned->Name() + ".";
-    for (const char* prop : {"Caption", "Hint"}) keys.push_back(prefix + prop);
-  }
-  keys.push_back(w + ".Caption");
-  for (const auto& k : keys) table += k + "=" + mark(k) + "\n";
-  table += "[Misc]\n";
-  for (const auto& m : i18n::BuiltInMessages()) table += std::string(m.id) + "=#" + std::string(m.id) + "\n";
-  i18n::SetCurrentLanguage(i18n::LanguageTable::Parse(table));
-  i18n::ApplyLanguage(form, *i18n::CurrentLanguage());
-  then();
-  std::set<std::string> changed;
-  if (form.Caption() != mark(w + ".Caption")) changed.insert(text::Upper(w + ".Caption"));
-  for (const auto& owned : form.Components()) {
-    if (excluded(*owned)) continue;
-    const std::string prefix = w + "." + owned->Name() + ".";
-    if (owned->HasCaption() && owned->Caption() != mark(prefix + "Caption"))
-      changed.insert(text::Upper(prefix + "Caption"));
-    if (owned->Hint() != mark(prefix + "Hint")) changed.insert(text::Upper(prefix + "Hint"));
-  }
-  i18n::SetCurrentLanguage(std::nullopt);
-  return changed;
+Shown ShownWith(const std::optional<std::string>& file, Order* order = nullptr) {
+  Shown shown;
+  i18n_test::VisitWindows(file, [&](ui::Window& w) { Collect(w, shown, order); });
+  return shown;
 }
 
-bool IsNamed(const ui::Component& c, std::initializer_list<const char*> names) {
-  for (const char* n : names)
-    if (c.Name() == n) return true;
-  return false;
+// A file that marks each text with its own key ("#MainForm.Go.Caption"), and
+// each message with its id; without the windows' entries, the messages only.
+std::string MarkedFile(const Order& keys, bool windows) {
+  std::string file;
+  for (const auto& [window, all] : keys) {
+    if (!windows) break;
+    file += "[" + window + "]\n";
+    for (const auto& key : all) file += key + "=#" + key + "\n";
+  }
+  file += "[Misc]\n";
+  for (const auto& m : i18n::BuiltInMessages()) file += std::string(m.id) + "=#" + std::string(m.id) + "\n";
+  return file;
 }
 
-// Every window's keys, taken from freshly built English windows.
+// Every window's keys, taken from the windows as the program opens them. A
+// file's entry counts where the window shows it, whatever the program puts
+// around it; where the program replaces it afterwards, or builds the text
+// from messages and figures (the report's lines), no file may set it.
 std::map<std::string, Keys> WindowKeys() {
+  Order order;
+  const Shown english = ShownWith(std::nullopt, &order);
+  const Shown marked = ShownWith(MarkedFile(order, true));
+  const Shown fromMessages = ShownWith(MarkedFile(order, false));
   std::map<std::string, Keys> all;
-  fakes::FakeSystem sys;
-  settings_test::Rig rig(sys);
-
-  const Excluded settingLabels = [](const ui::Component& c) {
-    return c.GetKind() == ui::Kind::Label && !c.Visible();
-  };
-  {
-    fakes::FakeSystem fresh;
-    settings_test::Rig marked(fresh);
-    Collect(*rig.form, settingLabels,
-            ProgramSetTexts(*marked.form, settingLabels, [&] { EXPECT_OK(marked.form->ApplyBuiltInTexts()); }), all["MainForm"]);
+  for (const auto& [window, keys] : order) {
+    Keys& k = all[window];
+    for (const std::string& key : keys) {
+      const std::string& text = english.at(window).at(key);
+      const auto find = [&](const Shown& s) -> std::string {
+        const auto w = s.find(window);
+        if (w == s.end()) return {};
+        const auto t = w->second.find(key);
+        return t == w->second.end() ? std::string() : t->second;
+      };
+      if (find(marked).find("#" + key) == std::string::npos || find(fromMessages) != text) continue;
+      k.allowed[text::Upper(key)] = text;
+      if (text::Trim(text).empty() || text == "-") continue;
+      k.required.insert(text::Upper(key));
+      k.inOrder.emplace_back(key, text);
+    }
   }
-
-  const Excluded none = [](const ui::Component&) { return false; };
-  rig.backend.onModal = [&](ui::Window& w) {
-    Collect(w, none, {}, all[w.Name()]);
-    if (auto* setup = dynamic_cast<settings::TSetupForm*>(&w)) setup->MoreButton->Click();
-  };
-  rig.form->SettingsB->Click();
-
-  report::TReportInputs in;
-  in.TotalMemory = 256u << 20;
-  in.CloseReport = "1", in.ReportDelay = "60000";
-  report::TReportForm report(rig.app, sys.system, in);
-  // Its figures and lines are built when it opens.
-  Collect(report, [](const ui::Component& c) { return IsNamed(c, {"Label1", "Label2", "Label3", "Memo"}); }, {},
-          all["ReportForm"]);
-
-  fakes::FakeCpu cpu;
-  fakes::UseFakeCpu use(cpu);
-  cpu::TCpuForm cpuForm(rig.app);
-  // The value labels show what was detected, in fixed English.
-  Collect(cpuForm, [](const ui::Component& c) { return c.Name().rfind("lbl", 0) == 0; }, {}, all["CpuForm"]);
-
-  // Drive names come from the system.
-  const Excluded drives = [](const ui::Component& c) { return IsNamed(c, {"DriveBox", "DriveComboBox1"}); };
-  tools::TVMem vmem(rig.app, sys.system), marked(rig.app, sys.system);
-  Collect(vmem, drives, ProgramSetTexts(marked, drives, [&] { marked.CopyTranslatedTexts(); }), all["VMem"]);
   return all;
 }
 
 std::string Check(const std::string& file, const std::map<std::string, Keys>& windows) {
-  const std::string bytes = ReadFile(file);
+  const std::string bytes = ReadShipped(file);
   if (bytes.empty()) return "missing or empty";
   const i18n::LanguageTable table = i18n::LanguageTable::Parse(bytes);
   std::string faults;
@@ -163,7 +123,8 @@ std::string Check(const std::string& file, const std::map<std::string, Keys>& wi
       faults += " no " + std::string(m.id) + ";";
   for (const auto& [window, keys] : windows)
     for (const auto& key : keys.required)
-      if (const std::string* v = table.Find(window, key); !v || v->empty()) faults += " no " + key + ";";
+      if (const std::string* v = table.Find(window, key); !v || v->empty())
+        faults += " no " + key + " (\"" + std::string(text::Trim(keys.allowed.at(key))) + "\");";
 
   // Reading the file back by line finds keys that name nothing.
   std::string section;
@@ -198,12 +159,12 @@ TEST(LanguageFiles, EveryFileCoversEveryWindowAndNothingElse) {
   const auto windows = WindowKeys();
   for (const char* w : {"MainForm", "SetupForm", "MoreForm", "ReportForm", "CpuForm", "VMem"})
     EXPECT_FALSE(windows.at(w).required.empty()) << w;
-  for (const char* file : kLanguageFiles) EXPECT_EQ(Check(file, windows), "") << file;
+  for (const auto& file : i18n_test::kShipped) EXPECT_EQ(Check(file.name, windows), "") << file.name;
 }
 
 TEST(LanguageFiles, EnglishRestatesTheBuiltInTexts) {
   const auto windows = WindowKeys();
-  const i18n::LanguageTable english = i18n::LanguageTable::Parse(ReadFile("English"));
+  const i18n::LanguageTable english = i18n::LanguageTable::Parse(ReadShipped("English"));
   for (const auto& m : i18n::BuiltInMessages())
     EXPECT_EQ(i18n::GetMessageText(&english, "", m.id), m.english) << m.id;
   for (const auto& [window, keys] : windows)

@@ -311,9 +311,11 @@ TEST(FormPersist, DestroyingWritesTheWindowValuesOnly) {
   fakes::FakeSystem tray;
   Rig hidden(tray);
   hidden.app.Minimize();
+  hidden.form->MoveTo(5, 6);
   hidden.form->ExitRequested = true;
-  hidden.form->Close();
-  EXPECT_EQ(tray.registry.Get(Key("MainForm"), "State")->data[0], 1);  // ended while minimized
+  hidden.form->Close();  // hidden by the minimize, and saved then: nothing more
+  EXPECT_EQ(tray.registry.Get(Key("MainForm"), "State")->data[0], 0);
+  EXPECT_NE(tray.registry.Get(Key("MainForm"), "Left")->data[0], 5);
 }
 
 namespace {

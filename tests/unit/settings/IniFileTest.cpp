@@ -80,7 +80,7 @@ TEST(IniFile, HeldValuesAreReadOnceAndNotWrittenAgainUnchanged) {
   EXPECT_EQ(n, 9);
 }
 
-TEST(IniFile, AKeyDeletedWhileOpenIsOpenedAgainToWrite) {
+TEST(IniFile, AKeyDeletedWhileOpenIsOpenedAgain) {
   fakes::FakeRegistry r;
   TElIniFile store(nullptr, "IniFile", r);
   ASSERT_TRUE(store.OpenKey("\\MainForm", true));
@@ -93,6 +93,16 @@ TEST(IniFile, AKeyDeletedWhileOpenIsOpenedAgainToWrite) {
   r.FailOpening(Under("MainForm"));
   ASSERT_TRUE(store.OpenKey("\\MainForm", true));
   EXPECT_FALSE(store.WriteString("Top", "1"));  // a failure, not a lost value reported as written
+
+  ASSERT_TRUE(store.OpenKey("\\Existing", true));
+  r.Clear();  // deleted and made again by another program: read through the old key it is gone
+  r.PutDword(Under("Existing"), "Left", 7);
+  int32_t n = 0;
+  EXPECT_FALSE(store.ReadInteger("Left", 0, n));
+  store.Reconnect();  // as every save and restore begins
+  EXPECT_TRUE(store.ReadInteger("Left", 0, n));
+  EXPECT_EQ(n, 7);
+  EXPECT_EQ(store.CurrentKey(), "\\Existing");
 }
 
 TEST(IniFile, AKeyThatCannotBeOpenedLeavesTheStoreOnItsPreviousKey) {

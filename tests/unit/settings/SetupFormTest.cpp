@@ -216,7 +216,7 @@ TEST(SetupForm, OnTopHandOverAndOneDialogAtATime) {
     EXPECT_TRUE(d.TopMost());
     EXPECT_FALSE(rig.form->FormPersist->TopMost());
     rig.form->SettingsB->Click();  // a second request does nothing
-    rig.form->TrayIconDblClick();
+    EXPECT_OK(rig.form->TrayIconDblClick());
   });
   EXPECT_EQ(opened, 1);
   EXPECT_FALSE(rig.form->FormPersist->TopMost());
@@ -229,7 +229,7 @@ TEST(SetupForm, OnTopHandOverAndOneDialogAtATime) {
   rig.SetLabel("TrayAction", "2");
   opened = 0;
   rig.backend.onModal = [&](ui::Window&) { ++opened; };
-  rig.form->TrayIconDblClick();
+  EXPECT_OK(rig.form->TrayIconDblClick());
   EXPECT_EQ(opened, 1);
 }
 
