@@ -32,6 +32,12 @@ ReadResult Win32Files::ReadAll(const std::string& path, size_t maxBytes, std::st
   if (low == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) return ReadResult::Unreadable;
   const unsigned long long size = (static_cast<unsigned long long>(high) << 32) | low;
   if (size > maxBytes) return ReadResult::TooLarge;
+  // A file larger than the memory left is as unreadable as a locked one: the
+  // program cannot be told of an allocation that fails, so the heap is asked
+  // first (for the text and the byte a growing file may add).
+  void* room = HeapAlloc(GetProcessHeap(), 0, static_cast<size_t>(size) + 2);
+  if (!room) return ReadResult::Unreadable;
+  HeapFree(GetProcessHeap(), 0, room);
 
   // The size is a hint: the file may shrink or grow while it is read.
   std::string data;
