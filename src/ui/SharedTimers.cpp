@@ -5,9 +5,12 @@
 namespace ui {
 
 namespace {
-// The tick count of Windows moves in steps of up to 16 ms: a tick this close
-// to a timer's own due time is its tick.
+// The tick count of Windows moves in steps of up to 16 ms.
 constexpr uint32_t kClockStepMs = 16;
+
+// How near its own due time a tick of a shared system timer may come to be a
+// timer's tick: one clock step, or a quarter of a short period.
+uint32_t Near(unsigned period) { return std::min(kClockStepMs, period / 4); }
 
 // Signed distance from b to a on the wrapping millisecond count (it turns
 // over every 49.7 days).
@@ -15,8 +18,7 @@ int32_t Since(uint32_t a, uint32_t b) { return static_cast<int32_t>(a - b); }
 }  // namespace
 
 unsigned SharedTimers::InPhase(unsigned period, uint32_t now) const {
-  // Within a clock step, or a quarter of a short period.
-  const int64_t p = period, closeBy = std::min<int64_t>(kClockStepMs, p / 4);
+  const int64_t p = period, closeBy = Near(period);
   for (const System& s : systems_) {
     if (s.period != period) continue;
     // Where the new timer's first tick falls between two ticks of s.
@@ -60,7 +62,7 @@ std::vector<int> SharedTimers::Due(unsigned system, uint32_t now) {
   s->next = now + s->period;
   for (Member& m : members_) {
     if (m.system != system) continue;
-    if (!m.ticked && Since(now + std::min(kClockStepMs, s->period / 4), m.due) < 0) continue;
+    if (!m.ticked && Since(now + Near(s->period), m.due) < 0) continue;
     m.ticked = true;
     due.push_back(m.id);
   }

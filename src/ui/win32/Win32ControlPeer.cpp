@@ -170,7 +170,7 @@ class ControlPeer : public NativePeer {
       const Rect& b = c_.Bounds();
       area = RECT{o.x + b.left, o.y + b.top, o.x + b.left + b.width, o.y + b.top + b.height};
     }
-    const std::string hint = c_.ShowHint() && c_.Showing() ? c_.Hint() : std::string();
+    const std::string hint = HintToShow(c_);
     if (hint == sentHint_ && EqualRect(&area, &sentArea_)) return;
     SetControlHint(hwnd_, hint, seeThrough, area);
     sentHint_ = hint, sentArea_ = area;

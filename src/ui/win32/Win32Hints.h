@@ -9,7 +9,13 @@
 #include <cstddef>
 #include <string>
 
+#include "ui/Component.h"
+
 namespace ui::win32 {
+
+// What a control shows when the pointer rests on it: its hint while it
+// shows and shows hints; nothing otherwise.
+inline std::string HintToShow(const Component& c) { return c.ShowHint() && c.Showing() ? c.Hint() : std::string(); }
 
 // Shows text (nothing when empty) when the pointer rests on control. A control
 // that lets the pointer through to its parent (a group box) gets an area of

@@ -87,7 +87,7 @@ class InputPeer : public NativePeer {
         if (spin_) ShowWindow(spin_, c_.Showing() ? SW_SHOWNA : SW_HIDE);
         [[fallthrough]];
       case Prop::Hint:
-        if (const std::string hint = c_.ShowHint() && c_.Showing() ? c_.Hint() : std::string(); hint != sentHint_)
+        if (const std::string hint = HintToShow(c_); hint != sentHint_)
           SetHints(hint);
         break;
       case Prop::Bounds: {

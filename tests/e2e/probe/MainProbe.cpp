@@ -90,22 +90,6 @@ int Pin(HWND main) {
   return std::printf("clicked\n"), 0;
 }
 
-struct Tip {
-  DWORD process;
-  HWND found;
-};
-
-BOOL CALLBACK SeeTip(HWND hwnd, LPARAM lp) {
-  auto* t = reinterpret_cast<Tip*>(lp);
-  char cls[64] = {};
-  GetClassNameA(hwnd, cls, sizeof cls);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(hwnd, &pid);
-  if (pid != t->process || lstrcmpiA(cls, TOOLTIPS_CLASSA) != 0 || !IsWindowVisible(hwnd)) return TRUE;
-  t->found = hwnd;
-  return FALSE;
-}
-
 // hint CAPTION TIMEOUT: rests the pointer on the main window's control with
 // that text and prints the text of the tooltip the program shows for it.
 int Hint(HWND main, const char* caption, DWORD timeout) {
@@ -117,17 +101,16 @@ int Hint(HWND main, const char* caption, DWORD timeout) {
   SetCursorPos(x - 3, y);  // a move onto it, as a hand would
   Sleep(100);
   SetCursorPos(x, y);
-  Tip t{0, nullptr};
-  GetWindowThreadProcessId(main, &t.process);
-  for (const DWORD start = GetTickCount(); GetTickCount() - start < timeout && !t.found; Sleep(50))
-    EnumWindows(SeeTip, reinterpret_cast<LPARAM>(&t));
+  HWND tip = nullptr;
+  for (const DWORD start = GetTickCount(); GetTickCount() - start < timeout && !tip; Sleep(50))
+    tip = ShownOfClass(main, TOOLTIPS_CLASSA).first;
   SetCursorPos(0, 0);
-  if (!t.found) return std::printf("no tooltip\n"), 1;
+  if (!tip) return std::printf("no tooltip\n"), 1;
   // Asked for, not read: another process's window text is the caption the
   // system keeps, which a tooltip leaves empty.
   char text[512] = {};
   DWORD_PTR n = 0;
-  SendMessageTimeoutA(t.found, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, &n);
+  SendMessageTimeoutA(tip, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, &n);
   return std::printf("%s\n", text), 0;
 }
 

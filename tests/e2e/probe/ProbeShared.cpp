@@ -107,28 +107,31 @@ std::string Text(HWND h) {
 
 namespace {
 
-struct BoxCount {
+struct ShownSearch {
   DWORD pid;
-  int boxes;
+  const char* cls;
+  Shown shown;
 };
 
-BOOL CALLBACK SeeBox(HWND w, LPARAM lp) {
-  auto* count = reinterpret_cast<BoxCount*>(lp);
-  char cls[16] = {};
+BOOL CALLBACK SeeShown(HWND w, LPARAM lp) {
+  auto* s = reinterpret_cast<ShownSearch*>(lp);
+  char cls[64] = {};
   DWORD pid = 0;
   GetWindowThreadProcessId(w, &pid);
   GetClassNameA(w, cls, sizeof cls);
-  if (pid == count->pid && IsWindowVisible(w) && std::strcmp(cls, "#32770") == 0) ++count->boxes;
+  if (pid == s->pid && IsWindowVisible(w) && lstrcmpiA(cls, s->cls) == 0 && !s->shown.count++) s->shown.first = w;
   return TRUE;
 }
 
 }  // namespace
 
-int CountBoxes(HWND main) {
-  BoxCount c{0, 0};
-  GetWindowThreadProcessId(main, &c.pid);
-  EnumWindows(SeeBox, reinterpret_cast<LPARAM>(&c));
-  return c.boxes;
+Shown ShownOfClass(HWND main, const char* cls) {
+  ShownSearch s{0, cls, {}};
+  GetWindowThreadProcessId(main, &s.pid);
+  EnumWindows(SeeShown, reinterpret_cast<LPARAM>(&s));
+  return s.shown;
 }
+
+int CountBoxes(HWND main) { return ShownOfClass(main, "#32770").count; }
 
 }  // namespace probe

@@ -32,7 +32,14 @@ int WaitWindow(const char* title, DWORD timeout);
 // The first control of that class anywhere inside the window.
 HWND ChildOfClass(HWND parent, const char* cls);
 std::string Text(HWND h);
-// Message boxes (dialog class) that the program whose main window is given shows.
+// The visible top-level windows of that class that the program whose main
+// window is given shows: how many, and the first of them.
+struct Shown {
+  int count = 0;
+  HWND first = nullptr;
+};
+Shown ShownOfClass(HWND main, const char* cls);
+// Message boxes (dialog class) that the program shows.
 int CountBoxes(HWND main);
 
 }  // namespace probe

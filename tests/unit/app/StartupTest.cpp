@@ -264,8 +264,7 @@ TEST(Startup, ABadNumberSettingFailsOnlyItsStartUpStep) {
 }
 
 // What another program stores while Brantelle runs is what the next restore
-// shows and the next save keeps; exiting from the tray keeps the window
-// state a minimize stored.
+// shows and the next save keeps.
 TEST(Startup, StoredValuesFromOutsideAreReadAndKept) {
   const std::string report = Stored("MainForm\\FreeingReport");
   auto checked = [](fakes::FakeRegistry& r, const std::string& key) {
@@ -288,13 +287,5 @@ TEST(Startup, StoredValuesFromOutsideAreReadAndKept) {
                  [&](fakes::FakeRegistry& r) { r.PutDword(report, "Checked", 1); });
     EXPECT_EQ(rig.runs.size(), 1u);
     EXPECT_TRUE(rig.form->FreeingReport->Checked());
-  }
-  {  // exit from the tray
-    StartRig rig({"/W"}, "0");
-    rig.form->Minimize->Click();
-    rig.form->Exit_->Click();
-    const platform::RegValue* state = rig.sys.registry.Get(Stored("MainForm"), "State");
-    ASSERT_NE(state, nullptr);
-    EXPECT_EQ(settings::ValueAsInteger(*state), 0);
   }
 }

@@ -142,24 +142,6 @@ std::string Clashes(const ui::Window& w, unsigned codePage) {
 
 }  // namespace
 
-// The letter as the keyboard gives it, whatever its case.
-TEST(Accelerators, TheMarkedLetterInEachCodePage) {
-  const std::string rows[][3] = {
-      // caption, code page, key it marks
-      {"&Program", "1252", "P"},
-      {"M&iscellaneous", "1252", "I"},
-      {"Save && &exit", "1252", "E"},
-      {"Save && exit", "1252", ""},
-      {"&\xE9tat", "1252", "\xC9"},
-      {"&\xBFycie", "1250", "\xAF"},
-      {"&\xEF\xF0\xEE\xE3\xF0\xE0\xEC\xE0", "1251", "\xCF"},
-      {"&\xB3\xEC'\xFF", "1251", "\xB2"},
-      {"\xB3\xCC\xD0\xF2(&T)", "936", "T"},
-  };
-  for (const auto& [caption, codePage, key] : rows)
-    EXPECT_EQ(Accelerator(caption, std::stoul(codePage)), key) << caption;
-}
-
 TEST(Accelerators, NoTwoCaptionsReachedAtOnceShareALetterInAnyLanguage) {
   for (const auto& lang : i18n_test::kShipped) {
     const std::string file = i18n_test::ReadShipped(lang.name);
